@@ -1,0 +1,330 @@
+#include "os/files.h"
+
+#include "os/paths.h"
+#include "os/textCase.h"
+#include "os/utf16.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace os {
+namespace {
+
+struct Injection {
+    bool armed = false;
+    bool fired = false;
+    WriteStage stage = WriteStage::Open;
+    int skip = 0;
+};
+
+Injection& injection() {
+    static Injection state;
+    return state;
+}
+
+// True when the injected failure is due at `stage` of the current write.
+bool injectedAt(WriteStage stage) {
+    auto& inj = injection();
+    if (!inj.armed || inj.fired || inj.skip > 0 || inj.stage != stage) return false;
+    inj.fired = true;
+    return true;
+}
+
+// Called once per write that got through without an injected failure.
+void countSuccessfulWrite() {
+    auto& inj = injection();
+    if (inj.armed && !inj.fired && inj.skip > 0) --inj.skip;
+}
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// A name no other writer in this or another process picks at the same moment.
+fs::path temporaryNameFor(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    // Cut long names so the temporary name stays within the file system's 255 bytes where the target does.
+    const std::string base = target.filename().string().substr(0, 200);
+    const std::string name = "." + base + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    return target.parent_path() / name;
+}
+
+std::u16string decodeUtf16(std::string_view bytes, bool littleEndian) {
+    std::u16string out;
+    out.reserve(bytes.size() / 2 + 1);
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+        const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+        out += static_cast<char16_t>(lo | (hi << 8));
+    }
+    if (i < bytes.size()) out += char16_t(0xFFFD); // an odd byte at the end
+    return out;
+}
+
+bool isRegularFile(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec);
+}
+
+bool isFolder(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p, ec);
+}
+
+// "" names the current folder, as a bare file name's folder does.
+std::optional<fs::path> existingFolder(std::u16string_view folder) {
+    auto p = findExisting(folder.empty() ? std::u16string_view(u".") : folder);
+    if (!p || !isFolder(*p)) return std::nullopt;
+    return p;
+}
+
+bool anyMatch(std::u16string_view path, EntryKind kind) {
+    return !listFolder(folderOf(path), fileNameOf(path), kind).empty();
+}
+
+} // namespace
+
+FailureInjection::FailureInjection(WriteStage stage, int skip) {
+    injection() = Injection{true, false, stage, skip};
+}
+
+FailureInjection::~FailureInjection() {
+    injection() = Injection{};
+}
+
+bool FailureInjection::fired() const {
+    return injection().fired;
+}
+
+std::vector<std::u16string> decodeLines(std::string_view bytes) {
+    std::u16string text;
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        text = decodeUtf16(bytes.substr(2), true);
+    else if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
+        text = decodeUtf16(bytes.substr(2), false);
+    else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        text = toUtf16(bytes.substr(3));
+    else
+        text = toUtf16(bytes);
+
+    std::vector<std::u16string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(u'\n', start);
+        if (end == std::u16string::npos) end = text.size();
+        size_t stop = end;
+        if (stop > start && text[stop - 1] == u'\r') --stop;
+        lines.emplace_back(text, start, stop - start);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding ending) {
+    const char* brk = ending == LineEnding::CRLF ? "\r\n" : "\n";
+    std::string out;
+    for (const auto& line : lines) {
+        out += toUtf8(line);
+        out += brk;
+    }
+    return out;
+}
+
+bool readBytes(std::u16string_view path, std::string& bytes) {
+    auto p = findExisting(path);
+    if (!p || !isRegularFile(*p)) return false;
+    std::ifstream in(*p, std::ios::binary);
+    if (!in) return false;
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    bytes = std::move(data);
+    return true;
+}
+
+bool readLines(std::u16string_view path, std::vector<std::u16string>& lines) {
+    std::string bytes;
+    if (!readBytes(path, bytes)) return false;
+    lines = decodeLines(bytes);
+    return true;
+}
+
+bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
+    fs::path target = requested;
+    std::error_code ec;
+    // Writing through a link replaces what it points to, not the link.
+    if (fs::is_symlink(target, ec)) {
+        const fs::path real = fs::canonical(target, ec);
+        if (!ec) target = real;
+    }
+    if (target.filename().empty() || isFolder(target)) return false;
+
+    const fs::path temp = temporaryNameFor(target);
+    if (injectedAt(WriteStage::Open)) return false;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+
+    auto fail = [&](bool open) {
+        if (open) ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    };
+
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777); // keep the file's permissions
+
+    if (injectedAt(WriteStage::Write)) {
+        writeAll(fd, bytes.data(), bytes.size() / 2); // a write that breaks off half-way
+        return fail(true);
+    }
+    if (!writeAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) return fail(true);
+    if (::close(fd) != 0) return fail(false);
+    if (injectedAt(WriteStage::Rename) || ::rename(temp.c_str(), target.c_str()) != 0) return fail(false);
+
+    // The rename itself reaches the disk only with its folder.
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    countSuccessfulWrite();
+    return true;
+}
+
+bool writeBytes(std::u16string_view path, std::string_view bytes) {
+    auto target = resolvePath(path);
+    if (!target) return false;
+    return writeBytesNative(*target, bytes);
+}
+
+bool writeLines(std::u16string_view path, const std::vector<std::u16string>& lines, LineEnding ending) {
+    return writeBytes(path, encodeLines(lines, ending));
+}
+
+bool fileExists(std::u16string_view path) {
+    if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
+    auto p = findExisting(path);
+    return p && isRegularFile(*p);
+}
+
+bool folderExists(std::u16string_view path) {
+    if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
+    auto p = findExisting(path);
+    return p && isFolder(*p);
+}
+
+bool createFolder(std::u16string_view path) {
+    auto p = resolvePath(path);
+    if (!p) return false;
+    std::error_code ec;
+    fs::create_directories(*p, ec);
+    return isFolder(*p);
+}
+
+bool deleteFile(std::u16string_view path) {
+    auto p = resolvePath(path);
+    if (!p || isFolder(*p)) return false;
+    std::error_code ec;
+    return fs::remove(*p, ec) && !ec;
+}
+
+bool deleteFolder(std::u16string_view path) {
+    auto p = findExisting(path);
+    if (!p || !isFolder(*p)) return false;
+    std::error_code ec;
+    return fs::remove(*p, ec) && !ec;
+}
+
+bool renameFile(std::u16string_view from, std::u16string_view to) {
+    auto source = findExisting(from);
+    auto target = resolvePath(to);
+    if (!source || !target || !isRegularFile(*source) || isFolder(*target)) return false;
+    std::error_code ec;
+    fs::rename(*source, *target, ec);
+    return !ec;
+}
+
+bool copyFile(std::u16string_view from, std::u16string_view to) {
+    std::string bytes;
+    return readBytes(from, bytes) && writeBytes(to, bytes);
+}
+
+std::optional<std::uint64_t> fileSize(std::u16string_view path) {
+    auto p = findExisting(path);
+    if (!p || !isRegularFile(*p)) return std::nullopt;
+    std::error_code ec;
+    const auto size = fs::file_size(*p, ec);
+    if (ec) return std::nullopt;
+    return size;
+}
+
+std::optional<fs::file_time_type> modificationTime(std::u16string_view path) {
+    auto p = findExisting(path);
+    if (!p) return std::nullopt;
+    std::error_code ec;
+    const auto time = fs::last_write_time(*p, ec);
+    if (ec) return std::nullopt;
+    return time;
+}
+
+std::vector<std::u16string> listFolder(std::u16string_view folder, std::u16string_view pattern, EntryKind kind) {
+    std::vector<std::u16string> names;
+    auto dir = existingFolder(folder);
+    if (!dir) return names;
+    std::error_code ec;
+    fs::directory_iterator it(*dir, ec);
+    if (ec) return names;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code typeEc;
+        const bool isDir = it->is_directory(typeEc);
+        if (!isDir && !it->is_regular_file(typeEc)) continue;
+        if (!(static_cast<int>(kind) & static_cast<int>(isDir ? EntryKind::Folders : EntryKind::Files))) continue;
+        std::u16string name = toUtf16(it->path().filename().string());
+        if (wildcardMatch(pattern, name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return lessNoCase(a, b); });
+    return names;
+}
+
+std::vector<std::u16string> findFiles(std::u16string_view folder, std::u16string_view pattern) {
+    std::vector<std::u16string> found;
+    auto dir = existingFolder(folder);
+    if (!dir) return found;
+    std::error_code ec;
+    fs::recursive_directory_iterator it(*dir, fs::directory_options::skip_permission_denied, ec);
+    if (ec) return found;
+    for (; it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code typeEc;
+        if (!it->is_regular_file(typeEc)) continue;
+        if (!wildcardMatch(pattern, toUtf16(it->path().filename().string()))) continue;
+        std::u16string below = toUtf16(it->path().lexically_relative(*dir).string());
+        std::replace(below.begin(), below.end(), u'/', u'\\');
+        found.push_back(joinPath(folder, below));
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return lessNoCase(a, b); });
+    return found;
+}
+
+} // namespace os

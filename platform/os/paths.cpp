@@ -1,0 +1,209 @@
+#include "os/paths.h"
+
+#include "os/textCase.h"
+#include "os/utf16.h"
+
+#include <array>
+#include <iterator>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace os {
+namespace {
+
+std::array<std::optional<fs::path>, 26>& driveTable() {
+    static std::array<std::optional<fs::path>, 26> table;
+    return table;
+}
+
+int driveIndex(char16_t drive) {
+    const char16_t c = foldCase(drive);
+    return (c >= u'a' && c <= u'z') ? c - u'a' : -1;
+}
+
+bool hasDrive(std::u16string_view path) {
+    return path.size() >= 2 && path[1] == u':' && driveIndex(path[0]) >= 0;
+}
+
+bool entryExists(const fs::path& p) {
+    std::error_code ec;
+    const auto st = fs::symlink_status(p, ec);
+    return !ec && fs::exists(st);
+}
+
+// The one entry of `folder` whose name equals `name` without case; none when there are several.
+std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return std::nullopt;
+    std::optional<fs::path> found;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) return std::nullopt;
+        const fs::path entryName = it->path().filename();
+        if (!equalsNoCase(toUtf16(entryName.string()), name)) continue;
+        if (found) return std::nullopt; // ambiguous: "Data" and "DATA" side by side
+        found = folder / entryName;
+    }
+    return found;
+}
+
+} // namespace
+
+void setDriveFolder(char16_t drive, const fs::path& folder) {
+    const int i = driveIndex(drive);
+    if (i < 0) return;
+    if (folder.empty())
+        driveTable()[i].reset();
+    else
+        driveTable()[i] = folder;
+}
+
+std::optional<fs::path> driveFolder(char16_t drive) {
+    const int i = driveIndex(drive);
+    if (i < 0) return std::nullopt;
+    return driveTable()[i];
+}
+
+void clearDriveFolders() {
+    for (auto& d : driveTable()) d.reset();
+}
+
+bool isSeparator(char16_t c) {
+    return c == u'\\' || c == u'/';
+}
+
+bool isAbsolutePath(std::u16string_view path) {
+    return hasDrive(path) || (!path.empty() && isSeparator(path[0]));
+}
+
+std::vector<std::u16string> splitPath(std::u16string_view path) {
+    if (hasDrive(path)) path.remove_prefix(2);
+    std::vector<std::u16string> names;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = start;
+        while (end < path.size() && !isSeparator(path[end])) ++end;
+        if (end > start) names.emplace_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+std::u16string fileNameOf(std::u16string_view path) {
+    size_t i = path.size();
+    while (i > 0 && !isSeparator(path[i - 1]) && !(i == 2 && hasDrive(path))) --i;
+    return std::u16string(path.substr(i));
+}
+
+std::u16string folderOf(std::u16string_view path) {
+    return std::u16string(path.substr(0, path.size() - fileNameOf(path).size()));
+}
+
+std::u16string joinPath(std::u16string_view folder, std::u16string_view name) {
+    std::u16string out(folder);
+    while (!name.empty() && isSeparator(name.front())) name.remove_prefix(1);
+    if (!out.empty() && !isSeparator(out.back()) && !(out.size() == 2 && hasDrive(out))) out += u'\\';
+    out += name;
+    return out;
+}
+
+fs::path toNativeName(std::u16string_view name) {
+    return fs::path(toUtf8(name));
+}
+
+std::u16string fromNativePath(const fs::path& path) {
+    return toUtf16(path.string());
+}
+
+std::optional<fs::path> resolvePath(std::u16string_view path) {
+    if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
+    fs::path current;
+    size_t floor = 0; // how many names of `current` ".." may not take away: a drive's root is its own parent
+    if (hasDrive(path)) {
+        auto folder = driveFolder(path[0]);
+        if (!folder) return std::nullopt;
+        current = folder->lexically_normal();
+        if (!current.has_filename() && current.has_relative_path()) current = current.parent_path();
+        floor = static_cast<size_t>(std::distance(current.begin(), current.end()));
+    } else if (isSeparator(path[0])) {
+        current = "/";
+    } else {
+        std::error_code ec;
+        current = fs::current_path(ec);
+        if (ec) return std::nullopt;
+    }
+
+    // Once a name is missing, everything below it is missing too and is kept as written.
+    bool onDisk = true;
+    for (const auto& name : splitPath(path)) {
+        if (name == u".") continue;
+        if (name == u"..") {
+            if (current.has_relative_path() &&
+                static_cast<size_t>(std::distance(current.begin(), current.end())) > floor)
+                current = current.parent_path();
+            continue;
+        }
+        const fs::path exact = current / toNativeName(name);
+        if (!onDisk || entryExists(exact)) {
+            current = exact;
+            continue;
+        }
+        if (auto match = uniqueCaseMatch(current, name)) {
+            current = *match;
+        } else {
+            onDisk = false;
+            current = exact;
+        }
+    }
+    return current;
+}
+
+std::optional<fs::path> findExisting(std::u16string_view path) {
+    auto resolved = resolvePath(path);
+    if (!resolved) return std::nullopt;
+    std::error_code ec;
+    if (!fs::exists(*resolved, ec)) return std::nullopt;
+    return resolved;
+}
+
+bool hasWildcard(std::u16string_view text) {
+    return text.find_first_of(u"*?") != std::u16string_view::npos;
+}
+
+namespace {
+
+// Greedy matching that only ever returns to the last `*`: linear in practice, never recursive.
+bool matchPlain(std::u16string_view pattern, std::u16string_view name) {
+    size_t p = 0, n = 0;
+    size_t starP = std::u16string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || foldCase(pattern[p]) == foldCase(name[n]))) {
+            ++p;
+            ++n;
+        } else if (starP != std::u16string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*') ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+bool wildcardMatch(std::u16string_view pattern, std::u16string_view name) {
+    if (matchPlain(pattern, name)) return true;
+    // "name.*" also matches "name" and "*.*" every name, as the original platform's file search did.
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == u".*" &&
+        name.find(u'.') == std::u16string_view::npos)
+        return matchPlain(pattern.substr(0, pattern.size() - 2), name);
+    return false;
+}
+
+} // namespace os
