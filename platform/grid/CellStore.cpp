@@ -1,0 +1,99 @@
+#include "grid/CellStore.h"
+
+namespace grid {
+
+void CellStore::place(CellId id, int col, int row) {
+    if (std::size_t(col) >= columns_.size())
+        columns_.resize(std::size_t(col) + 1);
+    Column& column = columns_[std::size_t(col)];
+    const std::size_t page = std::size_t(row) >> kPageBits;
+    if (page >= column.size())
+        column.resize(page + 1);
+    if (!column[page])
+        column[page] = std::make_unique<CellId[]>(kPageMask + 1);   // zero-filled
+    column[page][std::size_t(row) & kPageMask] = id;
+}
+
+CellId CellStore::findOrCreate(int col, int row) {
+    if (CellId id = find(col, row))
+        return id;
+    CellId id;
+    if (!free_.empty()) {
+        id = free_.back();
+        free_.pop_back();
+    } else {
+        if ((allocated_ >> kChunkBits) >= chunks_.size())
+            chunks_.push_back(std::make_unique<Cell[]>(kChunkMask + 1));
+        id = ++allocated_;
+    }
+    Cell& c = cell(id);
+    c.col = col;
+    c.row = row;
+    c.flags = Cell::kLive;
+    place(id, col, row);
+    ++live_;
+    return id;
+}
+
+void CellStore::erase(CellId id) {
+    Cell& c = cell(id);
+    if (!c.live())
+        return;
+    if (find(c.col, c.row) == id)
+        place(0, c.col, c.row);
+    c.value = Value();
+    c.formula.reset();
+    c.attrs.reset();
+    c.flags = 0;
+    free_.push_back(id);
+    --live_;
+}
+
+void CellStore::clear() {
+    chunks_.clear();
+    allocated_ = 0;
+    free_.clear();
+    columns_.clear();
+    live_ = 0;
+}
+
+void CellStore::forEachInBlock(const Block& block, const std::function<bool(CellId)>& visit) const {
+    const int lastCol = std::min(block.col2, int(columns_.size()) - 1);
+    for (int col = std::max(block.col1, 0); col <= lastCol; ++col) {
+        const Column& column = columns_[std::size_t(col)];
+        if (block.row2 < 0)
+            continue;
+        const std::size_t firstPage = std::size_t(std::max(block.row1, 0)) >> kPageBits;
+        const std::size_t lastPage = std::min(std::size_t(block.row2) >> kPageBits, column.size() - 1);
+        if (column.empty())
+            continue;
+        for (std::size_t page = firstPage; page <= lastPage; ++page) {
+            if (!column[page])
+                continue;
+            const int base = int(page << kPageBits);
+            const int from = std::max(block.row1, base), to = std::min(block.row2, base + int(kPageMask));
+            for (int row = from; row <= to; ++row) {
+                CellId id = column[page][std::size_t(row - base)];
+                if (id && !visit(id))
+                    return;
+            }
+        }
+    }
+}
+
+void CellStore::forEachLive(const std::function<void(CellId)>& visit) const {
+    for (CellId id = 1; id <= allocated_; ++id)
+        if (cell(id).live())
+            visit(id);
+}
+
+void CellStore::reindex() {
+    columns_.clear();
+    for (CellId id = 1; id <= allocated_; ++id) {
+        const Cell& c = cell(id);
+        if (c.live())
+            place(id, c.col, c.row);
+    }
+}
+
+} // namespace grid

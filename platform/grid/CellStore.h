@@ -1,0 +1,53 @@
+#pragma once
+// Sparse storage of the cells of one sheet. Cells never move in memory (a calculation may hold one while a
+// custom function adds others), and each column finds its cells through a table of 256-row pages, so a
+// lookup is two array reads and empty stretches of a column cost nothing.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grid/Cell.h"
+
+namespace grid {
+
+class CellStore {
+public:
+    CellId find(int col, int row) const {
+        if (col < 0 || std::size_t(col) >= columns_.size())
+            return 0;
+        const Column& column = columns_[std::size_t(col)];
+        const std::size_t page = std::size_t(row) >> kPageBits;
+        if (row < 0 || page >= column.size() || !column[page])
+            return 0;
+        return column[page][std::size_t(row) & kPageMask];
+    }
+    CellId findOrCreate(int col, int row);
+    Cell& cell(CellId id) { return chunks_[(id - 1) >> kChunkBits][(id - 1) & kChunkMask]; }
+    const Cell& cell(CellId id) const { return chunks_[(id - 1) >> kChunkBits][(id - 1) & kChunkMask]; }
+
+    // Removes a cell from its position and recycles it.
+    void erase(CellId id);
+    void clear();
+    // Visits the cells stored inside the block, column by column.
+    void forEachInBlock(const Block& block, const std::function<bool(CellId)>& visit) const;
+    void forEachLive(const std::function<void(CellId)>& visit) const;
+    // Rebuilds the position tables after the cells' positions were changed in place.
+    void reindex();
+    std::size_t liveCount() const { return live_; }
+
+private:
+    static constexpr std::size_t kPageBits = 8, kPageMask = (1u << kPageBits) - 1;
+    static constexpr std::size_t kChunkBits = 10, kChunkMask = (1u << kChunkBits) - 1;
+    using Page = std::unique_ptr<CellId[]>;
+    using Column = std::vector<Page>;
+
+    void place(CellId id, int col, int row);
+
+    std::vector<std::unique_ptr<Cell[]>> chunks_;
+    std::uint32_t allocated_ = 0;
+    std::vector<CellId> free_;
+    std::vector<Column> columns_;
+    std::size_t live_ = 0;
+};
+
+} // namespace grid

@@ -1,0 +1,65 @@
+#pragma once
+// Sheet functions implemented by the program that embeds the grid, and the records they are called with.
+// The callback fills a result record from an array of argument records; both have one layout: a status, a
+// type and the value (a number, the handle of a movable memory block holding a zero-terminated UTF-16 text, or
+// a cell or block position).
+#include <cstdint>
+#include <functional>
+
+#include "grid/GlobalMemory.h"
+
+enum : std::uint8_t {
+    SSStatusValid = 0,        // holds a value
+    SSStatusUnreadable = 1,   // the value could not be read
+    SSStatusNoValue = 2,      // gives no value (a blank argument, or a function that answers nothing)
+};
+
+enum : std::uint8_t {
+    SSTypeLong = 0,
+    SSTypeDouble = 1,
+    SSTypeString = 2,
+    SSTypeCellRef = 3,
+    SSTypeRange = 4,
+};
+
+struct SSCellPos {
+    std::int32_t col;
+    std::int32_t row;
+};
+
+struct SSBlockPos {
+    std::int32_t col1, row1, col2, row2;
+};
+
+struct SSValueRecord {
+    std::uint8_t status;
+    std::uint8_t type;
+    union {
+        std::int32_t lValue;
+        double dValue;
+        grid::MemHandle hValue;   // SSTypeString: a block of 2 x length + 2 bytes
+        SSCellPos cell;           // SSTypeCellRef
+        SSBlockPos range;         // SSTypeRange
+    };
+};
+static_assert(sizeof(SSValueRecord) == 24, "argument records follow one another every 24 bytes");
+
+// The callback receives the result record to fill, the argument records and their count; non-zero is success.
+using SSCustomFunctionProc = int (*)(SSValueRecord* result, SSValueRecord* args, std::int16_t count);
+
+namespace grid {
+
+// Flag 1: a reference argument arrives as a cell reference (SSTypeCellRef) instead of as its value.
+constexpr unsigned kPassReferences = 1;
+
+using CustomCallback = std::function<bool(SSValueRecord& result, SSValueRecord* args, std::int16_t count)>;
+
+struct CustomFunction {
+    std::u16string name;
+    int minArgs = 0;
+    int maxArgs = 0;
+    CustomCallback callback;
+    unsigned flags = 0;
+};
+
+} // namespace grid

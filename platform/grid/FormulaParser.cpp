@@ -1,0 +1,574 @@
+#include "grid/FormulaParser.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "grid/CellAddress.h"
+#include "grid/Functions.h"
+#include "grid/Value.h"
+
+namespace grid {
+namespace {
+
+bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isNameChar(char16_t c) { return isLetter(c) || isDigit(c) || c == u'_' || c == u'.'; }
+char16_t upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+
+bool isControl(OpCode code) {
+    switch (code) {
+    case OpCode::Jump:
+    case OpCode::IfCond:
+    case OpCode::IfErrorCond:
+    case OpCode::AndArg:
+    case OpCode::OrArg:
+    case OpCode::ChooseSel:
+    case OpCode::Case: return true;
+    default: return false;
+    }
+}
+
+class Parser {
+public:
+    Parser(std::u16string_view text, int col, int row, RefStyle style)
+        : text_(text), col_(col), row_(row), style_(style) {}
+
+    bool run(Formula& out) {
+        if (text_.size() > kMaxFormulaLength)
+            return fail(u"formula too long");
+        skipSpaces();
+        if (pos_ < text_.size() && text_[pos_] == u'=')
+            ++pos_;
+        skipSpaces();
+        if (pos_ >= text_.size())
+            return fail(u"empty formula");
+        if (!expression(code_))
+            return false;
+        skipSpaces();
+        if (pos_ != text_.size())
+            return fail(u"unexpected character");
+        formula_.ops = std::move(code_);
+        out = std::move(formula_);
+        return true;
+    }
+
+    ParseError error;
+
+private:
+    using Code = std::vector<Op>;
+
+    bool fail(std::u16string_view message) {
+        if (error.message.empty()) {
+            error.position = pos_;
+            error.message = message;
+        }
+        return false;
+    }
+    void skipSpaces() {
+        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\r' ||
+                                        text_[pos_] == u'\n'))
+            ++pos_;
+    }
+    bool peek(char16_t c) {
+        skipSpaces();
+        return pos_ < text_.size() && text_[pos_] == c;
+    }
+    static void emit(Code& code, OpCode op, std::uint16_t count = 0, std::int32_t a = 0) {
+        Op o{op};
+        o.count = count;
+        o.a = a;
+        code.push_back(o);
+    }
+
+    struct Depth {
+        Parser& p;
+        explicit Depth(Parser& parser) : p(parser) { ++p.depth_; }
+        ~Depth() { --p.depth_; }
+    };
+
+    bool expression(Code& code) {
+        Depth guard(*this);
+        if (depth_ > kMaxNesting)
+            return fail(u"formula nested too deeply");
+        return comparison(code);
+    }
+
+    bool comparison(Code& code) {
+        if (!concat(code))
+            return false;
+        for (;;) {
+            skipSpaces();
+            OpCode op;
+            std::size_t len = 1;
+            std::u16string_view rest = text_.substr(pos_);
+            if (rest.starts_with(u"<>"))
+                op = OpCode::Ne, len = 2;
+            else if (rest.starts_with(u"<="))
+                op = OpCode::Le, len = 2;
+            else if (rest.starts_with(u">="))
+                op = OpCode::Ge, len = 2;
+            else if (rest.starts_with(u"<"))
+                op = OpCode::Lt;
+            else if (rest.starts_with(u">"))
+                op = OpCode::Gt;
+            else if (rest.starts_with(u"="))
+                op = OpCode::Eq;
+            else
+                return true;
+            pos_ += len;
+            if (!concat(code))
+                return false;
+            emit(code, op);
+        }
+    }
+
+    bool concat(Code& code) {
+        if (!additive(code))
+            return false;
+        while (peek(u'&')) {
+            ++pos_;
+            if (!additive(code))
+                return false;
+            emit(code, OpCode::Concat);
+        }
+        return true;
+    }
+
+    bool additive(Code& code) {
+        if (!multiplicative(code))
+            return false;
+        for (;;) {
+            if (peek(u'+') || peek(u'-')) {
+                OpCode op = text_[pos_] == u'+' ? OpCode::Add : OpCode::Sub;
+                ++pos_;
+                if (!multiplicative(code))
+                    return false;
+                emit(code, op);
+            } else {
+                return true;
+            }
+        }
+    }
+
+    bool multiplicative(Code& code) {
+        if (!power(code))
+            return false;
+        for (;;) {
+            if (peek(u'*') || peek(u'/')) {
+                OpCode op = text_[pos_] == u'*' ? OpCode::Mul : OpCode::Div;
+                ++pos_;
+                if (!power(code))
+                    return false;
+                emit(code, op);
+            } else {
+                return true;
+            }
+        }
+    }
+
+    // Negation binds tighter than "^", as in the common spreadsheets: -2^2 is 4.
+    bool power(Code& code) {
+        if (!unary(code))
+            return false;
+        while (peek(u'^')) {
+            ++pos_;
+            if (!unary(code))
+                return false;
+            emit(code, OpCode::Pow);
+        }
+        return true;
+    }
+
+    bool unary(Code& code) {
+        if (peek(u'-') || peek(u'+')) {
+            Depth guard(*this);
+            if (depth_ > kMaxNesting)
+                return fail(u"formula nested too deeply");
+            OpCode op = text_[pos_] == u'-' ? OpCode::Neg : OpCode::Plus;
+            ++pos_;
+            if (!unary(code))
+                return false;
+            emit(code, op);
+            return true;
+        }
+        if (!primary(code))
+            return false;
+        while (peek(u'%')) {
+            ++pos_;
+            emit(code, OpCode::Percent);
+        }
+        return true;
+    }
+
+    bool primary(Code& code) {
+        skipSpaces();
+        if (pos_ >= text_.size())
+            return fail(u"operand expected");
+        char16_t c = text_[pos_];
+        if (c == u'(') {
+            ++pos_;
+            if (!expression(code))
+                return false;
+            if (!peek(u')'))
+                return fail(u"\")\" expected");
+            ++pos_;
+            emit(code, OpCode::Paren);
+            return true;
+        }
+        if (isDigit(c) || c == u'.')
+            return number(code);
+        if (c == u'"')
+            return string(code);
+        if (c == u'#')
+            return errorLiteral(code);
+        if (isLetter(c) || c == u'$' || c == u'_')
+            return nameOrReference(code);
+        return fail(u"operand expected");
+    }
+
+    bool number(Code& code) {
+        std::size_t start = pos_;
+        while (pos_ < text_.size() && isDigit(text_[pos_]))
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == u'.') {
+            ++pos_;
+            while (pos_ < text_.size() && isDigit(text_[pos_]))
+                ++pos_;
+        }
+        if (pos_ < text_.size() && (text_[pos_] == u'e' || text_[pos_] == u'E')) {
+            std::size_t save = pos_++;
+            if (pos_ < text_.size() && (text_[pos_] == u'+' || text_[pos_] == u'-'))
+                ++pos_;
+            if (pos_ < text_.size() && isDigit(text_[pos_])) {
+                while (pos_ < text_.size() && isDigit(text_[pos_]))
+                    ++pos_;
+            } else {
+                pos_ = save;
+            }
+        }
+        std::string ascii(text_.begin() + long(start), text_.begin() + long(pos_));
+        if (ascii == ".")
+            return fail(u"invalid number");
+        double v = std::strtod(ascii.c_str(), nullptr);
+        if (!std::isfinite(v))
+            return fail(u"number out of range");
+        Op o{OpCode::Number};
+        o.setNumber(v);
+        code.push_back(o);
+        return true;
+    }
+
+    bool string(Code& code) {
+        ++pos_;
+        std::u16string s;
+        for (;;) {
+            if (pos_ >= text_.size())
+                return fail(u"unterminated text");
+            char16_t c = text_[pos_++];
+            if (c == u'"') {
+                if (pos_ < text_.size() && text_[pos_] == u'"') {
+                    s += u'"';
+                    ++pos_;
+                    continue;
+                }
+                break;
+            }
+            s += c;
+        }
+        emit(code, OpCode::String, 0, addString(std::move(s)));
+        return true;
+    }
+
+    bool errorLiteral(Code& code) {
+        static constexpr std::u16string_view kErrors[] = {u"#DIV/0!", u"#VALUE!", u"#REF!", u"#NAME?",
+                                                          u"#N/A",    u"#NUM!",   u"#CIRC!"};
+        for (std::u16string_view e : kErrors) {
+            if (text_.size() - pos_ < e.size())
+                continue;
+            if (errorFromText(text_.substr(pos_, e.size())) != ErrorCode::None) {
+                emit(code, OpCode::Error, 0, std::int32_t(errorFromText(text_.substr(pos_, e.size()))));
+                pos_ += e.size();
+                return true;
+            }
+        }
+        return fail(u"unknown error value");
+    }
+
+    std::int32_t addString(std::u16string s) {
+        formula_.strings.push_back(std::move(s));
+        return std::int32_t(formula_.strings.size() - 1);
+    }
+
+    // One cell reference at pos_ in the current style; false (pos_ unchanged) when there is none.
+    bool cellRef(int& col, int& row, bool& colAbs, bool& rowAbs) {
+        return style_ == RefStyle::R1C1 ? r1c1Ref(col, row, colAbs, rowAbs) : a1Ref(col, row, colAbs, rowAbs);
+    }
+
+    bool a1Ref(int& col, int& row, bool& colAbs, bool& rowAbs) {
+        std::size_t p = pos_;
+        colAbs = rowAbs = false;
+        if (p < text_.size() && text_[p] == u'$')
+            colAbs = true, ++p;
+        std::size_t n = readColumnLetters(text_.substr(p), col);
+        if (n == 0)
+            return false;
+        p += n;
+        if (p < text_.size() && text_[p] == u'$')
+            rowAbs = true, ++p;
+        long long r = 0;
+        std::size_t digits = 0;
+        while (p < text_.size() && isDigit(text_[p])) {
+            r = r * 10 + (text_[p] - u'0');
+            if (r > kMaxRows)
+                return false;
+            ++p, ++digits;
+        }
+        if (digits == 0 || r < 1 || col < 1)
+            return false;
+        if (p < text_.size() && (isNameChar(text_[p]) || text_[p] == u'('))
+            return false;
+        row = int(r);
+        pos_ = p;
+        return true;
+    }
+
+    // R1C1: "R2C3" absolute, "R[-1]C[2]" relative, "R" or "C" alone the cell's own row or column.
+    bool r1c1Part(std::size_t& p, char16_t letter, int base, int& value, bool& absolute) {
+        if (p >= text_.size() || upper(text_[p]) != letter)
+            return false;
+        ++p;
+        if (p < text_.size() && text_[p] == u'[') {
+            ++p;
+            bool neg = false;
+            if (p < text_.size() && (text_[p] == u'-' || text_[p] == u'+'))
+                neg = text_[p] == u'-', ++p;
+            long long off = 0;
+            std::size_t digits = 0;
+            while (p < text_.size() && isDigit(text_[p]) && off <= kMaxRows)
+                off = off * 10 + (text_[p++] - u'0'), ++digits;
+            if (digits == 0 || p >= text_.size() || text_[p] != u']')
+                return false;
+            ++p;
+            value = int(base + (neg ? -off : off));
+            absolute = false;
+            return true;
+        }
+        long long v = 0;
+        std::size_t digits = 0;
+        while (p < text_.size() && isDigit(text_[p]) && v <= kMaxRows)
+            v = v * 10 + (text_[p++] - u'0'), ++digits;
+        if (digits == 0) {
+            value = base;
+            absolute = false;
+        } else {
+            value = int(v);
+            absolute = true;
+        }
+        return true;
+    }
+
+    bool r1c1Ref(int& col, int& row, bool& colAbs, bool& rowAbs) {
+        std::size_t p = pos_;
+        if (!r1c1Part(p, u'R', row_, row, rowAbs) || !r1c1Part(p, u'C', col_, col, colAbs))
+            return false;
+        if (p < text_.size() && (isNameChar(text_[p]) || text_[p] == u'('))
+            return false;
+        pos_ = p;
+        return true;
+    }
+
+    bool validPosition(int col, int row) { return col >= 1 && col <= kMaxCols && row >= 1 && row <= kMaxRows; }
+
+    bool nameOrReference(Code& code) {
+        int c1, r1;
+        bool ca1, ra1;
+        std::size_t start = pos_;
+        if (cellRef(c1, r1, ca1, ra1)) {
+            if (!validPosition(c1, r1)) {
+                pos_ = start;
+                return fail(u"reference outside the sheet");
+            }
+            std::size_t afterFirst = pos_;
+            skipSpaces();
+            if (pos_ < text_.size() && text_[pos_] == u':') {
+                ++pos_;
+                skipSpaces();
+                int c2, r2;
+                bool ca2, ra2;
+                if (!cellRef(c2, r2, ca2, ra2))
+                    return fail(u"reference expected after \":\"");
+                if (!validPosition(c2, r2))
+                    return fail(u"reference outside the sheet");
+                Op o{OpCode::Range};
+                // A block is kept with its corners ordered; each corner keeps its own "$" flags.
+                if (c2 < c1)
+                    std::swap(c1, c2), std::swap(ca1, ca2);
+                if (r2 < r1)
+                    std::swap(r1, r2), std::swap(ra1, ra2);
+                o.a = ca1 ? c1 : c1 - col_, o.b = ra1 ? r1 : r1 - row_;
+                o.c = ca2 ? c2 : c2 - col_, o.d = ra2 ? r2 : r2 - row_;
+                o.flags = std::uint8_t((ca1 ? kColAbs : 0) | (ra1 ? kRowAbs : 0) | (ca2 ? kCol2Abs : 0) |
+                                       (ra2 ? kRow2Abs : 0));
+                code.push_back(o);
+                return true;
+            }
+            pos_ = afterFirst;
+            Op o{OpCode::Ref};
+            o.a = ca1 ? c1 : c1 - col_, o.b = ra1 ? r1 : r1 - row_;
+            o.flags = std::uint8_t((ca1 ? kColAbs : 0) | (ra1 ? kRowAbs : 0));
+            code.push_back(o);
+            return true;
+        }
+        std::u16string name;
+        while (pos_ < text_.size() && isNameChar(text_[pos_]))
+            name += upper(text_[pos_++]);
+        if (name.empty())
+            return fail(u"name expected");
+        if (peek(u'(')) {
+            ++pos_;
+            return call(code, name);
+        }
+        if (name == u"TRUE" || name == u"FALSE") {
+            emit(code, OpCode::Bool, 0, name == u"TRUE" ? 1 : 0);
+            return true;
+        }
+        pos_ = start;
+        return fail(u"unknown name");
+    }
+
+    bool call(Code& code, const std::u16string& name) {
+        std::vector<Code> args;
+        if (!peek(u')')) {
+            for (;;) {
+                args.emplace_back();
+                if (!expression(args.back()))
+                    return false;
+                if (peek(u',') || peek(u';')) {
+                    ++pos_;
+                    continue;
+                }
+                break;
+            }
+        }
+        if (!peek(u')'))
+            return fail(u"\")\" expected");
+        ++pos_;
+        if (args.size() > 255)
+            return fail(u"too many arguments");
+        const int index = findBuiltin(name);
+        const auto count = std::uint16_t(args.size());
+        if (index < 0) {
+            for (Code& arg : args)
+                append(code, arg);
+            formula_.callsByName = true;
+            emit(code, OpCode::CallName, count, addString(name));
+            return true;
+        }
+        const FunctionInfo& info = builtin(index);
+        const bool countOk = int(count) >= info.minArgs && int(count) <= info.maxArgs;
+        if (info.lazy == Laziness::None || !countOk) {
+            for (Code& arg : args)
+                append(code, arg);
+            emit(code, OpCode::Call, count, index);
+            return true;
+        }
+        switch (info.lazy) {
+        case Laziness::If: {
+            append(code, args[0]);
+            std::size_t cond = code.size();
+            emit(code, OpCode::IfCond);
+            append(code, args[1]);
+            std::size_t jump = code.size();
+            emit(code, OpCode::Jump);
+            code[cond].a = std::int32_t(code.size());
+            if (args.size() == 3) {
+                append(code, args[2]);
+            } else {
+                emit(code, OpCode::Bool, 0, 0);
+                code.back().flags = kHidden;
+            }
+            code[jump].a = std::int32_t(code.size());
+            code[cond].b = std::int32_t(code.size());
+            break;
+        }
+        case Laziness::IfError: {
+            append(code, args[0]);
+            std::size_t cond = code.size();
+            emit(code, OpCode::IfErrorCond);
+            append(code, args[1]);
+            code[cond].a = std::int32_t(code.size());
+            break;
+        }
+        case Laziness::And:
+        case Laziness::Or: {
+            emit(code, OpCode::AccInit);
+            std::vector<std::size_t> exits;
+            for (Code& arg : args) {
+                append(code, arg);
+                exits.push_back(code.size());
+                emit(code, info.lazy == Laziness::And ? OpCode::AndArg : OpCode::OrArg);
+            }
+            for (std::size_t e : exits)
+                code[e].a = std::int32_t(code.size());
+            break;
+        }
+        case Laziness::Choose: {
+            append(code, args[0]);
+            std::size_t sel = code.size();
+            const auto n = std::uint16_t(args.size() - 1);
+            emit(code, OpCode::ChooseSel, n);
+            std::size_t cases = code.size();
+            for (std::size_t i = 1; i < args.size(); ++i)
+                emit(code, OpCode::Case);
+            std::vector<std::size_t> jumps;
+            for (std::size_t i = 1; i < args.size(); ++i) {
+                code[cases + i - 1].a = std::int32_t(code.size());
+                append(code, args[i]);
+                jumps.push_back(code.size());
+                emit(code, OpCode::Jump);
+            }
+            for (std::size_t j : jumps)
+                code[j].a = std::int32_t(code.size());
+            code[sel].a = std::int32_t(code.size());
+            break;
+        }
+        case Laziness::None: break;
+        }
+        emit(code, OpCode::LazyEnd, count, index);
+        return true;
+    }
+
+    // Appends an argument's code, moving its jump targets along with it.
+    static void append(Code& code, const Code& arg) {
+        const auto offset = std::int32_t(code.size());
+        for (Op o : arg) {
+            if (isControl(o.code)) {
+                o.a += offset;
+                if (o.code == OpCode::IfCond)
+                    o.b += offset;
+            }
+            code.push_back(o);
+        }
+    }
+
+    std::u16string_view text_;
+    int col_, row_;
+    RefStyle style_;
+    std::size_t pos_ = 0;
+    int depth_ = 0;
+    Formula formula_;
+    Code code_;
+};
+
+} // namespace
+
+bool parseFormula(std::u16string_view text, int col, int row, RefStyle style, Formula& out, ParseError* error) {
+    Parser parser(text, col, row, style);
+    if (parser.run(out))
+        return true;
+    if (error)
+        *error = parser.error;
+    return false;
+}
+
+} // namespace grid

@@ -1,0 +1,545 @@
+#include "grid/Sheet.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "grid/FormulaParser.h"
+
+namespace grid {
+namespace {
+
+std::u16string decimal(long long n) {
+    std::string s = std::to_string(n);
+    return std::u16string(s.begin(), s.end());
+}
+
+std::u16string upperName(std::u16string_view name) {
+    std::u16string s(name);
+    for (char16_t& c : s)
+        if (c >= u'a' && c <= u'z')
+            c = char16_t(c - 32);
+    return s;
+}
+
+} // namespace
+
+Sheet::Sheet() : random_(std::random_device{}()) { reset(); }
+
+Sheet::~Sheet() = default;
+
+void Sheet::reset() {
+    if (calculating_)
+        return;   // a custom function may not pull the sheet from under its own calculation
+    store_.clear();
+    deps_.clear();
+    maxCols_ = maxRows_ = 0;
+    spans_.clear();
+    colWidths_.clear();
+    rowHeights_.clear();
+    switches_.clear();
+    properties_.clear();
+    refStyle_ = 0;
+    custom_.clear();
+    formulas_.clear();
+    dirty_.clear();
+    byName_.clear();
+    switches_[kSwitchAutoCalc] = true;
+    switches_[kSwitchRowHeaders] = true;
+    switches_[kSwitchRepaint] = true;
+}
+
+bool Sheet::setMaxCols(int count) {
+    if (count < 0 || count > kMaxCols || (count < maxCols_ && calculating_))
+        return false;
+    if (count < maxCols_)
+        dropOutside(Block{count + 1, 0, kMaxCols, kMaxRows});
+    maxCols_ = count;
+    return true;
+}
+
+bool Sheet::setMaxRows(int count) {
+    if (count < 0 || count > kMaxRows || (count < maxRows_ && calculating_))
+        return false;
+    if (count < maxRows_)
+        dropOutside(Block{0, count + 1, kMaxCols, kMaxRows});
+    maxRows_ = count;
+    return true;
+}
+
+void Sheet::dropOutside(const Block& gone) {
+    // A shrunk sheet loses its outer cells, so growing it again shows empty rows and columns.
+    std::vector<CellId> ids;
+    store_.forEachInBlock(gone, [&](CellId id) {
+        ids.push_back(id);
+        return true;
+    });
+    for (CellId id : ids) {
+        const int col = store_.cell(id).col, row = store_.cell(id).row;
+        if (store_.cell(id).formula)
+            dropFormula(id);
+        store_.erase(id);
+        if (col > 0 && row > 0)
+            markReadersDirty(col, row);
+    }
+    std::erase_if(spans_, [&](const Span& s) { return gone.contains(s.col, s.row); });
+    if (!ids.empty() && switchOn(kSwitchAutoCalc))
+        recalcDirty();
+}
+
+bool Sheet::writable(int col, int row) const {
+    return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
+}
+
+bool Sheet::readable(int col, int row) const { return writable(col, row); }
+
+CellId Sheet::cellAt(int col, int row) const { return store_.find(col, row); }
+
+CellAttrs& Sheet::attrsFor(int col, int row) {
+    Cell& c = store_.cell(store_.findOrCreate(col, row));
+    if (!c.attrs)
+        c.attrs = std::make_unique<CellAttrs>();
+    return *c.attrs;
+}
+
+const CellAttrs* Sheet::attrsAt(int col, int row) const {
+    CellId id = cellAt(internal(col), internal(row));
+    return id ? store_.cell(id).attrs.get() : nullptr;
+}
+
+// ---------------------------------------------------------------- contents
+
+Value Sheet::convertText(int col, int row, std::u16string_view text) const {
+    if (text.empty())
+        return Value();
+    const CellType type = cellType(col, row);
+    double n;
+    switch (type.kind) {
+    case CellKind::General:
+    case CellKind::CheckBox:
+    case CellKind::Number:
+    case CellKind::Integer:
+        // A text that is no number is kept as text, also in a number cell.
+        if (parseNumber(text, n))
+            return Value::number(n);
+        return Value::text(text);
+    default: return Value::text(text);
+    }
+}
+
+bool Sheet::setData(int col, int row, std::u16string_view text) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    return storeValue(col, row, convertText(col, row, text));
+}
+
+bool Sheet::setValue(int col, int row, std::u16string_view text) { return setData(col, row, text); }
+
+bool Sheet::setNumber(int col, int row, double value) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    return storeValue(col, row, Value::number(value));
+}
+
+bool Sheet::storeValue(int col, int row, Value v) {
+    CellId id = cellAt(col, row);
+    if (!id) {
+        if (v.isEmpty())
+            return true;   // nothing to clear; no cell needed
+        id = store_.findOrCreate(col, row);
+    }
+    Cell& c = store_.cell(id);
+    const bool hadFormula = c.formula != nullptr;
+    if (hadFormula)
+        dropFormula(id);
+    if (!hadFormula && c.value == v)
+        return true;
+    c.value = std::move(v);
+    changed(col, row);
+    return true;
+}
+
+bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* error) {
+    col = internal(col), row = internal(row);
+    // Headers hold texts only.
+    if (!writable(col, row) || col == 0 || row == 0)
+        return false;
+    std::size_t b = 0;
+    while (b < text.size() && (text[b] == u' ' || text[b] == u'\t'))
+        ++b;
+    if (b == text.size() || (text.substr(b) == u"="))
+        return clearCell(col, row);
+    Formula parsed;
+    const RefStyle style = refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1;
+    if (!parseFormula(text, col, row, style, parsed, error))
+        return false;
+    CellId id = store_.findOrCreate(col, row);
+    if (store_.cell(id).formula)
+        unregisterFormula(id);
+    Cell& c = store_.cell(id);
+    c.formula = intern(std::move(parsed));
+    registerFormula(id);
+    // The cell and everything reading it are out of date; marking the readers before computing the cell lets a
+    // formula that closes a loop find the loop.
+    markDirty(id);
+    markReadersDirty(col, row);
+    if (!calculating_) {
+        calculate({id}, true);
+        if (switchOn(kSwitchAutoCalc))
+            recalcDirty();
+    }
+    return true;
+}
+
+bool Sheet::setTag(int col, int row, std::u16string_view tag) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    attrsFor(col, row).tag = std::u16string(tag);
+    return true;
+}
+
+bool Sheet::clearCell(int col, int row) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    return storeValue(col, row, Value());
+}
+
+bool Sheet::clearBlock(const Block& block) {
+    Block b = clampBlock(block);
+    if (b.col1 > b.col2 || b.row1 > b.row2)
+        return false;
+    std::vector<CellId> ids;   // only stored cells: a block may cover a million empty rows
+    store_.forEachInBlock(b, [&](CellId id) {
+        ids.push_back(id);
+        return true;
+    });
+    for (CellId id : ids)
+        storeValue(store_.cell(id).col, store_.cell(id).row, Value());
+    return true;
+}
+
+std::u16string Sheet::text(int col, int row, TextKind kind) const {
+    col = internal(col), row = internal(row);
+    if (!readable(col, row))
+        return {};
+    CellId id = cellAt(col, row);
+    const Cell* c = id ? &store_.cell(id) : nullptr;
+    switch (kind) {
+    case TextKind::Tag: return c && c->attrs ? c->attrs->tag : std::u16string();
+    case TextKind::Formula:
+        if (!c || !c->formula)
+            return {};
+        return c->formula->toText(col, row, refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1);
+    case TextKind::Data:
+    case TextKind::Value: break;
+    }
+    if ((col == 0 || row == 0) && (!c || c->value.isEmpty())) {
+        // Headers without a text of their own show the column letters and row numbers.
+        if (row == 0 && col > 0)
+            return columnLetters(col);
+        if (col == 0 && row > 0)
+            return decimal(row);
+        return {};
+    }
+    if (!c)
+        return {};
+    if (kind == TextKind::Data && c->value.isNumber() && c->attrs && c->attrs->type) {
+        const CellType& t = *c->attrs->type;
+        if (t.kind == CellKind::Number)
+            return formatFixed(c->value.numberValue(), t.decimals, t.separator);
+        if (t.kind == CellKind::Integer)
+            return formatFixed(c->value.numberValue(), 0);
+    }
+    return c->value.toText();
+}
+
+Value Sheet::value(int col, int row) const {
+    col = internal(col), row = internal(row);
+    CellId id = readable(col, row) ? cellAt(col, row) : 0;
+    return id ? store_.cell(id).value : Value();
+}
+
+bool Sheet::numberValue(int col, int row, double& out) const {
+    Value v = value(col, row);
+    if (!v.isNumber())
+        return false;
+    out = v.numberValue();
+    return true;
+}
+
+bool Sheet::hasFormula(int col, int row) const {
+    CellId id = cellAt(internal(col), internal(row));
+    return id && store_.cell(id).formula;
+}
+
+void Sheet::forEachCell(const std::function<void(int, int)>& visit) const {
+    store_.forEachLive([&](CellId id) { visit(store_.cell(id).col, store_.cell(id).row); });
+}
+
+// ---------------------------------------------------------------- attributes
+
+Block Sheet::clampBlock(const Block& b) const {
+    Block r{internal(b.col1), internal(b.row1), internal(b.col2), internal(b.row2)};
+    if (b.col2 < 0 && b.col2 != kHeaderIndex)
+        r.col2 = maxCols_;
+    if (b.row2 < 0 && b.row2 != kHeaderIndex)
+        r.row2 = maxRows_;
+    r.col1 = std::max(r.col1, 0);
+    r.row1 = std::max(r.row1, 0);
+    r.col2 = std::min(r.col2, maxCols_);
+    r.row2 = std::min(r.row2, maxRows_);
+    return r;
+}
+
+template <class F>
+bool Sheet::forBlock(const Block& block, F f) {
+    Block b = clampBlock(block);
+    if (b.col1 > b.col2 || b.row1 > b.row2)
+        return false;
+    for (int c = b.col1; c <= b.col2; ++c)
+        for (int r = b.row1; r <= b.row2; ++r)
+            f(c, r);
+    return true;
+}
+
+bool Sheet::setCellType(int col, int row, const CellType& type) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    attrsFor(col, row).type = type;
+    // An empty value stays empty; a value written before the type keeps its content.
+    return true;
+}
+
+CellType Sheet::cellType(int col, int row) const {
+    const CellAttrs* a = attrsAt(col, row);
+    return a && a->type ? *a->type : CellType{};
+}
+
+bool Sheet::setLocked(int col, int row, bool locked) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    attrsFor(col, row).locked = locked;
+    return true;
+}
+
+bool Sheet::locked(int col, int row) const {
+    const CellAttrs* a = attrsAt(col, row);
+    return a && a->locked;
+}
+
+bool Sheet::setFont(int col, int row, const Font& font) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    attrsFor(col, row).font = font;
+    return true;
+}
+
+std::optional<Font> Sheet::font(int col, int row) const {
+    const CellAttrs* a = attrsAt(col, row);
+    return a ? a->font : std::nullopt;
+}
+
+bool Sheet::setColours(int col, int row, std::uint32_t back, std::uint32_t fore) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    CellAttrs& a = attrsFor(col, row);
+    a.backColour = back;
+    a.foreColour = fore;
+    return true;
+}
+
+bool Sheet::colours(int col, int row, std::uint32_t& back, std::uint32_t& fore) const {
+    const CellAttrs* a = attrsAt(col, row);
+    if (!a || !a->backColour)
+        return false;
+    back = *a->backColour;
+    fore = a->foreColour.value_or(0);
+    return true;
+}
+
+bool Sheet::setBorder(int col, int row, const Border& border) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    attrsFor(col, row).border = border;
+    return true;
+}
+
+std::optional<Border> Sheet::border(int col, int row) const {
+    const CellAttrs* a = attrsAt(col, row);
+    return a ? a->border : std::nullopt;
+}
+
+bool Sheet::setCellType(const Block& block, const CellType& type) {
+    return forBlock(block, [&](int c, int r) { setCellType(c, r, type); });
+}
+bool Sheet::setLocked(const Block& block, bool locked) {
+    return forBlock(block, [&](int c, int r) { setLocked(c, r, locked); });
+}
+bool Sheet::setFont(const Block& block, const Font& font) {
+    return forBlock(block, [&](int c, int r) { setFont(c, r, font); });
+}
+bool Sheet::setColours(const Block& block, std::uint32_t back, std::uint32_t fore) {
+    return forBlock(block, [&](int c, int r) { setColours(c, r, back, fore); });
+}
+bool Sheet::setBorder(const Block& block, const Border& border) {
+    return forBlock(block, [&](int c, int r) { setBorder(c, r, border); });
+}
+
+// ---------------------------------------------------------------- spans
+
+bool Sheet::addSpan(int col, int row, int cols, int rows) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row) || cols < 1 || rows < 1 || cols > kMaxCols || rows > kMaxRows)
+        return false;
+    Block mine{col, row, col + cols - 1, row + rows - 1};
+    for (const Span& s : spans_) {
+        Block other{s.col, s.row, s.col + s.cols - 1, s.row + s.rows - 1};
+        if (mine.col1 <= other.col2 && other.col1 <= mine.col2 && mine.row1 <= other.row2 && other.row1 <= mine.row2)
+            return false;
+    }
+    spans_.push_back({col, row, cols, rows});
+    return true;
+}
+
+bool Sheet::spanAt(int col, int row, Span& span) const {
+    col = internal(col), row = internal(row);
+    for (const Span& s : spans_) {
+        if (col >= s.col && col < s.col + s.cols && row >= s.row && row < s.row + s.rows) {
+            span = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Sheet::removeSpan(int anchorCol, int anchorRow) {
+    anchorCol = internal(anchorCol), anchorRow = internal(anchorRow);
+    auto it = std::find_if(spans_.begin(), spans_.end(),
+                           [&](const Span& s) { return s.col == anchorCol && s.row == anchorRow; });
+    if (it == spans_.end())
+        return false;
+    spans_.erase(it);
+    return true;
+}
+
+// ---------------------------------------------------------------- sizes
+
+bool Sheet::setColumnWidth(int col, double width) {
+    col = internal(col);
+    if (col < 0 || col > maxCols_ || !(width >= 0) || width > 1e5)
+        return false;
+    colWidths_[col] = width;
+    return true;
+}
+
+double Sheet::columnWidth(int col) const {
+    auto it = colWidths_.find(internal(col));
+    return it == colWidths_.end() ? kDefaultColumnWidth : it->second;
+}
+
+bool Sheet::setColumnWidthPx(int col, int pixels) {
+    return pixels >= 0 && setColumnWidth(col, pixels <= 4 ? 0 : (pixels - 4) / 8.0);
+}
+
+int Sheet::columnWidthPx(int col) const {
+    double w = columnWidth(col);
+    return w <= 0 ? 0 : int(std::lround(w * 8 + 4));
+}
+
+bool Sheet::setRowHeight(int row, double height) {
+    row = internal(row);
+    if (row < 0 || row > maxRows_ || !(height >= 0) || height > 1e5)
+        return false;
+    rowHeights_[row] = height;
+    return true;
+}
+
+double Sheet::rowHeight(int row) const {
+    auto it = rowHeights_.find(internal(row));
+    return it == rowHeights_.end() ? kDefaultRowHeight : it->second;
+}
+
+bool Sheet::setRowHeightPx(int row, int pixels) { return pixels >= 0 && setRowHeight(row, pixels * 3 / 4.0); }
+
+int Sheet::rowHeightPx(int row) const { return int(std::lround(rowHeight(row) * 4 / 3)); }
+
+// ---------------------------------------------------------------- switches
+
+void Sheet::setSwitch(int index, bool on) {
+    const bool wasAuto = switchOn(kSwitchAutoCalc);
+    switches_[index] = on;
+    // Turning automatic calculation on brings the sheet up to date.
+    if (index == kSwitchAutoCalc && on && !wasAuto && !calculating_)
+        recalcDirty();
+}
+
+bool Sheet::switchOn(int index) const {
+    auto it = switches_.find(index);
+    return it != switches_.end() && it->second;
+}
+
+void Sheet::setProperty(int index, std::int64_t value) { properties_[index] = value; }
+
+std::int64_t Sheet::property(int index, std::int64_t fallback) const {
+    auto it = properties_.find(index);
+    return it == properties_.end() ? fallback : it->second;
+}
+
+// ---------------------------------------------------------------- custom functions
+
+bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
+                              unsigned flags) {
+    if (name.empty() || minArgs < 0 || maxArgs < minArgs || maxArgs > 255 || !callback)
+        return false;
+    for (char16_t c : name)
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_' ||
+              c == u'.'))
+            return false;
+    auto fn = std::make_shared<CustomFunction>();
+    fn->name = upperName(name);
+    fn->minArgs = minArgs;
+    fn->maxArgs = maxArgs;
+    fn->callback = std::move(callback);
+    fn->flags = flags;
+    custom_[fn->name] = fn;
+    // Formulas that named the function before it existed (or named its earlier version) are out of date.
+    std::vector<CellId> callers;
+    callers.swap(byName_);
+    for (CellId id : callers) {
+        Cell& c = store_.cell(id);
+        if (!c.live() || !c.formula || !c.formula->callsByName)
+            continue;
+        byName_.push_back(id);
+        if (!c.dirty()) {
+            markDirty(id);
+            markReadersDirty(c.col, c.row);
+        }
+    }
+    if (switchOn(kSwitchAutoCalc) && !calculating_)
+        recalcDirty();
+    return true;
+}
+
+bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, SSCustomFunctionProc callback,
+                              unsigned flags) {
+    if (!callback)
+        return false;
+    return addCustomFunction(
+        name, minArgs, maxArgs,
+        CustomCallback([callback](SSValueRecord& result, SSValueRecord* args, std::int16_t count) {
+            return callback(&result, args, count) != 0;
+        }),
+        flags);
+}
+
+bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(upperName(name)) == 1; }
+
+} // namespace grid

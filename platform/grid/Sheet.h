@@ -1,0 +1,217 @@
+#pragma once
+// One sheet of the grid: its cells and everything attached to them, its headers, spans, sizes, switches and
+// properties, and its formulas with their recalculation. The grid window shows a Sheet and a document file
+// stores one; both reach every attribute through the operations below.
+//
+// Addressing: columns and rows from 1; the header row and column at kHeaderIndex (-32767), which 0 also
+// addresses; the corner (0, 0). Writes outside the column and row counts are refused (false); reads there give
+// empty texts.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "grid/CellStore.h"
+#include "grid/CustomFunction.h"
+#include "grid/DependencyIndex.h"
+#include "grid/Formula.h"
+#include "grid/FormulaParser.h"
+#include "grid/Operand.h"
+
+namespace grid {
+
+// The four ways of reading a cell as text.
+enum class TextKind { Data = 0, Formula = 1, Tag = 2, Value = 3 };
+
+// Switches with a role inside the grid (the others are only stored).
+enum : int {
+    kSwitchRowHeaders = 4,     // row headers shown
+    kSwitchAutoCalc = 7,       // automatic recalculation
+    kSwitchRepaint = 8,
+    kSwitchModified = 30,      // set by the window on user changes; read by the program
+};
+
+struct Span {
+    int col = 0, row = 0, cols = 1, rows = 1;
+    bool operator==(const Span&) const = default;
+};
+
+class Sheet {
+public:
+    Sheet();
+    ~Sheet();
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+
+    // Empties the sheet completely: cells, headers, sizes, spans, switches, properties, custom functions.
+    // Ignored while the sheet is being calculated.
+    void reset();
+
+    // --- size
+    int maxCols() const { return maxCols_; }
+    int maxRows() const { return maxRows_; }
+    // False for a negative count or one above the limits. Shrinking drops the cells outside the new counts.
+    bool setMaxCols(int count);
+    bool setMaxRows(int count);
+
+    // --- contents
+    // Data and value: the text becomes the cell's value by the cell's type (a number where the type reads
+    // numbers, else text). Writing either removes a formula.
+    bool setData(int col, int row, std::u16string_view text);
+    bool setValue(int col, int row, std::u16string_view text);
+    bool setNumber(int col, int row, double value);
+    // Sets a formula (with or without "="; in the current reference style). An empty text removes it. A text
+    // that is no formula is refused and the cell keeps what it had. The cell is computed at once.
+    bool setFormula(int col, int row, std::u16string_view formula, ParseError* error = nullptr);
+    bool setTag(int col, int row, std::u16string_view tag);
+    bool clearCell(int col, int row);   // contents and formula; the attributes stay
+    bool clearBlock(const Block& block);
+
+    std::u16string text(int col, int row, TextKind kind) const;
+    std::u16string data(int col, int row) const { return text(col, row, TextKind::Data); }
+    std::u16string valueText(int col, int row) const { return text(col, row, TextKind::Value); }
+    std::u16string formula(int col, int row) const { return text(col, row, TextKind::Formula); }
+    std::u16string tag(int col, int row) const { return text(col, row, TextKind::Tag); }
+    Value value(int col, int row) const;
+    bool numberValue(int col, int row, double& out) const;   // false when the value is no number
+    bool hasFormula(int col, int row) const;
+
+    // --- attributes (headers included)
+    bool setCellType(int col, int row, const CellType& type);
+    CellType cellType(int col, int row) const;
+    int typeCode(int col, int row) const { return cellType(col, row).typeCode(); }
+    bool setLocked(int col, int row, bool locked);
+    bool locked(int col, int row) const;
+    bool setFont(int col, int row, const Font& font);
+    std::optional<Font> font(int col, int row) const;
+    bool setColours(int col, int row, std::uint32_t back, std::uint32_t fore);
+    bool colours(int col, int row, std::uint32_t& back, std::uint32_t& fore) const;   // false: never set
+    bool setBorder(int col, int row, const Border& border);
+    std::optional<Border> border(int col, int row) const;
+    // The block forms; a negative end reaches the last column or row.
+    bool setCellType(const Block& block, const CellType& type);
+    bool setLocked(const Block& block, bool locked);
+    bool setFont(const Block& block, const Font& font);
+    bool setColours(const Block& block, std::uint32_t back, std::uint32_t fore);
+    bool setBorder(const Block& block, const Border& border);
+
+    // --- spans
+    bool addSpan(int col, int row, int cols, int rows);   // refused when it overlaps another span
+    bool spanAt(int col, int row, Span& span) const;      // the span covering the cell
+    bool removeSpan(int anchorCol, int anchorRow);
+    const std::vector<Span>& spans() const { return spans_; }
+
+    // --- sizes: column widths in grid units (a character width), row heights in grid units (points);
+    // pixels are derived: width * 8 + 4 and height * 4 / 3, rounded. Index 0 is the header.
+    static constexpr double kDefaultColumnWidth = 8.43;
+    static constexpr double kDefaultRowHeight = 12.75;
+    bool setColumnWidth(int col, double width);
+    double columnWidth(int col) const;
+    bool setColumnWidthPx(int col, int pixels);
+    int columnWidthPx(int col) const;
+    bool setRowHeight(int row, double height);
+    double rowHeight(int row) const;
+    bool setRowHeightPx(int row, int pixels);
+    int rowHeightPx(int row) const;
+    // The sizes set explicitly (index 0 the header), for writers of documents.
+    const std::unordered_map<int, double>& columnWidths() const { return colWidths_; }
+    const std::unordered_map<int, double>& rowHeights() const { return rowHeights_; }
+
+    // --- switches and properties
+    void setSwitch(int index, bool on);
+    bool switchOn(int index) const;
+    void setProperty(int index, std::int64_t value);
+    std::int64_t property(int index, std::int64_t fallback = 0) const;
+    const std::unordered_map<int, bool>& switches() const { return switches_; }
+    const std::unordered_map<int, std::int64_t>& properties() const { return properties_; }
+    // 0 default (A1), 1 A1, 2 R1C1: the style formulas are read and written in.
+    void setRefStyle(int style) { refStyle_ = style; }
+    int refStyle() const { return refStyle_; }
+
+    // --- rows, columns and blocks. References follow the cells they point to; a reference to a deleted cell
+    // becomes #REF!. Refused (false) while a calculation runs.
+    bool insertRows(int row, int count = 1);
+    bool deleteRows(int row, int count = 1);
+    bool insertCols(int col, int count = 1);
+    bool deleteCols(int col, int count = 1);
+    bool moveBlock(const Block& block, int targetCol, int targetRow);
+    bool copyBlock(const Block& block, int targetCol, int targetRow);
+
+    // --- calculation
+    // Recalculates one cell after bringing up to date the cells it reads.
+    bool recalcCell(int col, int row);
+    void recalcAll();
+    std::uint64_t evaluationCount() const { return evaluations_; }
+
+    // Registers (or replaces) a sheet function; formulas using its name work from now on.
+    bool addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
+                           unsigned flags);
+    bool addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, SSCustomFunctionProc callback,
+                           unsigned flags);
+    bool hasCustomFunction(std::u16string_view name) const;
+
+    // Visits every stored cell (headers included) with its position, for writers of documents.
+    void forEachCell(const std::function<void(int col, int row)>& visit) const;
+
+private:
+    class Host;
+    friend class Host;
+
+    static int internal(int index) { return index == kHeaderIndex ? 0 : index; }
+    bool writable(int col, int row) const;
+    bool readable(int col, int row) const;
+    CellId cellAt(int col, int row) const;
+    CellAttrs& attrsFor(int col, int row);
+    const CellAttrs* attrsAt(int col, int row) const;
+    Block clampBlock(const Block& block) const;
+    template <class F>
+    bool forBlock(const Block& block, F f);
+
+    bool storeValue(int col, int row, Value v);
+    void dropOutside(const Block& gone);
+    Value convertText(int col, int row, std::u16string_view text) const;
+    void dropFormula(CellId id);
+    void registerFormula(CellId id);
+    void unregisterFormula(CellId id);
+    std::shared_ptr<const Formula> intern(Formula&& formula);
+
+    // Recalculation.
+    void changed(int col, int row);                  // a value changed: its readers are out of date
+    void markReadersDirty(int col, int row);
+    void markDirty(CellId id);
+    void recalcDirty();
+    void calculate(const std::vector<CellId>& roots, bool forceRoots);
+    void evaluateCell(CellId id, std::vector<Operand>& stack);
+    void gatherPrecedents(CellId id, std::vector<CellId>& out);
+    Value callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row);
+
+    // Structure.
+    using CellMap = std::function<bool(int& col, int& row)>;      // false: the cell is deleted
+    using RefMap = std::function<bool(Block& block)>;             // false: the reference is lost
+    bool restructure(const CellMap& cells, const RefMap& refs);
+    void rebuildDependencies();
+
+    CellStore store_;
+    DependencyIndex deps_;
+    int maxCols_ = 0, maxRows_ = 0;
+    std::vector<Span> spans_;
+    std::unordered_map<int, double> colWidths_;
+    std::unordered_map<int, double> rowHeights_;
+    std::unordered_map<int, bool> switches_;
+    std::unordered_map<int, std::int64_t> properties_;
+    int refStyle_ = 0;
+    std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>> custom_;
+    std::unordered_map<std::string, std::weak_ptr<const Formula>> formulas_;
+    std::vector<CellId> dirty_;
+    std::vector<CellId> byName_;          // cells whose formulas call functions by name
+    std::uint32_t pass_ = 0;
+    int calculating_ = 0;
+    std::uint64_t evaluations_ = 0;
+    std::mt19937_64 random_;
+};
+
+} // namespace grid

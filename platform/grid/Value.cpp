@@ -1,0 +1,211 @@
+#include "grid/Value.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace grid {
+
+namespace {
+
+struct ErrorName {
+    ErrorCode code;
+    std::u16string_view text;
+};
+
+constexpr ErrorName kErrorNames[] = {
+    {ErrorCode::Div0, u"#DIV/0!"}, {ErrorCode::Value, u"#VALUE!"}, {ErrorCode::Ref, u"#REF!"},
+    {ErrorCode::Name, u"#NAME?"},  {ErrorCode::NA, u"#N/A"},       {ErrorCode::Num, u"#NUM!"},
+    {ErrorCode::Circular, u"#CIRC!"},
+};
+
+char16_t upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+
+} // namespace
+
+std::u16string_view errorText(ErrorCode code) {
+    for (const ErrorName& e : kErrorNames)
+        if (e.code == code)
+            return e.text;
+    return u"";
+}
+
+ErrorCode errorFromText(std::u16string_view text) {
+    for (const ErrorName& e : kErrorNames) {
+        if (e.text.size() != text.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < text.size() && same; ++i)
+            same = upper(text[i]) == e.text[i];
+        if (same)
+            return e.code;
+    }
+    return ErrorCode::None;
+}
+
+Value Value::number(double n) {
+    Value v;
+    if (std::isnan(n) || std::isinf(n)) {
+        v.kind_ = ValueKind::Error;
+        v.error_ = ErrorCode::Num;
+        return v;
+    }
+    v.kind_ = ValueKind::Number;
+    v.num_ = n == 0 ? 0.0 : n;   // no negative zero in a cell
+    return v;
+}
+
+Value Value::boolean(bool b) {
+    Value v;
+    v.kind_ = ValueKind::Bool;
+    v.num_ = b ? 1 : 0;
+    return v;
+}
+
+Value Value::text(std::u16string_view t) {
+    Value v;
+    v.kind_ = ValueKind::Text;
+    if (!t.empty())
+        v.text_ = std::make_shared<const std::u16string>(t);
+    return v;
+}
+
+Value Value::error(ErrorCode e) {
+    Value v;
+    v.kind_ = ValueKind::Error;
+    v.error_ = e;
+    return v;
+}
+
+std::u16string Value::toText() const {
+    switch (kind_) {
+    case ValueKind::Empty: return {};
+    case ValueKind::Number: return formatNumber(num_);
+    case ValueKind::Bool: return num_ != 0 ? u"TRUE" : u"FALSE";
+    case ValueKind::Text: return std::u16string(textValue());
+    case ValueKind::Error: return std::u16string(errorText(error_));
+    }
+    return {};
+}
+
+bool Value::operator==(const Value& other) const {
+    if (kind_ != other.kind_)
+        return false;
+    switch (kind_) {
+    case ValueKind::Empty: return true;
+    case ValueKind::Number:
+    case ValueKind::Bool: return num_ == other.num_;
+    case ValueKind::Text: return textValue() == other.textValue();
+    case ValueKind::Error: return error_ == other.error_;
+    }
+    return false;
+}
+
+std::u16string joinText(std::initializer_list<std::u16string_view> parts) {
+    std::u16string s;
+    for (std::u16string_view p : parts)
+        s.append(p);
+    return s;
+}
+
+double roundToSignificant(double n) {
+    if (n == 0 || !std::isfinite(n))
+        return n;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", n);
+    return std::strtod(buf, nullptr);
+}
+
+std::u16string formatNumber(double n) {
+    if (!std::isfinite(n))
+        return u"#NUM!";
+    if (n == 0)
+        return u"0";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", n);
+    // "%g" writes "1e+20"; a spreadsheet writes "1E+20", and no leading zero in the exponent.
+    std::string s(buf);
+    std::size_t e = s.find('e');
+    if (e != std::string::npos) {
+        std::string mant = s.substr(0, e);
+        char sign = s[e + 1];
+        std::string digits = s.substr(e + 2);
+        while (digits.size() > 2 && digits[0] == '0')
+            digits.erase(0, 1);
+        s = mant;
+        s += 'E';
+        s += sign;
+        s += digits;
+    }
+    return std::u16string(s.begin(), s.end());
+}
+
+std::u16string formatFixed(double n, int decimals, bool thousands) {
+    if (!std::isfinite(n))
+        return u"#NUM!";
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > 15)
+        decimals = 15;
+    // Half away from zero on the decimal value the user sees, not on the binary fraction: 2.675 -> 2.68.
+    const double scale = std::pow(10.0, decimals);
+    double scaled = roundToSignificant(std::fabs(n) * scale);
+    double rounded = std::floor(scaled + 0.5) / scale;
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded);
+    std::string s(buf);
+    if (thousands) {
+        std::size_t dot = s.find('.');
+        std::size_t intEnd = dot == std::string::npos ? s.size() : dot;
+        std::string grouped;
+        for (std::size_t i = 0; i < intEnd; ++i) {
+            if (i > 0 && (intEnd - i) % 3 == 0)
+                grouped += ',';
+            grouped += s[i];
+        }
+        s = grouped + s.substr(intEnd);
+    }
+    bool allZero = rounded == 0;
+    if (n < 0 && !allZero)
+        s.insert(s.begin(), '-');
+    return std::u16string(s.begin(), s.end());
+}
+
+bool parseNumber(std::u16string_view text, double& out) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && (text[b] == u' ' || text[b] == u'\t'))
+        ++b;
+    while (e > b && (text[e - 1] == u' ' || text[e - 1] == u'\t'))
+        --e;
+    if (b == e || e - b > 300)
+        return false;
+    std::string ascii;
+    bool percent = false;
+    for (std::size_t i = b; i < e; ++i) {
+        char16_t c = text[i];
+        if (c == u'%' && i + 1 == e) {
+            percent = true;
+            break;
+        }
+        if (!((c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+' || c == u'e' || c == u'E'))
+            return false;
+        ascii += char(c);
+    }
+    // strtod alone would accept "inf", hex and a bare sign; the checks above and below leave only decimals.
+    if (ascii.empty())
+        return false;
+    bool digit = false;
+    for (char c : ascii)
+        digit = digit || (c >= '0' && c <= '9');
+    if (!digit)
+        return false;
+    char* end = nullptr;
+    double v = std::strtod(ascii.c_str(), &end);
+    if (end != ascii.c_str() + ascii.size() || !std::isfinite(v))
+        return false;
+    out = percent ? v / 100 : v;
+    return true;
+}
+
+} // namespace grid

@@ -1,0 +1,93 @@
+#pragma once
+// The implementations the built-in table points to, one per function, named as the function.
+#include "grid/Functions.h"
+
+namespace grid::fn {
+
+Value ABS(CallContext& ctx, Operand* args, int count);
+Value ACOS(CallContext& ctx, Operand* args, int count);
+Value ASIN(CallContext& ctx, Operand* args, int count);
+Value ATAN(CallContext& ctx, Operand* args, int count);
+Value ATAN2(CallContext& ctx, Operand* args, int count);
+Value CEILING(CallContext& ctx, Operand* args, int count);
+Value COS(CallContext& ctx, Operand* args, int count);
+Value COSH(CallContext& ctx, Operand* args, int count);
+Value DEGREES(CallContext& ctx, Operand* args, int count);
+Value EVEN(CallContext& ctx, Operand* args, int count);
+Value EXP(CallContext& ctx, Operand* args, int count);
+Value FACT(CallContext& ctx, Operand* args, int count);
+Value FLOOR(CallContext& ctx, Operand* args, int count);
+Value INT(CallContext& ctx, Operand* args, int count);
+Value LN(CallContext& ctx, Operand* args, int count);
+Value LOG(CallContext& ctx, Operand* args, int count);
+Value LOG10(CallContext& ctx, Operand* args, int count);
+Value MOD(CallContext& ctx, Operand* args, int count);
+Value ODD(CallContext& ctx, Operand* args, int count);
+Value PI(CallContext& ctx, Operand* args, int count);
+Value POWER(CallContext& ctx, Operand* args, int count);
+Value PRODUCT(CallContext& ctx, Operand* args, int count);
+Value RADIANS(CallContext& ctx, Operand* args, int count);
+Value RAND(CallContext& ctx, Operand* args, int count);
+Value ROUND(CallContext& ctx, Operand* args, int count);
+Value ROUNDDOWN(CallContext& ctx, Operand* args, int count);
+Value ROUNDUP(CallContext& ctx, Operand* args, int count);
+Value SIGN(CallContext& ctx, Operand* args, int count);
+Value SIN(CallContext& ctx, Operand* args, int count);
+Value SINH(CallContext& ctx, Operand* args, int count);
+Value SQRT(CallContext& ctx, Operand* args, int count);
+Value SUM(CallContext& ctx, Operand* args, int count);
+Value SUMIF(CallContext& ctx, Operand* args, int count);
+Value SUMPRODUCT(CallContext& ctx, Operand* args, int count);
+Value TAN(CallContext& ctx, Operand* args, int count);
+Value TANH(CallContext& ctx, Operand* args, int count);
+Value TRUNC(CallContext& ctx, Operand* args, int count);
+Value AVERAGE(CallContext& ctx, Operand* args, int count);
+Value COUNT(CallContext& ctx, Operand* args, int count);
+Value COUNTA(CallContext& ctx, Operand* args, int count);
+Value COUNTBLANK(CallContext& ctx, Operand* args, int count);
+Value COUNTIF(CallContext& ctx, Operand* args, int count);
+Value MAX(CallContext& ctx, Operand* args, int count);
+Value MEDIAN(CallContext& ctx, Operand* args, int count);
+Value MIN(CallContext& ctx, Operand* args, int count);
+Value NOT(CallContext& ctx, Operand* args, int count);
+Value ISBLANK(CallContext& ctx, Operand* args, int count);
+Value ISERR(CallContext& ctx, Operand* args, int count);
+Value ISERROR(CallContext& ctx, Operand* args, int count);
+Value ISLOGICAL(CallContext& ctx, Operand* args, int count);
+Value ISNA(CallContext& ctx, Operand* args, int count);
+Value ISNUMBER(CallContext& ctx, Operand* args, int count);
+Value ISTEXT(CallContext& ctx, Operand* args, int count);
+Value NA(CallContext& ctx, Operand* args, int count);
+Value CHAR(CallContext& ctx, Operand* args, int count);
+Value CODE(CallContext& ctx, Operand* args, int count);
+Value CONCATENATE(CallContext& ctx, Operand* args, int count);
+Value EXACT(CallContext& ctx, Operand* args, int count);
+Value FIND(CallContext& ctx, Operand* args, int count);
+Value FIXED(CallContext& ctx, Operand* args, int count);
+Value LEFT(CallContext& ctx, Operand* args, int count);
+Value LEN(CallContext& ctx, Operand* args, int count);
+Value LOWER(CallContext& ctx, Operand* args, int count);
+Value MID(CallContext& ctx, Operand* args, int count);
+Value PROPER(CallContext& ctx, Operand* args, int count);
+Value REPLACE(CallContext& ctx, Operand* args, int count);
+Value REPT(CallContext& ctx, Operand* args, int count);
+Value RIGHT(CallContext& ctx, Operand* args, int count);
+Value SEARCH(CallContext& ctx, Operand* args, int count);
+Value SUBSTITUTE(CallContext& ctx, Operand* args, int count);
+Value TEXT(CallContext& ctx, Operand* args, int count);
+Value TRIM(CallContext& ctx, Operand* args, int count);
+Value UPPER(CallContext& ctx, Operand* args, int count);
+Value VALUE(CallContext& ctx, Operand* args, int count);
+Value COLUMN(CallContext& ctx, Operand* args, int count);
+Value COLUMNS(CallContext& ctx, Operand* args, int count);
+Value HLOOKUP(CallContext& ctx, Operand* args, int count);
+Value INDEX(CallContext& ctx, Operand* args, int count);
+Value LOOKUP(CallContext& ctx, Operand* args, int count);
+Value MATCH(CallContext& ctx, Operand* args, int count);
+Value ROW(CallContext& ctx, Operand* args, int count);
+Value ROWS(CallContext& ctx, Operand* args, int count);
+Value VLOOKUP(CallContext& ctx, Operand* args, int count);
+Value TRUE_(CallContext& ctx, Operand* args, int count);
+Value FALSE_(CallContext& ctx, Operand* args, int count);
+
+} // namespace grid::fn
