@@ -8,13 +8,11 @@ function(ss_warnings target)
 endfunction()
 
 # ss_library(NAME SOURCES ... DEPS ...): a platform library whose headers are included as "<lib>/<file>.h".
+# Always shared: the platform's process-wide state (the desktop of windows, the registry cache, the command
+# line sink) must exist once, however many of the host's and the module's libraries use it.
 function(ss_library name)
   cmake_parse_arguments(A "SHARED" "" "SOURCES;DEPS" ${ARGN})
-  if(A_SHARED)
-    add_library(${name} SHARED ${A_SOURCES})
-  else()
-    add_library(${name} STATIC ${A_SOURCES})
-  endif()
+  add_library(${name} SHARED ${A_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/platform)
   target_link_libraries(${name} PUBLIC ${A_DEPS})
   ss_warnings(${name})

@@ -1,0 +1,93 @@
+#include "ui/paint/WindowPainter.h"
+
+#include "ui/TabCtrl.h"
+#include "ui/paint/controlPainters.h"
+#include "ui/paint/pngFile.h"
+
+#include <algorithm>
+#include <map>
+
+namespace ui {
+
+namespace {
+
+// Class names compare ignoring case, as the platform compares them; ASCII folding is enough for class names.
+std::u16string foldCase(std::u16string_view name) {
+    std::u16string folded(name);
+    for (char16_t& c : folded)
+        if (c >= u'A' && c <= u'Z') c = char16_t(c - u'A' + u'a');
+    return folded;
+}
+
+std::map<std::u16string, PaintFunction>& registry() {
+    static std::map<std::u16string, PaintFunction> painters;
+    return painters;
+}
+
+// Windows nest far less deeply than this; the limit only keeps a corrupt tree from exhausting the stack.
+constexpr int kMaxDepth = 64;
+
+void paintTree(Canvas& canvas, const Window& w, Point offset, const Rect& parentClip, int depth) {
+    if (depth > kMaxDepth) return;
+    const Rect window = w.getWindowRect().offsetBy(offset.x, offset.y);
+    const Rect windowClip = window.intersect(parentClip);
+    if (windowClip.isEmpty()) return;
+    const Insets in = w.nonClientInsets();
+    Rect client = window;
+    client.deflate(in.left, in.top, in.right, in.bottom);
+    if (client.right < client.left) client.right = client.left;
+    if (client.bottom < client.top) client.bottom = client.top;
+
+    canvas.setClipRect(windowClip);
+    painters::paintFrame(canvas, w, window, client);
+
+    const Rect clientClip = client.intersect(windowClip);
+    canvas.setClipRect(clientClip);
+    if (!clientClip.isEmpty()) {
+        const auto found = registry().find(foldCase(w.getClassName()));
+        if (found != registry().end())
+            found->second(canvas, w, client);
+        else if (!painters::paintBuiltIn(canvas, w, client))
+            painters::paintPlaceholder(canvas, w, client);
+    }
+
+    // Children from the bottom of the z-order up. Tab controls go first whatever their place: they are the
+    // backdrop that the controls of their pages stand on.
+    std::vector<Window*> order = w.children();
+    std::reverse(order.begin(), order.end());
+    std::stable_partition(order.begin(), order.end(),
+                          [](const Window* c) { return dynamic_cast<const TabCtrl*>(c) != nullptr; });
+    for (const Window* child : order) {
+        if (child && (child->getStyle() & WS_VISIBLE)) paintTree(canvas, *child, offset, clientClip, depth + 1);
+    }
+    canvas.setClipRect(parentClip);
+}
+
+} // namespace
+
+void WindowPainter::registerPainter(std::u16string_view className, PaintFunction paint) {
+    if (paint)
+        registry()[foldCase(className)] = std::move(paint);
+    else
+        registry().erase(foldCase(className));
+}
+
+bool WindowPainter::hasPainter(std::u16string_view className) {
+    return registry().count(foldCase(className)) != 0;
+}
+
+Canvas renderWindow(const Window& window) {
+    const Rect r = window.getWindowRect();
+    const int width = std::clamp(r.width(), 1, Canvas::kMaxSide);
+    const int height = std::clamp(r.height(), 1, Canvas::kMaxSide);
+    Canvas canvas(width, height, colors::buttonFace);
+    paintTree(canvas, window, Point{-r.left, -r.top}, Rect{0, 0, width, height}, 0);
+    canvas.resetClip();
+    return canvas;
+}
+
+bool writeWindowPng(const Window& window, const std::filesystem::path& path, std::u16string& error) {
+    return writePngFile(path, renderWindow(window), error);
+}
+
+} // namespace ui

@@ -1,0 +1,84 @@
+#include "nuvo/Ork_Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// A clock the test moves by hand.
+class ManualClock {
+public:
+    ManualClock() {
+        old_ = Ork_Timer::setClock([this] { return now_; });
+    }
+    ~ManualClock() { Ork_Timer::setClock(std::move(old_)); }
+    void advance(int ms) { now_ += std::chrono::milliseconds(ms); }
+
+private:
+    std::chrono::nanoseconds now_{0};
+    Ork_Timer::Clock old_;
+};
+
+} // namespace
+
+TEST(Timer, Accumulates) {
+    ManualClock clock;
+    Ork_Timer t(u"gLoadFile");
+    t.start();
+    clock.advance(10);
+    t.end();
+    clock.advance(100);   // not running
+    t.start();
+    clock.advance(5);
+    t.end();
+    EXPECT_EQ(t.total(), std::chrono::milliseconds(15));
+    EXPECT_EQ(t.count(), 2);
+    EXPECT_EQ(t.name(), u"gLoadFile");
+}
+
+TEST(Timer, NestedStartsCountTheOutermostSpanOnce) {
+    ManualClock clock;
+    Ork_Timer t;
+    t.start();
+    clock.advance(3);
+    t.start();            // a nested evaluation runs the same step
+    clock.advance(4);
+    t.end();
+    EXPECT_TRUE(t.isRunning());
+    clock.advance(2);
+    t.end();
+    EXPECT_FALSE(t.isRunning());
+    EXPECT_EQ(t.total(), std::chrono::milliseconds(9));
+    EXPECT_EQ(t.count(), 1);
+}
+
+TEST(Timer, AnEndWithoutStartDoesNothing) {
+    ManualClock clock;
+    Ork_Timer t;
+    t.end();
+    t.start();
+    clock.advance(1);
+    t.end();
+    t.end();
+    EXPECT_EQ(t.total(), std::chrono::milliseconds(1));
+    EXPECT_EQ(t.count(), 1);
+}
+
+TEST(FunctionTimer, EndsItsTimerOnEveryWayOut) {
+    ManualClock clock;
+    Ork_Timer t;
+    try {
+        Ork_FunctionTimer scope(t);
+        clock.advance(7);
+        {
+            Ork_FunctionTimer nested(t);
+            clock.advance(1);
+        }
+        throw std::runtime_error("step failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_FALSE(t.isRunning());
+    EXPECT_EQ(t.total(), std::chrono::milliseconds(8));
+    EXPECT_EQ(t.count(), 1);
+}
