@@ -1,0 +1,29 @@
+#pragma once
+// Everything one standards evaluation travels with: the sheet, the macro and its mapping target (macro mode)
+// or the caller's variables (direct mode). The record owns none of the host objects it points to.
+#include "frame/ssExport.h"
+#include "cadhost/Drawing.h"
+#include "nuvo/Ork_String.h"
+#include "nuvo/Ork_StringArray.h"
+#include "standards/KvVarCells.h"
+
+#include <cstdint>
+
+class Ork_DbMacro;
+class MacroData;
+
+class SS_EXPORT KvDlgStandardsData {
+public:
+    std::int32_t mode = 0;                      // 0 macro mode, 1 direct mode, otherwise load only
+    Ork_String file;                            // the standards spreadsheet
+    Ork_DbMacro* dbMacro = nullptr;
+    Ork_String target;                          // the mapping target, or "Module." + group name
+    Ork_String moduleGroup;                     // the group of a "Module." target, else empty
+    AcDbTransaction* transaction = nullptr;
+    MacroData* macroData = nullptr;
+    Ork_StringArray genVarNames;
+    Ork_StringArray genVarValues;
+    KvVarCells varCells;
+
+    virtual ~KvDlgStandardsData() = default;
+};
