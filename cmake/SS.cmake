@@ -23,6 +23,8 @@ function(ss_test name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # Test programs share helpers by path below tests/ ("platform/ui/uiTestSupport.h").
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE SS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              SS_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   ss_warnings(${name})

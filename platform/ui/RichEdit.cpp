@@ -1,0 +1,7 @@
+#include "ui/RichEdit.h"
+
+namespace ui {
+
+RichEdit::RichEdit() = default;
+
+} // namespace ui
