@@ -2,6 +2,11 @@
 
 function(ss_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # g++ 12 reports -Wrestrict (optimised builds) and -Wstringop-overflow (sanitizer builds) inside
+    # libstdc++'s own string and algorithm code, where no fault exists (GCC bugs 105329 and 106199).
+    target_compile_options(${target} PRIVATE -Wno-restrict -Wno-stringop-overflow)
+  endif()
   if(SS_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
