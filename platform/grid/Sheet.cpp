@@ -48,6 +48,14 @@ void Sheet::reset() {
     switches_[kSwitchRepaint] = true;
 }
 
+void Sheet::clearDocument() {
+    if (calculating_)
+        return;
+    auto functions = std::move(custom_);
+    reset();
+    custom_ = std::move(functions);
+}
+
 bool Sheet::setMaxCols(int count) {
     if (count < 0 || count > kMaxCols || (count < maxCols_ && calculating_))
         return false;
@@ -140,6 +148,13 @@ bool Sheet::setNumber(int col, int row, double value) {
     if (!writable(col, row))
         return false;
     return storeValue(col, row, Value::number(value));
+}
+
+bool Sheet::setCellValue(int col, int row, const Value& value) {
+    col = internal(col), row = internal(row);
+    if (!writable(col, row))
+        return false;
+    return storeValue(col, row, value);
 }
 
 bool Sheet::storeValue(int col, int row, Value v) {

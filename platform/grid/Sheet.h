@@ -50,6 +50,9 @@ public:
     // Empties the sheet completely: cells, headers, sizes, spans, switches, properties, custom functions.
     // Ignored while the sheet is being calculated.
     void reset();
+    // Empties the sheet as reset() does but keeps the custom functions: they belong to the program that
+    // registered them, not to the document a load replaces.
+    void clearDocument();
 
     // --- size
     int maxCols() const { return maxCols_; }
@@ -64,6 +67,9 @@ public:
     bool setData(int col, int row, std::u16string_view text);
     bool setValue(int col, int row, std::u16string_view text);
     bool setNumber(int col, int row, double value);
+    // Stores the value exactly as given, whatever the cell's type (a loader restoring a text "12" written into a
+    // cell before it became a number cell). Removes a formula.
+    bool setCellValue(int col, int row, const Value& value);
     // Sets a formula (with or without "="; in the current reference style). An empty text removes it. A text
     // that is no formula is refused and the cell keeps what it had. The cell is computed at once.
     bool setFormula(int col, int row, std::u16string_view formula, ParseError* error = nullptr);
@@ -146,6 +152,8 @@ public:
     bool recalcCell(int col, int row);
     void recalcAll();
     std::uint64_t evaluationCount() const { return evaluations_; }
+    // True while a calculation runs (a custom function called by it may reach the sheet again).
+    bool calculating() const { return calculating_ != 0; }
 
     // Registers (or replaces) a sheet function; formulas using its name work from now on.
     bool addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,

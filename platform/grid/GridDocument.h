@@ -1,0 +1,63 @@
+#pragma once
+// The grid's own document file: every attribute of a sheet as versioned, line-oriented UTF-8 text that a person
+// can read and a version-control tool can diff (the format is described in docs/formats.md, "Grid documents").
+//
+// A document is read whole and checked whole before anything reaches a sheet, so a malformed, truncated or
+// hostile file is refused with the number of its first bad line and the sheet stays exactly as it was. Memory
+// grows with the file's size only: no count or index in a file makes the reader allocate more.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grid/Sheet.h"
+
+namespace grid {
+
+class GridDocument {
+public:
+    static constexpr int kVersion = 1;
+    // Spans are checked against each other pairwise; a real sheet has a few dozen.
+    static constexpr std::size_t kMaxSpans = 20000;
+
+    // Reads a document text. On failure `error` reads "line N: why" and the document is left empty.
+    bool parse(std::string_view utf8, std::u16string& error);
+    // Every attribute of the sheet, in the document's order (cells row by row).
+    static GridDocument capture(const Sheet& sheet);
+    std::string toText() const;
+    // Replaces the whole sheet (its custom functions stay: they are the program's) and recalculates it. False,
+    // changing nothing, while the sheet is calculating (a custom function cannot pull the sheet from under
+    // its own calculation).
+    bool applyTo(Sheet& sheet) const;
+
+    // Whole files. Load reads and checks the file before it touches the sheet; `error` then names the file and
+    // the line. Save writes atomically: a failed save leaves the old file as it was.
+    static bool load(Sheet& sheet, std::u16string_view path, std::u16string& error);
+    static bool save(const Sheet& sheet, std::u16string_view path, std::u16string& error);
+
+private:
+    struct CellRecord {
+        int col = 0, row = 0;
+        std::optional<Value> value;
+        std::optional<std::u16string> formula;
+        std::optional<std::u16string> tag;
+        std::optional<CellType> type;
+        bool locked = false;
+        std::optional<Font> font;
+        std::optional<std::uint32_t> back, fore;
+        std::optional<Border> border;
+    };
+    class Reader;
+
+    int cols_ = 0, rows_ = 0;
+    int refStyle_ = 0;
+    std::map<int, bool> switches_;
+    std::map<int, std::int64_t> properties_;
+    std::map<int, double> widths_, heights_;
+    std::vector<Span> spans_;
+    std::vector<CellRecord> cells_;
+};
+
+} // namespace grid
