@@ -25,5 +25,8 @@ public:
     Ork_StringArray genVarValues;
     KvVarCells varCells;
 
-    virtual ~KvDlgStandardsData() = default;
+    KvDlgStandardsData();
+    KvDlgStandardsData(const KvDlgStandardsData& other);
+    KvDlgStandardsData& operator=(const KvDlgStandardsData& other);
+    virtual ~KvDlgStandardsData();
 };

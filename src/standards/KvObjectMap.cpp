@@ -239,3 +239,9 @@ ErrorStatus KvObjectMap::getSetVarByName(const Ork_String& name, KvValueType val
     }
     return accessDistance(module, tab, name, value, get);
 }
+
+// Special members are defined here, out of line, so that they are part of the module's exported interface.
+KvObjectMap::KvObjectMap() = default;
+KvObjectMap::KvObjectMap(const KvObjectMap& other) = default;
+KvObjectMap& KvObjectMap::operator=(const KvObjectMap& other) = default;
+KvObjectMap::~KvObjectMap() = default;

@@ -28,12 +28,14 @@ public:
     std::int32_t sortKey = 3;
     Ork_String caption;
 
-    KvObjectMap() = default;
     KvObjectMap(const Ork_String& object_, const Ork_String& property_, const Ork_String& variable_, KvMapKind kind_,
                 std::int32_t sortKey_ = 3, const Ork_String& caption_ = {})
         : object(object_), property(property_), variable(variable_), kind(kind_), sortKey(sortKey_),
           caption(caption_) {}
-    virtual ~KvObjectMap() = default;
+    KvObjectMap();
+    KvObjectMap(const KvObjectMap& other);
+    KvObjectMap& operator=(const KvObjectMap& other);
+    virtual ~KvObjectMap();
 
     // Reads a mapping string; eInvalidInput (map untouched) without "•" or a known keyword.
     ErrorStatus getMappingFromStrs(const Ork_String& variableName, const Ork_String& mapping);

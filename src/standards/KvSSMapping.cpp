@@ -354,3 +354,9 @@ ErrorStatus KvSSMapping::sortValidVars(AcArray<int>& indices, const AcArray<int>
     }
     return eOk;
 }
+
+// Special members are defined here, out of line, so that they are part of the module's exported interface.
+KvSSMapping::KvSSMapping() = default;
+KvSSMapping::KvSSMapping(const KvSSMapping& other) = default;
+KvSSMapping& KvSSMapping::operator=(const KvSSMapping& other) = default;
+KvSSMapping::~KvSSMapping() = default;

@@ -26,7 +26,10 @@ public:
 
     std::int32_t mode = kNotInitialised;
 
-    virtual ~KvSSMapping() = default;
+    KvSSMapping();
+    KvSSMapping(const KvSSMapping& other);
+    KvSSMapping& operator=(const KvSSMapping& other);
+    virtual ~KvSSMapping();
 
     const Ork_Array<KvObjectMap>& mappedObjects() const { return maps_; }
     Ork_Array<KvObjectMap>& mappedObjectsWrite() { return maps_; }

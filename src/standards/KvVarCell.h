@@ -17,10 +17,12 @@ public:
     std::int32_t col = 0;   // 1-based grid place of the declaration; 0 when not placed in a grid
     std::int32_t row = 0;
 
-    KvVarCell() = default;
     KvVarCell(const Ork_String& name_, KvCellType cellType_, KvValueType valueType_, const Ork_String& value_ = {})
         : name(name_), cellType(cellType_), value(value_), valueType(valueType_) {}
-    virtual ~KvVarCell() = default;
+    KvVarCell();
+    KvVarCell(const KvVarCell& other);
+    KvVarCell& operator=(const KvVarCell& other);
+    virtual ~KvVarCell();
 
     bool isInput() const { return cellType == KvCellType::Input; }
     bool isOutput() const { return cellType == KvCellType::Output; }

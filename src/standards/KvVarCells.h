@@ -9,7 +9,10 @@
 
 class SS_EXPORT KvVarCells {
 public:
-    virtual ~KvVarCells() = default;
+    KvVarCells();
+    KvVarCells(const KvVarCells& other);
+    KvVarCells& operator=(const KvVarCells& other);
+    virtual ~KvVarCells();
 
     int length() const { return cells_.length(); }
     KvVarCell& operator[](int index) { return cells_[index]; }

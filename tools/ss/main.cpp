@@ -1,6 +1,12 @@
 // ss: runs the SS module on this machine the way the CAD host would, on a library folder.
+#include "SSHost.h"
+#include "cmdCalc.h"
+#include "frame/SSTimers.h"
+
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -8,23 +14,91 @@ const char kHelp[] =
     "usage: ss [COMMAND] [ARGS...]\n"
     "\n"
     "Runs the SS spreadsheet module the way its CAD host does, on a library folder\n"
-    "(SS_LIBRARY, or the bundled sample library).\n"
+    "(SS_LIBRARY, or the bundled sample library). The module is loaded for each\n"
+    "command and unloaded after it; SS_MODULE names another module file.\n"
     "\n"
     "commands:\n"
-    "  --help       this text\n"
-    "  --version    the version of ss\n";
+    "  calc FILE [--csv] load a grid document or CSV file, recalculate, print the values\n"
+    "  convert IN OUT [--values]\n"
+    "                    convert between a grid document and CSV (by extension)\n"
+    "  timers [--json]   list the module's 25 profiling timers, in their order\n"
+    "  --help            this text (also COMMAND --help)\n"
+    "  --version         the version of ss\n"
+    "\n"
+    "exit codes: 0 done, 1 wrong usage, 2 an input cannot be read, 3 an output cannot be\n"
+    "written, 4 the module could not be loaded\n";
+
+const char kTimersHelp[] =
+    "usage: ss timers [--json]\n"
+    "\n"
+    "Loads the module, runs nothing, and lists its 25 profiling timers in their order:\n"
+    "name, completed runs, accumulated seconds and the step each one measures.\n";
+
+// Shared by every command: 2 and 3 are the input and output failures of the file commands.
+enum Exit { kOk = 0, kUsage = 1, kNoModule = 4 };
+
+bool isHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
+
+int listTimers(bool json) {
+    SSHost host;
+    if (!host.load())
+        return kNoModule;
+    if (json)
+        std::printf("[\n");
+    for (std::size_t i = 0; i < kSSTimers.size(); ++i) {
+        const SSTimerInfo& info = kSSTimers[i];
+        const Ork_Timer* timer = host.find<Ork_Timer>(info.name);
+        const long runs = timer ? timer->count() : 0;
+        const double seconds = timer ? timer->seconds() : 0.0;
+        if (json)
+            std::printf("  {\"name\": \"%s\", \"exported\": %s, \"runs\": %ld, \"seconds\": %.6f, \"step\": \"%s\"}%s\n",
+                        info.name, timer ? "true" : "false", runs, seconds, info.step,
+                        i + 1 < kSSTimers.size() ? "," : "");
+        else
+            std::printf("%2zu  %-30s %6ld runs %10.6f s  %s%s\n", i + 1, info.name, runs, seconds, info.step,
+                        timer ? "" : "  (not exported by the module)");
+    }
+    if (json)
+        std::printf("]\n");
+    return kOk;
+}
+
+int timersCommand(int argc, char** argv) {
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+        if (isHelp(argv[i])) {
+            std::fputs(kTimersHelp, stdout);
+            return kOk;
+        }
+        if (std::strcmp(argv[i], "--json") == 0) {
+            json = true;
+            continue;
+        }
+        std::fprintf(stderr, "ss timers: unknown argument '%s' (try ss timers --help)\n", argv[i]);
+        return kUsage;
+    }
+    return listTimers(json);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    if (argc < 2 || isHelp(argv[1])) {
         std::fputs(kHelp, stdout);
-        return 0;
+        return kOk;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
         std::printf("ss %s\n", SS_VERSION);
-        return 0;
+        return kOk;
     }
+    if (std::strcmp(argv[1], "timers") == 0)
+        return timersCommand(argc, argv);
+    // The file commands need only the grid library, not the module.
+    const std::vector<std::string> rest(argv + 2, argv + argc);
+    if (std::strcmp(argv[1], "calc") == 0)
+        return sscmd::runCalc(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "convert") == 0)
+        return sscmd::runConvert(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
-    return 2;
+    return kUsage;
 }

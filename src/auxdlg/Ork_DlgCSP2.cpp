@@ -1,0 +1,5 @@
+#include "auxdlg/Ork_DlgCSP2.h"
+
+#include "resources/resourceIds.h"
+
+Ork_DlgCSP2::Ork_DlgCSP2(ui::Window* parent) : ui::Dialog(IDD_CSP2, parent) {}

@@ -1,0 +1,15 @@
+#include "frame/KvResourceGuard.h"
+
+#include "nuvo/KvTempResourceOverride.h"
+
+KvTempResourceOverride& ssResourceOverride() {
+    static KvTempResourceOverride resourceOverride;
+    return resourceOverride;
+}
+
+KvResourceGuard::KvResourceGuard() : m_switched(ssResourceOverride().SetDefaultResource()) {}
+
+KvResourceGuard::~KvResourceGuard() {
+    if (m_switched)
+        ssResourceOverride().RestoreOriginalResource();
+}

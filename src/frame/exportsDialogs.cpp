@@ -1,0 +1,88 @@
+// The exported entry points of the small dialogs, the designer and the profile dialogs.
+#include "auxdlg/CDlgCis2.h"
+#include "auxdlg/CDlgGrid.h"
+#include "auxdlg/CDlgLookup.h"
+#include "auxdlg/CDlgSelectDstvPointsFile.h"
+#include "auxdlg/CDlgSelectImage.h"
+#include "auxdlg/CDlgSelectMacro.h"
+#include "cadhost/Drawing.h"
+#include "designer/CDlgDesigner.h"
+#include "frame/KvRecordDlg.h"
+#include "frame/KvResourceGuard.h"
+#include "frame/SSExports.h"
+#include "frame/macroProfCallBack.h"
+#include "macrodlg/CDlgMacroProfAdv.h"
+
+bool StartDlgSelectMacro(const Ork_String& title, const Ork_StringArray& names, const int filterFirst,
+                         const int filterSecond, Ork_String& chosen, bool& option, bool flag) {
+    AcArray<bool> enabled;
+    for (int i = 0; i < names.length(); ++i)
+        enabled.append(true);
+    return StartDlgSelectMacro(title, names, enabled, filterFirst, filterSecond, chosen, option, flag);
+}
+
+bool StartDlgSelectMacro(const Ork_String& title, const Ork_StringArray& names, const AcArray<bool>& enabled,
+                         const int filterFirst, const int filterSecond, Ork_String& chosen, bool& option,
+                         bool flag) {
+    KvResourceGuard guard;
+    CDlgSelectMacro dialog;
+    dialog.m_title = title;
+    dialog.initFilter(names, enabled, filterFirst, filterSecond);
+    dialog.m_chosen = chosen;
+    dialog.m_option = option;
+    dialog.m_flag = flag;
+    if (dialog.doModal() != ui::IDOK)
+        return false;
+    chosen = dialog.m_chosen;
+    option = dialog.m_option;
+    return true;
+}
+
+bool StartDlgDesigner(const Ork_String& name) {
+    KvResourceGuard guard;
+    CDlgDesigner dialog;
+    dialog.m_name = name;
+    return dialog.doModal() == ui::IDOK;
+}
+
+void StartDSTVPointsDlg() {
+    CDlgSelectDstvPointsFile dialog;
+    dialog.doModal();
+}
+
+void StartDlgMacroProfAdv(MacroData& data, const Ork_String& group, const Ork_String& name, bool /*flag*/) {
+    KvResourceGuard guard;
+    CDlgMacroProfAdv dialog;
+    dialog.m_callback = MacroProfCallBack;
+    dialog.m_callbackData.macroData = &data;
+    dialog.m_callbackData.group = group;
+    dialog.m_callbackData.name = name;
+    dialog.doModal();
+    // A drawing object the dialog made for its own use (a preview) must not outlive it.
+    if (!dialog.m_workingObject.isNull())
+        EraseObject(dialog.m_workingObject);
+}
+
+void StartDlgMacroProfAdv(const AcArray<AcDbObjectId>* objectIds, bool& multiObject, KvMACallBack callback) {
+    if (!objectIds || objectIds->isEmpty())
+        return;
+    KvResourceGuard guard;
+    CDlgMacroProfAdv dialog;
+    dialog.m_multiObject = true;
+    dialog.m_objectIds = *objectIds;
+    dialog.m_callback = callback;
+    dialog.m_multiObjectResult = multiObject;
+    dialog.doModal();
+    multiObject = dialog.m_multiObjectResult;
+}
+
+bool StartDlgGrid(KvGridDlgData& data) { return runModalOnRecord<CDlgGrid>(data); }
+bool StartDlgLookUp(KvLookUpDlgData& data) { return runModalOnRecord<CDlgLookup>(data); }
+bool StartDlgSelectImage(KvSelectImageDlgData& data) { return runModalOnRecord<CDlgSelectImage>(data); }
+bool StartDlgCis2Info(KvDlgCis2Data& data) { return runModalOnRecord<CDlgCis2>(data); }
+
+bool GetImageDlgCtrlNames(const Ork_String& /*file*/, Ork_StringArray& names) {
+    // The designed-page reader is not here yet: no page can be read.
+    names.removeAll();
+    return false;
+}

@@ -1,0 +1,5 @@
+#include "macrodlg/CDlgArray.h"
+
+#include "resources/resourceIds.h"
+
+CDlgArray::CDlgArray(ui::Window* parent) : ui::Dialog(IDD_ARRAY, parent) {}

@@ -1,0 +1,26 @@
+#pragma once
+// Small builders so the template files read as tables.
+#include "ui/DialogTemplate.h"
+
+#include <string>
+
+namespace ui {
+class ResourceModule;
+}
+
+namespace ssres {
+
+// A top-level dialog with OK and Cancel at its bottom right: the frame every dialog template starts from.
+ui::DialogTemplate okCancelDialog(int id, std::u16string caption, ui::Size size, bool resizable = false);
+
+// Templates of the subsystems, each in the file of its subsystem.
+void addFrameTemplates(ui::ResourceModule& module);
+void addSheetTemplates(ui::ResourceModule& module);
+void addDesignerTemplates(ui::ResourceModule& module);
+void addMacroEditTemplates(ui::ResourceModule& module);
+void addMacroDlgTemplates(ui::ResourceModule& module);
+void addSeclibTemplates(ui::ResourceModule& module);
+void addAuxDlgTemplates(ui::ResourceModule& module);
+void addBitmaps(ui::ResourceModule& module);
+
+} // namespace ssres

@@ -1,0 +1,175 @@
+#include "cmdCalc.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "grid/Csv.h"
+#include "grid/GridDocument.h"
+#include "os/utf16.h"
+
+namespace sscmd {
+namespace {
+
+constexpr const char* kCalcHelp =
+    "usage: ss calc FILE [--csv]\n"
+    "Loads a grid document (.kvs, .sss or any other name) or a CSV file (.csv), recalculates it and prints\n"
+    "the value of every cell as an aligned table, or as CSV with --csv.\n"
+    "Exit codes: 0 done, 1 wrong arguments, 2 the file cannot be read or is malformed.\n";
+
+constexpr const char* kConvertHelp =
+    "usage: ss convert IN OUT [--values]\n"
+    "Converts between the grid's document format and CSV, each file's format chosen by its extension\n"
+    "(.csv is CSV, any other name a grid document). CSV keeps the formulas (\"=A1+1\") unless --values asks\n"
+    "for the computed values.\n"
+    "Exit codes: 0 done, 1 wrong arguments, 2 IN cannot be read or is malformed, 3 OUT cannot be written.\n";
+
+bool isCsv(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string ext = path.substr(path.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext == ".csv";
+}
+
+bool loadSheet(grid::Sheet& sheet, const std::string& path, std::string& error) {
+    std::u16string why;
+    const std::u16string file = os::toUtf16(path);
+    const bool ok = isCsv(path) ? grid::Csv::load(sheet, file, why) : grid::GridDocument::load(sheet, file, why);
+    if (!ok)
+        error = os::toUtf8(why);
+    return ok;
+}
+
+// The words of a command: its files, and its options out of `known` (each at most once).
+bool splitArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
+               std::vector<std::string>& files, std::vector<std::string>& options, bool& help,
+               std::string& error) {
+    help = false;
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            help = true;
+            continue;
+        }
+        if (a.size() > 1 && a[0] == '-') {
+            if (std::find(known.begin(), known.end(), a) == known.end()) {
+                error = "unknown option " + a;
+                return false;
+            }
+            if (std::find(options.begin(), options.end(), a) != options.end()) {
+                error = "option " + a + " given twice";
+                return false;
+            }
+            options.push_back(a);
+            continue;
+        }
+        files.push_back(a);
+    }
+    return true;
+}
+
+// Display width in characters: a surrogate pair is one character.
+std::size_t width(std::u16string_view text) {
+    std::size_t n = 0;
+    for (char16_t c : text)
+        n += (c < 0xDC00 || c > 0xDFFF) ? 1 : 0;
+    return n;
+}
+
+std::u16string oneLine(std::u16string text) {
+    for (char16_t& c : text)
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
+    return text;
+}
+
+void printTable(grid::Sheet& sheet, std::FILE* out) {
+    const int cols = sheet.maxCols(), rows = sheet.maxRows();
+    std::vector<std::size_t> widths(std::size_t(std::max(cols, 0)), 0);
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col)
+            widths[std::size_t(col - 1)] =
+                std::max(widths[std::size_t(col - 1)], width(oneLine(sheet.valueText(col, row))));
+    for (int row = 1; row <= rows; ++row) {
+        std::u16string line;
+        for (int col = 1; col <= cols; ++col) {
+            const std::u16string text = oneLine(sheet.valueText(col, row));
+            const std::size_t pad = widths[std::size_t(col - 1)] - width(text);
+            if (col > 1)
+                line += u"  ";
+            const grid::Value v = sheet.value(col, row);
+            if (v.isNumber())
+                line += std::u16string(pad, u' ') + text;
+            else
+                line += text + std::u16string(pad, u' ');
+        }
+        while (!line.empty() && line.back() == u' ')
+            line.pop_back();
+        std::fprintf(out, "%s\n", os::toUtf8(line).c_str());
+    }
+}
+
+} // namespace
+
+int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    std::vector<std::string> files, options;
+    bool help = false;
+    std::string error;
+    if (!splitArgs(args, {"--csv"}, files, options, help, error)) {
+        std::fprintf(err, "ss calc: %s\n%s", error.c_str(), kCalcHelp);
+        return kExitUsage;
+    }
+    if (help) {
+        std::fputs(kCalcHelp, out);
+        return kExitOk;
+    }
+    if (files.size() != 1) {
+        std::fprintf(err, "ss calc: %s\n%s", files.empty() ? "no file given" : "one file only", kCalcHelp);
+        return kExitUsage;
+    }
+    grid::Sheet sheet;
+    if (!loadSheet(sheet, files[0], error)) {
+        std::fprintf(err, "ss calc: %s\n", error.c_str());
+        return kExitBadInput;
+    }
+    sheet.recalcAll();
+    if (!options.empty())
+        std::fputs(grid::Csv::write(sheet, false, false).c_str(), out);
+    else
+        printTable(sheet, out);
+    return kExitOk;
+}
+
+int runConvert(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    std::vector<std::string> files, options;
+    bool help = false;
+    std::string error;
+    if (!splitArgs(args, {"--values"}, files, options, help, error)) {
+        std::fprintf(err, "ss convert: %s\n%s", error.c_str(), kConvertHelp);
+        return kExitUsage;
+    }
+    if (help) {
+        std::fputs(kConvertHelp, out);
+        return kExitOk;
+    }
+    if (files.size() != 2) {
+        std::fprintf(err, "ss convert: %s\n%s", files.size() < 2 ? "needs IN and OUT" : "too many files",
+                     kConvertHelp);
+        return kExitUsage;
+    }
+    grid::Sheet sheet;
+    if (!loadSheet(sheet, files[0], error)) {
+        std::fprintf(err, "ss convert: %s\n", error.c_str());
+        return kExitBadInput;
+    }
+    std::u16string why;
+    const std::u16string target = os::toUtf16(files[1]);
+    const bool ok = isCsv(files[1]) ? grid::Csv::save(sheet, target, options.empty(), why)
+                                    : grid::GridDocument::save(sheet, target, why);
+    if (!ok) {
+        std::fprintf(err, "ss convert: %s\n", os::toUtf8(why).c_str());
+        return kExitCannotWrite;
+    }
+    return kExitOk;
+}
+
+} // namespace sscmd
