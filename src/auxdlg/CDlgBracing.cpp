@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgBracing::CDlgBracing(ui::Window* parent) : ui::Dialog(IDD_BRACING, parent) {}
+CDlgBracing::CDlgBracing(ui::Window* parent) : KvRecordDlg<KvBracingDlgData>(IDD_BRACING, parent) {}

@@ -1,10 +1,10 @@
 #pragma once
 // The bracing dialog: edits the host's bracing record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's KvBracingDlgData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/KvBracingDlgData.h"
 
-class CDlgBracing : public ui::Dialog {
+class CDlgBracing : public KvRecordDlg<KvBracingDlgData> {
 public:
     explicit CDlgBracing(ui::Window* parent = nullptr);
 };

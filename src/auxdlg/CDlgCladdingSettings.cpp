@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgCladdingSettings::CDlgCladdingSettings(ui::Window* parent) : ui::Dialog(IDD_CLADDING_SETTINGS, parent) {}
+CDlgCladdingSettings::CDlgCladdingSettings(ui::Window* parent) : KvRecordDlg<KvCladdingDlgData>(IDD_CLADDING_SETTINGS, parent) {}

@@ -1,10 +1,10 @@
 #pragma once
 // The cladding settings dialog: edits the host's cladding record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's KvCladdingDlgData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/KvCladdingDlgData.h"
 
-class CDlgCladdingSettings : public ui::Dialog {
+class CDlgCladdingSettings : public KvRecordDlg<KvCladdingDlgData> {
 public:
     explicit CDlgCladdingSettings(ui::Window* parent = nullptr);
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgEditProfCuts::CDlgEditProfCuts(ui::Window* parent) : ui::Dialog(IDD_EDIT_PROF_CUTS, parent) {}
+CDlgEditProfCuts::CDlgEditProfCuts(ui::Window* parent) : KvRecordDlg<DlgProfCutsData>(IDD_EDIT_PROF_CUTS, parent) {}

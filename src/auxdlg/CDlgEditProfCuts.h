@@ -1,10 +1,13 @@
 #pragma once
 // The profile cuts dialog: edits the host's profile cuts record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's DlgProfCutsData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/DlgProfCutsData.h"
 
-class CDlgEditProfCuts : public ui::Dialog {
+class CDlgEditProfCuts : public KvRecordDlg<DlgProfCutsData> {
 public:
     explicit CDlgEditProfCuts(ui::Window* parent = nullptr);
+
+    // The module-wide setting the caller keeps between runs; given in, and read back after OK.
+    int m_setting = 0;
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgLevels::CDlgLevels(ui::Window* parent) : ui::Dialog(IDD_LEVELS, parent) {}
+CDlgLevels::CDlgLevels(ui::Window* parent) : KvRecordDlg<KvLevelsDlgData>(IDD_LEVELS, parent) {}

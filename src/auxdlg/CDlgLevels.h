@@ -1,10 +1,10 @@
 #pragma once
 // The levels dialog: edits the host's levels record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's KvLevelsDlgData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/KvLevelsDlgData.h"
 
-class CDlgLevels : public ui::Dialog {
+class CDlgLevels : public KvRecordDlg<KvLevelsDlgData> {
 public:
     explicit CDlgLevels(ui::Window* parent = nullptr);
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgProfFeatures::CDlgProfFeatures(ui::Window* parent) : ui::Dialog(IDD_PROF_FEATURES, parent) {}
+CDlgProfFeatures::CDlgProfFeatures(ui::Window* parent) : KvRecordDlg<DlgProfFeaturesData>(IDD_PROF_FEATURES, parent) {}

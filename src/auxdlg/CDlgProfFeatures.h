@@ -1,10 +1,10 @@
 #pragma once
 // The profile features dialog: edits the host's profile features record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's DlgProfFeaturesData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/DlgProfFeaturesData.h"
 
-class CDlgProfFeatures : public ui::Dialog {
+class CDlgProfFeatures : public KvRecordDlg<DlgProfFeaturesData> {
 public:
     explicit CDlgProfFeatures(ui::Window* parent = nullptr);
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-Ork_DlgCSP2::Ork_DlgCSP2(ui::Window* parent) : ui::Dialog(IDD_CSP2, parent) {}
+Ork_DlgCSP2::Ork_DlgCSP2(ui::Window* parent) : KvRecordDlg<DlgCSP2Data>(IDD_CSP2, parent) {}

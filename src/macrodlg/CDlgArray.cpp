@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgArray::CDlgArray(ui::Window* parent) : ui::Dialog(IDD_ARRAY, parent) {}
+CDlgArray::CDlgArray(ui::Window* parent) : KvRecordDlg<DynArrayData>(IDD_ARRAY, parent) {}

@@ -1,10 +1,17 @@
 #pragma once
 // The array dialog: edits one dynamic array of a macro.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's DynArrayData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "cadhost/AcArray.h"
+#include "cadhost/AcDbObjectId.h"
+#include "frame/KvRecordDlg.h"
+#include "nuvo/Ork_String.h"
+#include "nuvo/records/DynArrayData.h"
 
-class CDlgArray : public ui::Dialog {
+class CDlgArray : public KvRecordDlg<DynArrayData> {
 public:
     explicit CDlgArray(ui::Window* parent = nullptr);
+
+    // The drawing objects and the text the array is offered for.
+    AcArray<AcDbObjectId> m_objectIds;
+    Ork_String m_text;
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgMacroCuts::CDlgMacroCuts(ui::Window* parent) : ui::Dialog(IDD_MACRO_CUTS, parent) {}
+CDlgMacroCuts::CDlgMacroCuts(ui::Window* parent) : KvRecordDlg<DlgMacroCutsData>(IDD_MACRO_CUTS, parent) {}

@@ -1,10 +1,13 @@
 #pragma once
 // The cut dialog: edits one cut of a macro.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's DlgMacroCutsData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/DlgMacroCutsData.h"
 
-class CDlgMacroCuts : public ui::Dialog {
+class CDlgMacroCuts : public KvRecordDlg<DlgMacroCutsData> {
 public:
     explicit CDlgMacroCuts(ui::Window* parent = nullptr);
+
+    // A flag the caller gets back however the dialog ended.
+    bool m_flag = false;
 };

@@ -3,8 +3,8 @@
 // modally (StartDlgEditConstrModal) or as the single modeless constraints editor (StartDlgEditConstraints),
 // which ends through EndDlgEditConstraints when the user closes it.
 //
-// For now it ends with OK or Cancel; its record (the host's EditConstrData) and its tabs arrive with the
-// editor itself.
+// For now it holds its record and ends with OK or Cancel; its tabs arrive with the editor itself.
+#include "nuvo/records/EditConstrData.h"
 #include "ui/Dialog.h"
 
 class CDlgEditMacro : public ui::Dialog {
@@ -15,6 +15,8 @@ public:
     bool isModeless() const { return m_modeless; }
     void setConstraintsMode(bool on) { m_constraintsMode = on; }
     bool isConstraintsMode() const { return m_constraintsMode; }
+
+    EditConstrData m_data;
 
 protected:
     void onOK() override;

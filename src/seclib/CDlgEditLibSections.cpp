@@ -2,4 +2,5 @@
 
 #include "resources/resourceIds.h"
 
-CDlgEditLibSections::CDlgEditLibSections(ui::Window* parent) : ui::Dialog(IDD_EDIT_LIB_SECTIONS, parent) {}
+CDlgEditLibSections::CDlgEditLibSections(ui::Window* parent)
+    : KvRecordDlg<DlgEditLibData>(IDD_EDIT_LIB_SECTIONS, parent) {}

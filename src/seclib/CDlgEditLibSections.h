@@ -1,10 +1,14 @@
 #pragma once
 // The section library editor: groups, types and value tables of the library, on three tabs.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's DlgEditLibData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/Ork_String.h"
+#include "nuvo/records/DlgEditLibData.h"
 
-class CDlgEditLibSections : public ui::Dialog {
+class CDlgEditLibSections : public KvRecordDlg<DlgEditLibData> {
 public:
     explicit CDlgEditLibSections(ui::Window* parent = nullptr);
+
+    // The value table to open on (the values tab becomes current); empty opens on the groups tab.
+    Ork_String m_name;
 };

@@ -2,4 +2,4 @@
 
 #include "resources/resourceIds.h"
 
-CDlgGenVars::CDlgGenVars(ui::Window* parent) : ui::Dialog(IDD_GEN_VARS, parent) {}
+CDlgGenVars::CDlgGenVars(ui::Window* parent) : KvRecordDlg<KvAutoStandardsData>(IDD_GEN_VARS, parent) {}

@@ -1,10 +1,10 @@
 #pragma once
 // The general variables dialog: edits the general variables of a standards record.
-// For now it ends with OK or Cancel; its controls arrive with the dialog itself.
-// Its record, the host's KvAutoStandardsData, joins it when the host library provides that record.
-#include "ui/Dialog.h"
+// For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
+#include "frame/KvRecordDlg.h"
+#include "nuvo/records/KvAutoStandardsData.h"
 
-class CDlgGenVars : public ui::Dialog {
+class CDlgGenVars : public KvRecordDlg<KvAutoStandardsData> {
 public:
     explicit CDlgGenVars(ui::Window* parent = nullptr);
 };
