@@ -161,31 +161,17 @@ std::string Csv::write(Sheet& sheet, bool formulas, bool crlf) {
 }
 
 bool Csv::load(Sheet& sheet, std::u16string_view path, std::u16string& error) {
-    auto named = [&](std::u16string_view why) {
-        error = std::u16string(path);
-        error += u": ";
-        error += why;
-        return false;
-    };
-    const std::optional<std::uint64_t> size = os::fileSize(path);
-    if (size && *size > kMaxFileBytes)
-        return named(u"the file is too large for a CSV import");
     std::string bytes;
-    if (!os::readBytes(path, bytes))
-        return named(u"cannot be read");
+    if (!readFileBytes(path, kMaxFileBytes, u"CSV import", bytes, error))
+        return false;
     std::u16string why;
     if (!read(sheet, bytes, why))
-        return named(why);
+        return fileError(path, why, error);
     return true;
 }
 
 bool Csv::save(Sheet& sheet, std::u16string_view path, bool formulas, std::u16string& error) {
-    if (!os::writeBytes(path, write(sheet, formulas))) {
-        error = std::u16string(path);
-        error += u": cannot be written";
-        return false;
-    }
-    return true;
+    return writeFileBytes(path, write(sheet, formulas), error);
 }
 
 } // namespace grid

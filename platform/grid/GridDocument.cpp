@@ -748,34 +748,20 @@ bool GridDocument::applyTo(Sheet& sheet) const {
 }
 
 bool GridDocument::load(Sheet& sheet, std::u16string_view path, std::u16string& error) {
-    auto named = [&](std::u16string_view why) {
-        error = std::u16string(path);
-        error += u": ";
-        error += why;
-        return false;
-    };
-    const std::optional<std::uint64_t> size = os::fileSize(path);
-    if (size && *size > kMaxFileBytes)
-        return named(u"the file is too large for a grid document");
     std::string bytes;
-    if (!os::readBytes(path, bytes))
-        return named(u"cannot be read");
+    if (!readFileBytes(path, kMaxFileBytes, u"grid document", bytes, error))
+        return false;
     GridDocument doc;
     std::u16string why;
     if (!doc.parse(bytes, why))
-        return named(why);
+        return fileError(path, why, error);
     if (!doc.applyTo(sheet))
-        return named(u"the grid is calculating");
+        return fileError(path, u"the grid is calculating", error);
     return true;
 }
 
 bool GridDocument::save(const Sheet& sheet, std::u16string_view path, std::u16string& error) {
-    if (!os::writeBytes(path, capture(sheet).toText())) {
-        error = std::u16string(path);
-        error += u": cannot be written";
-        return false;
-    }
-    return true;
+    return writeFileBytes(path, capture(sheet).toText(), error);
 }
 
 } // namespace grid

@@ -1,5 +1,9 @@
 #include "grid/documentText.h"
 
+#include "os/files.h"
+
+#include <optional>
+
 #include <charconv>
 #include <cmath>
 
@@ -218,6 +222,27 @@ bool splitLine(std::u16string_view line, std::vector<LineToken>& tokens, std::u1
         }
         tokens.push_back(std::move(token));
     }
+}
+
+bool fileError(std::u16string_view path, std::u16string_view why, std::u16string& error) {
+    error = std::u16string(path);
+    error += u": ";
+    error += why;
+    return false;
+}
+
+bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
+                   std::u16string& error) {
+    const std::optional<std::uint64_t> size = os::fileSize(path);
+    if (size && *size > maxBytes)
+        return fileError(path, u"the file is too large for a " + std::u16string(kind), error);
+    if (!os::readBytes(path, bytes))
+        return fileError(path, u"cannot be read", error);
+    return true;
+}
+
+bool writeFileBytes(std::u16string_view path, std::string_view bytes, std::u16string& error) {
+    return os::writeBytes(path, bytes) || fileError(path, u"cannot be written", error);
 }
 
 } // namespace grid

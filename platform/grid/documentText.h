@@ -33,4 +33,14 @@ struct LineToken {
 // Splits a line at blanks; false with a reason for an unclosed quote, a bad escape or text glued to a quote.
 bool splitLine(std::u16string_view line, std::vector<LineToken>& tokens, std::u16string& error);
 
+// The whole file as bytes, refused before reading when larger than `maxBytes` (so a hostile file cannot make
+// a reader allocate without bound). Failures are "PATH: why" in `error`; `kind` names the format in the
+// message about the size.
+bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
+                   std::u16string& error);
+// The file written atomically; "PATH: cannot be written" in `error` on failure.
+bool writeFileBytes(std::u16string_view path, std::string_view bytes, std::u16string& error);
+// "PATH: why" in `error`; always false, for returning a failure in one statement.
+bool fileError(std::u16string_view path, std::u16string_view why, std::u16string& error);
+
 } // namespace grid
