@@ -20,7 +20,7 @@ bool StartDlgStandardsSS(KvDlgStandardsData& data) {
         ~Release() { gSSDlgsMgr.releaseDlg(window); }
     } release{window};
     window->m_data = data;
-    if (!window->evaluateStandards())
+    if (window->evaluateStandards() != eOk)
         return false;
     data = window->m_data;
     return true;

@@ -1,10 +1,41 @@
 #include "sheet/CDlgSSStandards.h"
 
+#include "frame/SSTimers.h"
 #include "resources/resourceIds.h"
+
+namespace {
+constexpr int kGridFrame = 1196;
+}
 
 CDlgSSStandards::CDlgSSStandards(ui::Window* parent) : ui::Dialog(IDD_SS_STANDARDS, parent) {}
 
-bool CDlgSSStandards::evaluateStandards() {
-    // No calculation engine yet: an evaluation cannot succeed, so the caller's record stays as it was.
-    return false;
+CDlgSSStandards::~CDlgSSStandards() = default;
+
+bool CDlgSSStandards::onInitDialog() {
+    m_grid.createInPlace(this, kGridFrame);
+    return true;
+}
+
+ErrorStatus CDlgSSStandards::evaluateStandards() {
+    if (!m_grid.isCreated())
+        return eInvalidInput;
+    gLoadFile.start();
+    const ErrorStatus loaded = m_grid.loadStandardsFile(m_data.file);
+    gLoadFile.end();
+    if (loaded != eOk)
+        return eInvalidInput;
+
+    switch (m_data.mode) {
+    case 0:
+        if (m_grid.prepareFromMacro(m_data) != eOk || m_grid.calculateToMacro(m_data) != eOk)
+            return eInvalidInput;
+        m_data.varCells = m_grid.varCells();
+        return eOk;
+    case 1:
+        if (m_grid.prepareFromCells(m_data) != eOk || m_grid.calculateToCells(m_data.varCells) != eOk)
+            return eInvalidInput;
+        return eOk;
+    default:
+        return eOk;
+    }
 }

@@ -3,6 +3,7 @@
 // or the caller's variables (direct mode). The record owns none of the host objects it points to.
 #include "frame/ssExport.h"
 #include "cadhost/Drawing.h"
+#include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 #include "standards/KvVarCells.h"
@@ -29,4 +30,9 @@ public:
     KvDlgStandardsData(const KvDlgStandardsData& other);
     KvDlgStandardsData& operator=(const KvDlgStandardsData& other);
     virtual ~KvDlgStandardsData();
+
+    // Prepares a macro-mode evaluation of `file` for `target`; both pointers must be set, else nothing changes
+    // and the result is eInvalidInput. The transaction is the caller's to set.
+    ErrorStatus initialize(Ork_DbMacro* dbMacro, const Ork_String& file, const Ork_String& target,
+                           MacroData* macroData);
 };

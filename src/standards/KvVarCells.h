@@ -7,6 +7,9 @@
 #include "standards/KvSSMapping.h"
 #include "standards/KvVarCell.h"
 
+class KvDlgStandardsData;
+class Ork_Spread;
+
 class SS_EXPORT KvVarCells {
 public:
     KvVarCells();
@@ -17,6 +20,10 @@ public:
     int length() const { return cells_.length(); }
     KvVarCell& operator[](int index) { return cells_[index]; }
     const KvVarCell& operator[](int index) const { return cells_[index]; }
+    auto begin() { return cells_.begin(); }
+    auto end() { return cells_.end(); }
+    auto begin() const { return cells_.begin(); }
+    auto end() const { return cells_.end(); }
     int append(const KvVarCell& cell) { return cells_.append(cell); }
     bool removeAt(int index) { return cells_.removeAt(index); }
     // Empties the cells; the mapping stays.
@@ -25,15 +32,21 @@ public:
     const KvSSMapping& mapping() const { return mapping_; }
 
     // The first cell with exactly that name.
-    ErrorStatus findVarCell(const Ork_String& name, int& index) const {
-        for (int i = 0; i < cells_.length(); ++i) {
-            if (cells_[i].name.equal(name, false)) {
-                index = i;
-                return eOk;
-            }
-        }
-        return eInvalidInput;
-    }
+    ErrorStatus findVarCell(const Ork_String& name, int& index) const;
+
+    // Fills the cells from the record's macro: locals empty, inputs and outputs through the mapping, which is
+    // initialised first. A variable the macro cannot give keeps its value (with a warning when the standards
+    // messages are on); a mapping that cannot be initialised leaves every cell as it was. Fails only for a
+    // record without macro and without module group.
+    ErrorStatus getFromMacro(const KvDlgStandardsData& standardsData);
+    // Writes every output to the macro; a variable the macro does not take is skipped.
+    ErrorStatus setToMacro(const KvDlgStandardsData& standardsData) const;
+    // Every cell writes its value into its declaration cell; stops at the first refusal.
+    ErrorStatus setValuesToSS(Ork_Spread& sheet) const;
+    // Every output reads its value from its declaration cell; stops at the first failure.
+    ErrorStatus getValuesFromSS(Ork_Spread& sheet);
+    // Every input of these cells has a namesake in `other` with the same value type and exactly the same value.
+    bool hasSameInput(const KvVarCells& other) const;
 
 private:
     Ork_Array<KvVarCell> cells_;

@@ -1,0 +1,526 @@
+#include "standards/KvCalcSS.h"
+
+#include "cadhost/CommandLine.h"
+#include "cadhost/MainWindow.h"
+#include "frame/SSExports.h"
+#include "frame/SSTimers.h"
+#include "nuvo/Ork_Settings.h"
+#include "nuvo/fileHelpers.h"
+#include "nuvo/textHelpers.h"
+#include "os/paths.h"
+#include "standards/KvDeclarations.h"
+#include "standards/KvDlgStandardsData.h"
+#include "standards/KvSSFunctions.h"
+#include "ui/Services.h"
+#include "ui/constants.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr const char16_t* kChildFunction = u"CallChild";
+constexpr long kMaxExaminedOccurrences = 99999999;
+
+// The documents being calculated right now. A child call that would reopen one of them, or nest deeper than
+// kMaxNesting, is refused: without this, a child that calls its parent would take a new hidden window per level
+// until memory or the stack ran out.
+std::vector<std::u16string> gChain;
+
+class ChainEntry {
+public:
+    explicit ChainEntry(std::u16string key) { gChain.push_back(std::move(key)); }
+    ~ChainEntry() { gChain.pop_back(); }
+    ChainEntry(const ChainEntry&) = delete;
+    ChainEntry& operator=(const ChainEntry&) = delete;
+};
+
+// The same document reached by different spellings (case, "\" or "/", "..") gives the same key.
+std::u16string chainKey(const Ork_String& path) {
+    std::u16string key = path;
+    if (auto found = os::findExisting(path)) {
+        std::error_code ec;
+        std::filesystem::path canonical = std::filesystem::weakly_canonical(*found, ec);
+        key = os::fromNativePath(ec ? *found : canonical);
+    }
+    for (char16_t& c : key)
+        c = Ork_String::foldCase(c);
+    return key;
+}
+
+bool isWordChar(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_';
+}
+
+bool isWordOnly(const Ork_String& name) {
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), isWordChar);
+}
+
+// Lightweight view of a live grid for the declaration rules.
+class SpreadTexts : public KvSheetTexts {
+public:
+    explicit SpreadTexts(Ork_Spread& sheet) : sheet_(sheet), cols_(sheet.getMaxCols()), rows_(sheet.getMaxRows()) {}
+    int columns() override { return cols_; }
+    int rows() override { return rows_; }
+    Ork_String text(int col, int row) override {
+        Ork_String t;
+        sheet_.getCellText(col, row, t, 3);
+        return t;
+    }
+
+private:
+    Ork_Spread& sheet_;
+    int cols_;
+    int rows_;
+};
+
+class TimerScope {
+public:
+    explicit TimerScope(Ork_Timer& timer) : timer_(timer) { timer_.start(); }
+    ~TimerScope() { timer_.end(); }
+    TimerScope(const TimerScope&) = delete;
+    TimerScope& operator=(const TimerScope&) = delete;
+
+private:
+    Ork_Timer& timer_;
+};
+
+} // namespace
+
+KvCalcSS::KvCalcSS() = default;
+KvCalcSS::~KvCalcSS() = default;
+
+const std::vector<std::u16string>& KvCalcSS::evaluationChain() { return gChain; }
+
+ui::Window* KvCalcSS::messageOwner() {
+    ui::Window* owner = getParent();
+    return owner ? owner : adsw_acadMainWnd();
+}
+
+// ---- loading and declarations
+
+ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
+    Ork_String path = name;
+    if (!ObjectExportFileExists(name))
+        path = Ork_Settings::libDir() + u"Connection Standards\\" + name + u".kvs";
+    ssSetBool(13, true);
+    ssSetBool(8, false);
+    ssSetBool(12, true);
+    ssSetBool(7, false);
+    if (!ssLoadFromFile(path.c_str()))
+        return eInvalidInput;
+    // A document brings its own switches; the statements must not recalculate on every write.
+    ssSetBool(7, false);
+    loadedFile = path;
+    m_coordinatesValid = false;
+    return eOk;
+}
+
+ErrorStatus KvCalcSS::readVarCells() {
+    m_varCells.resetVarCells();
+    m_coordinatesValid = false;
+    SpreadTexts texts(*this);
+    Ork_Array<KvVarCell> cells;
+    readDeclarations(texts, findSectionMarkers(texts), cells);
+    for (const KvVarCell& cell : cells)
+        m_varCells.append(cell);
+    return eOk;
+}
+
+// ---- name replacement
+
+bool KvCalcSS::replaceNames(Ork_String& text, const Ork_StringArray& names, const Ork_StringArray& replacements,
+                            bool quote) {
+    bool replaced = false;
+    const int pairs = std::min(names.length(), replacements.length());
+    for (int i = 0; i < pairs; ++i) {
+        const Ork_String& name = names[i];
+        if (name.isEmpty())
+            continue;
+        Ork_String replacement = replacements[i];
+        if (quote && !isNumber(replacement))
+            replacement = u"\"" + replacement + u"\"";
+        std::size_t pos = 0;
+        for (long examined = 0; examined < kMaxExaminedOccurrences; ++examined) {
+            const std::size_t at = text.find(name, pos);
+            if (at == Ork_String::npos)
+                break;
+            const std::size_t after = at + name.size();
+            const bool boundedBefore = at == 0 || !isWordChar(text[at - 1]);
+            const bool boundedAfter = after >= text.size() || !isWordChar(text[after]);
+            if (!boundedBefore || !boundedAfter) {
+                pos = at + 1;
+                continue;
+            }
+            text.replace(at, name.size(), replacement);
+            pos = at + replacement.size();
+            replaced = true;
+        }
+    }
+    return replaced;
+}
+
+ErrorStatus KvCalcSS::replaceGenVars() {
+    if (genVarNames.isEmpty() || genVarValues.isEmpty())
+        return eOk;   // nothing can be replaced
+    const int cols = getMaxCols();
+    const int rows = getMaxRows();
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            Ork_String text;
+            if (!getCellText(col, row, text, 3) || text.isEmpty())
+                continue;
+            if (replaceNames(text, genVarNames, genVarValues, true))
+                ssSetData(col, row, text.c_str());
+        }
+    }
+    return eOk;
+}
+
+void KvCalcSS::buildCoordinates() {
+    m_wordCoordinates.clear();
+    m_otherNames.removeAll();
+    m_otherCoordinates.removeAll();
+    {
+        TimerScope names(gCalcCellGetVarNames);
+    }
+    TimerScope coords(gCalcCellGetVarCoords);
+    for (const KvVarCell& cell : m_varCells) {
+        TimerScope one(gCalcCellGetVarCoordName);
+        const Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
+        if (isWordOnly(cell.name)) {
+            m_wordCoordinates.try_emplace(cell.name, coordinate);   // the first declaration wins
+        } else if (!cell.name.isEmpty() && !m_otherNames.contains(cell.name, true)) {
+            m_otherNames.append(cell.name);
+            m_otherCoordinates.append(coordinate);
+        }
+    }
+    m_coordinatesValid = true;
+}
+
+// Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
+// whole words in one pass, so a coordinate just put in ("B12") is never taken for a variable of that name.
+Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
+    TimerScope replace(gCalcCellReplaceVariables);
+    Ork_String result;
+    result.reserve(expression.size());
+    std::size_t i = 0;
+    while (i < expression.size()) {
+        if (!isWordChar(expression[i])) {
+            result.push_back(expression[i++]);
+            continue;
+        }
+        std::size_t end = i;
+        while (end < expression.size() && isWordChar(expression[end]))
+            ++end;
+        const std::u16string word = expression.substr(i, end - i);
+        const auto found = m_wordCoordinates.find(word);
+        result += found != m_wordCoordinates.end() ? found->second : word;
+        i = end;
+    }
+    if (!m_otherNames.isEmpty())
+        replaceNames(result, m_otherNames, m_otherCoordinates, false);
+    return result;
+}
+
+// ---- the calculation
+
+void KvCalcSS::reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row) {
+    if (!Ork_Settings::standardsMessages())
+        return;
+    Ork_String text = u"The following equation failed:\n";
+    if (!name.isEmpty())
+        text += name + u" = ";
+    text += expression + u"\n" + u"Spreadsheet : " + loadedFile + u" (line: " + Ork_String(row) + u")\n" +
+            u"Here's a tip for finding the cause :\n" +
+            u"If this equation contains variable names, then the translator does not know the value of the "
+            u"variable. Make sure the variable exists either in input, output, local declarations or among the "
+            u"gen_ variables.";
+    ui::messageBox(messageOwner(), text, u"", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+ErrorStatus KvCalcSS::calculate() {
+    {
+        TimerScope timer(gRegisterFuntions);
+        registerStandardsFunctions(this);
+    }
+    {
+        TimerScope timer(gFindDuplicates);
+        Ork_StringArray names;
+        for (const KvVarCell& cell : m_varCells)
+            names.append(cell.name);
+        Ork_StringArray duplicated;
+        if (hasDuplicates(names, duplicated, false)) {
+            const Ork_String text = u"There were duplicate variable names found in the standards file " + loadedFile +
+                                    u".\nThe duplicates will be ignored. Please correct this file.\n" +
+                                    u"Duplicate variable names:\n\n" + appStrs(duplicated, u"\n");
+            ui::messageBox(messageOwner(), text, u"Variable names must be unique", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+            AcArray<int> indexes;
+            getDuplicates(names, indexes, false);
+            for (int i = indexes.length() - 1; i >= 0; --i)
+                m_varCells.removeAt(indexes[i]);
+        }
+    }
+    TimerScope timer(gCalcCells);
+    SpreadTexts texts(*this);
+    const KvSectionMarkers markers = findSectionMarkers(texts);
+    const KvSectionMarker& calc = markers[KvSection::Calc];
+    if (!calc.present)
+        return eInvalidInput;
+    buildCoordinates();
+    ChainEntry running(chainKey(loadedFile));
+    const int cols = getMaxCols();
+    const int rows = getMaxRows();
+    for (int row = calc.row + 1; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col)
+            calcCell(col, row);
+    return eOk;
+}
+
+ErrorStatus KvCalcSS::calcCell(int col, int row) {
+    Ork_String text;
+    if (!getCellText(col, row, text, 3) || text.isEmpty())
+        return eInvalidInput;
+
+    Ork_String name;
+    Ork_String expression;
+    bool assignment = true;
+    {
+        TimerScope timer(gCalcCellSplitSymbol);
+        Ork_StringArray parts;
+        if (splitStringAtSymbol(text, u'=', parts, true, 2) && parts.length() == 2) {
+            name = parts[0];
+            expression = parts[1];
+        } else {
+            expression = text.trimmed();
+            assignment = false;
+        }
+    }
+    int index = -1;
+    {
+        TimerScope timer(gCalcCellFindVarCell);
+        if (m_varCells.findVarCell(name, index) != eOk)
+            assignment = false;
+    }
+    bool childCall = false;
+    {
+        TimerScope timer(gCalcCellFindFunctions);
+        childCall = hasASubstr(expression, kChildFunction, false);
+    }
+    if (!childCall && !assignment) {
+        reportFailedEquation(name, expression, row);
+        return eInvalidInput;
+    }
+    if (childCall) {
+        TimerScope timer(gCalcCellCalcNativeFunctions);
+        if (callChild(expression, kChildFunction) != eOk) {
+            reportFailedEquation(name, expression, row);
+            return eInvalidInput;
+        }
+        return eOk;
+    }
+
+    {
+        TimerScope timer(gCalcCellCalcFunctionsPrepare);
+        if (m_varCells[index].valueType == KvValueType::String)
+            setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
+        else
+            setNumberCell(col, row, 7, false);
+        if (!m_coordinatesValid)
+            buildCoordinates();
+        const Ork_String formula = toCoordinates(expression);
+        if (!ssSetFormula(col, row, formula.c_str(), true)) {
+            reportFailedEquation(name, expression, row);
+            return eInvalidInput;
+        }
+    }
+    TimerScope timer(gCalcCellCalcFunctions);
+    Ork_String result;
+    if (!getCellText(col, row, result, 3)) {
+        reportFailedEquation(name, expression, row);
+        return eInvalidInput;
+    }
+    return m_varCells[index].setNewValue(*this, result);
+}
+
+// ---- child spreadsheets
+
+Ork_String KvCalcSS::resolveChildFile(const Ork_String& name) const {
+    if (ObjectExportFileExists(name))
+        return name;
+    Ork_String local = name;
+    if (local.startsWith(u"\\"))
+        local = local.mid(1);
+    const Ork_String library = Ork_Settings::libDir();
+    const Ork_String candidates[] = {
+        getPath(loadedFile) + local,
+        library + u"Connection Standards\\" + name,
+        library + u"Connection Standards\\Childs\\" + name,
+        library + u"Connection Standards\\Data\\" + name,
+        library + u"Connection Standards\\Parents\\" + name,
+    };
+    for (const Ork_String& candidate : candidates)
+        if (ObjectExportFileExists(candidate))
+            return candidate;
+    return name;
+}
+
+ErrorStatus KvCalcSS::callChild(const Ork_String& expression, const Ork_String& functionName) {
+    const int at = expression.indexOf(functionName);
+    if (at < 0)
+        return eInvalidInput;
+    const int open = expression.indexOf(u"(", at + functionName.len());
+    if (open < 0)
+        return eInvalidInput;
+    const int close = expression.indexOf(u")", open + 1);
+    if (close < 0)
+        return eInvalidInput;
+    Ork_StringArray parts;
+    splitStringAtSymbol(expression.mid(open + 1, close - open - 1), u',', parts, true);
+    if (parts.length() < 2)
+        return eInvalidInput;
+
+    Ork_String child = parts[0];
+    if (child.startsWith(u"\""))
+        child = child.mid(1);
+    if (child.endsWith(u"\""))
+        child = child.left(child.len() - 1);
+    const Ork_String childPath = resolveChildFile(child);
+    if (!ObjectExportFileExists(childPath))
+        return eInvalidInput;
+
+    KvDlgStandardsData record;
+    for (int i = 1; i < parts.length(); ++i) {
+        int index = -1;
+        if (m_varCells.findVarCell(parts[i], index) != eOk)
+            return eInvalidInput;
+        KvVarCell copy = m_varCells[index];
+        copy.col = 0;
+        copy.row = 0;
+        record.varCells.append(copy);
+    }
+    if (!functionName.equal(kChildFunction, false))
+        return eInvalidInput;
+    if (childPath.equal(loadedFile, false))
+        return eInvalidInput;
+    const std::u16string key = chainKey(childPath);
+    if (std::find(gChain.begin(), gChain.end(), key) != gChain.end()) {
+        acutPrintf(u"\nChild spreadsheet %s is already being calculated (called from %s); the call is refused.\n",
+                   childPath.c_str(), loadedFile.c_str());
+        return eInvalidInput;
+    }
+    if (static_cast<int>(gChain.size()) >= kMaxNesting) {
+        acutPrintf(u"\nChild spreadsheet %s nests deeper than %d spreadsheets; the call is refused.\n",
+                   childPath.c_str(), kMaxNesting);
+        return eInvalidInput;
+    }
+
+    record.mode = 1;
+    record.file = childPath;
+    record.genVarNames = genVarNames;
+    record.genVarValues = genVarValues;
+    if (!StartDlgStandardsSS(record))
+        return eInvalidInput;
+
+    for (const KvVarCell& returned : record.varCells) {
+        if (!returned.isOutput())
+            continue;
+        int index = -1;
+        if (m_varCells.findVarCell(returned.name, index) != eOk)
+            continue;
+        if (m_varCells[index].isInput())
+            return eInvalidInput;
+        if (m_varCells[index].setValueFromOther(*this, returned) != eOk)
+            return eInvalidInput;
+    }
+    return eOk;
+}
+
+// ---- the phases of an evaluation
+
+ErrorStatus KvCalcSS::prepareFromMacro(KvDlgStandardsData& record) {
+    if (!record.dbMacro || !record.transaction)
+        return eInvalidInput;
+    {
+        TimerScope timer(gInitSSForInput);
+        genVarNames = record.genVarNames;
+        genVarValues = record.genVarValues;
+        if (readVarCells() != eOk)
+            return eInvalidInput;
+    }
+    {
+        TimerScope timer(gSSSGetFromMacro);
+        if (m_varCells.getFromMacro(record) != eOk)
+            return eInvalidInput;
+    }
+    {
+        TimerScope timer(gSetMacroValuelsToSS);
+        if (m_varCells.setValuesToSS(*this) != eOk)
+            return eInvalidInput;
+    }
+    TimerScope timer(gSSSreplaceGenVars);
+    return replaceGenVars();
+}
+
+ErrorStatus KvCalcSS::calculateToMacro(KvDlgStandardsData& record) {
+    {
+        TimerScope timer(gCalcMain);
+        if (calculate() != eOk || m_varCells.getValuesFromSS(*this) != eOk)
+            return eInvalidInput;
+    }
+    TimerScope timer(gSetToMacro);
+    m_varCells.setToMacro(record);
+    return eOk;
+}
+
+ErrorStatus KvCalcSS::prepareFromCells(KvDlgStandardsData& record) {
+    TimerScope timer(gGetFromVars);
+    genVarNames = record.genVarNames;
+    genVarValues = record.genVarValues;
+    if (readVarCells() != eOk)
+        return eInvalidInput;
+    int locals = 0;
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        KvVarCell& cell = m_varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            if (cell.setNewValue(*this, Ork_String()) != eOk)
+                return eInvalidInput;
+        }
+        const int k = i - locals;
+        if (k >= record.varCells.length())
+            return eInvalidInput;
+        if (cell.isLocal())
+            continue;
+        const KvVarCell& given = record.varCells[k];
+        if (cell.isOutput() && given.isInput())
+            return eInvalidInput;
+        if (cell.setValueFromOther(*this, given) != eOk)
+            return eInvalidInput;
+    }
+    return replaceGenVars();
+}
+
+ErrorStatus KvCalcSS::calculateToCells(KvVarCells& cells) {
+    {
+        TimerScope timer(gCalcChild);
+        if (calculate() != eOk)
+            return eInvalidInput;
+    }
+    TimerScope timer(gSetToVars);
+    int locals = 0;
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        const KvVarCell& cell = m_varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            continue;
+        }
+        if (!cell.isOutput())
+            continue;
+        const int k = i - locals;
+        if (k >= cells.length())
+            return eInvalidInput;
+        cells[k].setNewValue(cell.value);
+    }
+    return eOk;
+}

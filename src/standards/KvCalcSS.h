@@ -1,0 +1,81 @@
+#pragma once
+// The grid in which a standards spreadsheet is calculated. It loads the document, reads the declarations,
+// substitutes general variables, and walks the statements of the Calc section: each expression gets its
+// variable names replaced by the coordinates of their declaration cells, becomes the formula of its own cell,
+// and the value the grid computes goes into the assigned variable's declaration cell, where later statements
+// find it. A statement may call a child spreadsheet, evaluated in another hidden standards window.
+//
+// One object serves many evaluations; each loads its document again.
+#include "cadhost/ErrorStatus.h"
+#include "nuvo/Ork_String.h"
+#include "nuvo/Ork_StringArray.h"
+#include "sheet/Ork_Spread.h"
+#include "standards/KvVarCells.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class KvDlgStandardsData;
+
+class KvCalcSS : public Ork_Spread {
+public:
+    // Child spreadsheets nest at most this deep (the sheet that calls counts).
+    static constexpr int kMaxNesting = 16;
+
+    KvCalcSS();
+    ~KvCalcSS() override;
+
+    Ork_String loadedFile;        // full path of the document last loaded
+    Ork_StringArray genVarNames;  // general variables substituted into every cell
+    Ork_StringArray genVarValues; // their values, paired by index
+
+    KvVarCells& varCells() {
+        m_coordinatesValid = false;
+        return m_varCells;
+    }
+    const KvVarCells& varCells() const { return m_varCells; }
+
+    // A name that matches no file becomes the library's "Connection Standards\" + name + ".kvs".
+    ErrorStatus loadStandardsFile(const Ork_String& name);
+    // Empties the variable cells and reads the declarations of the loaded sheet.
+    ErrorStatus readVarCells();
+    // Substitutes the general variables in every cell.
+    ErrorStatus replaceGenVars();
+
+    // The phases of one evaluation: from and back to the macro, or from and back to the caller's cells.
+    ErrorStatus prepareFromMacro(KvDlgStandardsData& record);
+    ErrorStatus calculateToMacro(KvDlgStandardsData& record);
+    ErrorStatus prepareFromCells(KvDlgStandardsData& record);
+    ErrorStatus calculateToCells(KvVarCells& cells);
+
+    // Registers the sheet functions, drops duplicate variables and runs every statement of the Calc section.
+    ErrorStatus calculate();
+    ErrorStatus calcCell(int col, int row);
+    ErrorStatus callChild(const Ork_String& expression, const Ork_String& functionName);
+
+    // Replaces every whole-word occurrence of each name (not inside a longer name: the neighbours are no ASCII
+    // letter, digit or "_") by its replacement, names in list order. With `quote`, a replacement that is no
+    // number is put in double quotes. True when anything was replaced.
+    static bool replaceNames(Ork_String& text, const Ork_StringArray& names, const Ork_StringArray& replacements,
+                             bool quote);
+    // Where a child document named in a statement is found (the first existing candidate).
+    Ork_String resolveChildFile(const Ork_String& name) const;
+
+    // The documents whose calculation is running, outermost first (normalised paths).
+    static const std::vector<std::u16string>& evaluationChain();
+
+private:
+    void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
+    void buildCoordinates();
+    Ork_String toCoordinates(const Ork_String& expression);
+    ui::Window* messageOwner();
+
+    KvVarCells m_varCells;
+    // Name → coordinate of its first declaration, rebuilt whenever the cells may have changed. Names made of
+    // word characters only are found by token; the others go through replaceNames.
+    bool m_coordinatesValid = false;
+    std::unordered_map<std::u16string, std::u16string> m_wordCoordinates;
+    Ork_StringArray m_otherNames;
+    Ork_StringArray m_otherCoordinates;
+};

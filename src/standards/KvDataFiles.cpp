@@ -1,0 +1,122 @@
+#include "standards/KvDataFiles.h"
+
+#include "nuvo/Ork_Settings.h"
+#include "nuvo/fileHelpers.h"
+#include "nuvo/sections/Ork_SectionTableManager.h"
+#include "nuvo/textHelpers.h"
+
+namespace KvDataFiles {
+
+namespace {
+
+bool hasWildcards(const Ork_String& name) { return name.contains(u"*") || name.contains(u"?"); }
+
+// Blanks that only separated a value from the comment after it are no part of the value: "12 // mm" is 12.
+Ork_String withoutLineComment(const Ork_String& line) {
+    Ork_String out = removeLineComment(line);
+    if (out.size() != line.size())
+        while (!out.empty() && out.back() == u' ')
+            out.pop_back();
+    return out;
+}
+
+} // namespace
+
+bool resolveDataFile(const Ork_String& name, Ork_String& path) {
+    path.clear();
+    if (name.isEmpty())
+        return false;   // the folders themselves exist, but they are no data file
+    const Ork_String lib = Ork_Settings::libDir();
+    const Ork_String candidates[] = {
+        name,
+        lib + u"Connection Standards\\Data\\" + name,
+        lib + u"Connection Standards\\" + name,
+        lib + name,
+    };
+    for (const Ork_String& candidate : candidates) {
+        if (!ObjectExportFileExists(candidate))
+            continue;
+        // A name with wildcards exists when something matches it; the reader needs the file it matched.
+        Ork_StringArray matches;
+        if (hasWildcards(candidate) && ObjectExportFindFiles(candidate, matches))
+            path = matches[0];
+        else
+            path = candidate;
+        return true;
+    }
+    return false;
+}
+
+Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines) {
+    Ork_Array<Ork_StringArray> rows;
+    for (const Ork_String& line : lines) {
+        const Ork_String text = withoutLineComment(line);
+        if (!text.isEmpty())
+            rows.append(strToArr(text, u'\t'));
+    }
+    return rows;
+}
+
+bool readDataTable(const Ork_String& path, Ork_Array<Ork_StringArray>& rows) {
+    rows.removeAll();
+    Ork_StringArray lines;
+    if (!ObjectExportReadFile(path, lines))
+        return false;
+    rows = parseDataTable(lines);
+    return !rows.isEmpty();
+}
+
+Ork_String joinKeys(const Ork_StringArray& keys) { return appStrs(keys, u";"); }
+
+bool lookupDataTable(const Ork_Array<Ork_StringArray>& rows, const Ork_String& key, bool sectionNames,
+                     Ork_String& value) {
+    const Ork_SectionTableManager* sections = sectionNames ? &Ork_SectionTableManager::instance() : nullptr;
+    for (const Ork_StringArray& row : rows) {
+        if (row.isEmpty())
+            return false;   // the first column ends at a line without columns
+        Ork_String entry = row[0];
+        if (sections) {
+            Ork_String systemName;
+            if (sections->getSystemName(entry, systemName))
+                entry = systemName;
+        }
+        if (entry != key)
+            continue;
+        if (row.length() < 2)
+            return false;
+        value = row[1];
+        return true;
+    }
+    return false;
+}
+
+std::vector<StdSize> parseStdSizes(const Ork_StringArray& lines) {
+    // A block comment may span lines: its inner lines are comment too, not entries reading as 0.
+    Ork_StringArray text(lines);
+    removeComments(text);
+    std::vector<StdSize> sizes;
+    for (const Ork_String& line : text) {
+        // A line of blanks (what is left of a commented line) would otherwise read as the size 0.
+        if (line.trimmed().isEmpty())
+            continue;
+        StdSize size;
+        Ork_String first, second;
+        if (splitString(line, u'x', first, second)) {
+            size.first = first.toDouble();
+            size.second = second.toDouble();
+        } else {
+            size.first = line.toDouble();
+        }
+        sizes.push_back(size);
+    }
+    return sizes;
+}
+
+std::vector<StdSize> readStdSizes(const Ork_String& path) {
+    Ork_StringArray lines;
+    if (!ObjectExportReadFile(path, lines))
+        return {};
+    return parseStdSizes(lines);
+}
+
+} // namespace KvDataFiles

@@ -1,0 +1,206 @@
+// One evaluation end to end through StartDlgStandardsSS: macro mode against macros read from JSON files,
+// direct mode with its pairing by position, load-only mode, and the record's own preparation.
+#include "engineFixture.h"
+
+#include "nuvo/Ork_Settings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using enginetest::SheetRows;
+using enginetest::directRecord;
+using enginetest::input;
+using enginetest::output;
+
+const SheetRows kEndPlate = {
+    {"Input"},
+    {"Double Gap", "String Prof"},
+    {"Output"},
+    {"Double Width", "Int Letters"},
+    {"Local"},
+    {"Double Twice"},
+    {"Calc"},
+    {"Twice = Gap * 2"},
+    {"Width = Twice + 100"},
+    {"Letters = LEN(Prof)"},
+};
+
+class Evaluation : public enginetest::EngineTest {
+protected:
+    void writeMapping() {
+        m_library->writeMap("EP", "Mapping version 1.0\n" + std::string("T=") + "Gap" + kHookUtf8 + "EndPlate" +
+                                      kBulletUtf8 + "Distance Gap" + kPairUtf8 + "Prof" + kHookUtf8 + kBulletUtf8 +
+                                      "PrPlName Prof0" + kPairUtf8 + "Width" + kHookUtf8 + "EndPlate" + kBulletUtf8 +
+                                      "Distance Width" + "\n");
+    }
+    Ork_String macroValue(StandardsMacro& m, const char16_t* variable, KvValueType type, const char16_t* target = u"T") {
+        const KvDlgStandardsData record = m.record(u"EP", target);
+        KvSSMapping mapping;
+        EXPECT_EQ(mapping.initFromMacro(record), eOk);
+        Ork_String value;
+        EXPECT_EQ(mapping.getMacroVarValue(variable, type, value, record), eOk);
+        return value;
+    }
+};
+
+TEST_F(Evaluation, MacroModeReadsInputsThroughTheMappingAndWritesOutputsBack) {
+    writeSheet("EP.kvs", kEndPlate);
+    writeMapping();
+    StandardsMacro m;
+    KvDlgStandardsData record;
+    ASSERT_EQ(record.initialize(&m.db, u"EP", u"T", &m.data), eOk);
+    record.transaction = &m.transaction;
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+
+    EXPECT_EQ(macroValue(m, u"Width", KvValueType::Double), u"120.0000000");
+    // The record comes back with every variable of the sheet, locals included, in declaration order.
+    ASSERT_EQ(record.varCells.length(), 5);
+    EXPECT_EQ(record.varCells[0].name, u"Gap");
+    EXPECT_EQ(record.varCells[1].value, u"HEA-200");
+    EXPECT_EQ(record.varCells[2].value, u"120");
+    EXPECT_EQ(record.varCells[3].value, u"7");
+    EXPECT_EQ(record.varCells[4].name, u"Twice");
+    EXPECT_EQ(record.varCells[4].value, u"20");
+    EXPECT_EQ(record.varCells[4].col, 1);
+    EXPECT_EQ(record.varCells[4].row, 6);
+    EXPECT_EQ(record.varCells.mapping().mappedObjects().length(), 3);
+}
+
+TEST_F(Evaluation, AVariableTheMacroLacksIsWarnedAboutWhenEnabled) {
+    writeSheet("EP.kvs", kEndPlate);
+    writeMapping();
+    Ork_Settings::setStandardsMessages(true);
+    ui::Script script;
+    script.answerBox(ui::IDOK);
+    StandardsMacro m;
+    KvDlgStandardsData record = m.record(u"EP", u"T");
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, u"The following Output variable couldn't be set : \nLetters\n"
+                                      u"Make sure the variable exists in the macro or module.\nSpreadsheet : EP");
+    EXPECT_EQ(script.boxes()[0].type, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+TEST_F(Evaluation, AMissingMappingDoesNotFailAndWritesNothing) {
+    writeSheet("EP.kvs", kEndPlate);
+    StandardsMacro m;
+    KvDlgStandardsData record = m.record(u"EP", u"T");
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[0].value, u"");
+    EXPECT_EQ(record.varCells[2].value, u"100");
+    writeMapping();
+    EXPECT_EQ(macroValue(m, u"Width", KvValueType::Double), u"200.0000000");
+}
+
+TEST_F(Evaluation, ModuleGroupTargetsReachVariablesByName) {
+    writeSheet("Group.kvs", {{"Input"}, {"Double Thickness"}, {"Output"}, {"Double Gap"}, {"Calc"}, {"Gap = Thickness + 1"}});
+    StandardsMacro m;
+    KvDlgStandardsData record;
+    ASSERT_EQ(record.initialize(&m.db, u"Group", u"Module.EndPlate", &m.data), eOk);
+    EXPECT_EQ(record.moduleGroup, u"EndPlate");
+    record.transaction = &m.transaction;
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(m.module(u"Plate").findConstraint(u"Gap")->value, 16);
+    EXPECT_EQ(m.module(u"Stiffener").findConstraint(u"Gap")->value, 16);
+}
+
+TEST_F(Evaluation, MacroModeNeedsMacroAndTransactionAndFailsWithoutChangingTheRecord) {
+    writeSheet("EP.kvs", kEndPlate);
+    StandardsMacro m;
+    KvDlgStandardsData record = m.record(u"EP", u"T");
+    record.transaction = nullptr;
+    record.genVarNames.append(u"kept");
+    EXPECT_FALSE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells.length(), 0);
+    EXPECT_EQ(record.genVarNames.length(), 1);
+    EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
+
+    KvDlgStandardsData missing = m.record(u"Nothing here", u"T");
+    EXPECT_FALSE(StartDlgStandardsSS(missing));
+}
+
+TEST_F(Evaluation, InitializeRefusesNullPointersAndTakesTheGroupOfAModuleTarget) {
+    StandardsMacro m;
+    KvDlgStandardsData record;
+    record.mode = 7;
+    record.file = u"old";
+    EXPECT_EQ(record.initialize(&m.db, u"new", u"T", nullptr), eInvalidInput);
+    EXPECT_EQ(record.initialize(nullptr, u"new", u"T", &m.data), eInvalidInput);
+    EXPECT_EQ(record.mode, 7);
+    EXPECT_EQ(record.file, u"old");
+    ASSERT_EQ(record.initialize(&m.db, u"new", u"Module.Group.Sub", &m.data), eOk);
+    EXPECT_EQ(record.mode, 0);
+    EXPECT_EQ(record.moduleGroup, u"Group.Sub");
+    EXPECT_EQ(record.transaction, nullptr);
+    ASSERT_EQ(record.initialize(&m.db, u"new", u"Modules", &m.data), eOk);
+    EXPECT_EQ(record.moduleGroup, u"");
+}
+
+const SheetRows kInLocalOut = {
+    {"Input"}, {"Double A"}, {"Local"}, {"Double L"}, {"Output"}, {"Double B"}, {"Calc"},
+    {"L = B + 1"},
+    {"B = A + L"},
+};
+
+TEST_F(Evaluation, DirectModePairsTheNonLocalDeclarationsByPosition) {
+    const Ork_String file = writeSheet("d.kvs", kInLocalOut);
+    // Names are not compared: A' feeds A, B' feeds B before the calculation and receives B afterwards.
+    KvDlgStandardsData record = directRecord(file, {input(u"first", u"10"), output(u"second")});
+    record.varCells[1].value = u"5";
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[0].value, u"10");
+    EXPECT_EQ(record.varCells[1].value, u"16");   // L = 5 + 1, B = 10 + 6
+    EXPECT_EQ(record.varCells[1].name, u"second");
+    EXPECT_EQ(record.varCells[1].col, 0);
+
+    KvDlgStandardsData tooShort = directRecord(file, {input(u"A", u"10")});
+    EXPECT_FALSE(StartDlgStandardsSS(tooShort));
+    EXPECT_EQ(tooShort.varCells.length(), 1);
+}
+
+TEST_F(Evaluation, DirectModeRefusesAnOutputFedByAnInput) {
+    const Ork_String file = writeSheet("d.kvs", kInLocalOut);
+    KvDlgStandardsData record = directRecord(file, {input(u"A", u"10"), input(u"B", u"1")});
+    EXPECT_FALSE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[1].value, u"1");
+
+    // A record's output may feed a sheet's input, and extra record cells are left alone.
+    KvDlgStandardsData loose = directRecord(file, {output(u"A"), output(u"B"), input(u"extra", u"x")});
+    loose.varCells[0].value = u"3";
+    ASSERT_TRUE(StartDlgStandardsSS(loose));
+    EXPECT_EQ(loose.varCells[1].value, u"4");
+    EXPECT_EQ(loose.varCells[2].value, u"x");
+}
+
+TEST_F(Evaluation, AnyOtherModeOnlyLoads) {
+    const Ork_String file = writeSheet("d.kvs", kInLocalOut);
+    KvDlgStandardsData record = directRecord(file, {input(u"A", u"10")});
+    record.mode = 2;
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells.length(), 1);
+    EXPECT_EQ(record.varCells[0].value, u"10");
+    record.file = u"no such sheet";
+    EXPECT_FALSE(StartDlgStandardsSS(record));
+}
+
+TEST_F(Evaluation, GeneralVariablesOfTheRecordReachTheSheet) {
+    const Ork_String file = writeSheet("g.kvs", {{"Output"}, {"Double W", "String S"}, {"Calc"}, {"W = gen_Width * 2"}, {"S = gen_Grade"}});
+    KvDlgStandardsData record = directRecord(file, {output(u"W"), output(u"S", KvValueType::String)});
+    record.genVarNames.append(u"gen_Width");
+    record.genVarNames.append(u"gen_Grade");
+    record.genVarValues.append(u"212.5");
+    record.genVarValues.append(u"S235");
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[0].value, u"425");
+    EXPECT_EQ(record.varCells[1].value, u"S235");
+}
+
+TEST_F(Evaluation, TheTestEntryRunsAnEvaluationThroughThePool) {
+    // Its sheet lives on a drive this machine does not have: the load fails and so does the entry.
+    EXPECT_FALSE(StartDlgStandardsSStest());
+    EXPECT_EQ(gSSDlgsMgr.count(), 1);
+    EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
+}
+
+} // namespace
