@@ -1,6 +1,7 @@
 // ss: runs the SS module on this machine the way the CAD host would, on a library folder.
 #include "SSHost.h"
 #include "cmdCalc.h"
+#include "cmdStandards.h"
 #include "frame/SSTimers.h"
 
 #include <cstdio>
@@ -18,6 +19,13 @@ const char kHelp[] =
     "command and unloaded after it; SS_MODULE names another module file.\n"
     "\n"
     "commands:\n"
+    "  (none)            a short tour of the library's connection standards\n"
+    "  evaluate SHEET [--set NAME=VALUE]... [--json]\n"
+    "                    evaluate a connection standard with the values given\n"
+    "  evaluate SHEET --macro MACRO.json --target TARGET [--write OUT.json]\n"
+    "                    evaluate it against a macro, writing the outputs into it\n"
+    "  vars SHEET [--json]\n"
+    "                    the variables a connection standard declares\n"
     "  calc FILE [--csv] load a grid document or CSV file, recalculate, print the values\n"
     "  convert IN OUT [--values]\n"
     "                    convert between a grid document and CSV (by extension)\n"
@@ -26,7 +34,7 @@ const char kHelp[] =
     "  --version         the version of ss\n"
     "\n"
     "exit codes: 0 done, 1 wrong usage, 2 an input cannot be read, 3 an output cannot be\n"
-    "written, 4 the module could not be loaded\n";
+    "written, 4 the module could not be loaded, 5 an evaluation failed\n";
 
 const char kTimersHelp[] =
     "usage: ss timers [--json]\n"
@@ -83,7 +91,9 @@ int timersCommand(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || isHelp(argv[1])) {
+    if (argc < 2)
+        return sscmd::runTour(stdout, stderr);
+    if (isHelp(argv[1])) {
         std::fputs(kHelp, stdout);
         return kOk;
     }
@@ -99,6 +109,10 @@ int main(int argc, char** argv) {
         return sscmd::runCalc(rest, stdout, stderr);
     if (std::strcmp(argv[1], "convert") == 0)
         return sscmd::runConvert(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "evaluate") == 0)
+        return sscmd::runEvaluate(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "vars") == 0)
+        return sscmd::runVars(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kUsage;
 }

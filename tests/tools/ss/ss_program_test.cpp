@@ -1,0 +1,134 @@
+// The ss program end to end: the standards commands on a library of the test's own, their output, and their
+// exit codes.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int code = -1;
+    std::string out;   // standard output and standard error, in the order written
+};
+
+std::string shellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class SsProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        m_library = fs::temp_directory_path() / ("ss-program-" + std::to_string(rd()) + std::to_string(rd()));
+        const fs::path scenario = fs::path(SS_TEST_DATA) / "standards" / "scenarios" / "end-plate-direct";
+        fs::create_directories(standards());
+        fs::copy(scenario, standards(), fs::copy_options::recursive);
+        fs::remove(standards() / "scenario.txt");
+        fs::rename(standards() / "main.kvs", standards() / "EndPlate.kvs");
+        fs::copy(fs::path(SS_TEST_DATA) / "nuvo" / "library" / "prof", m_library / "prof", fs::copy_options::recursive);
+        const fs::path macro = fs::path(SS_TEST_DATA) / "standards" / "scenarios" / "macro-end-plate";
+        fs::copy_file(macro / "EP.kvs", standards() / "EP.kvs");
+        fs::copy_file(macro / "EP.map", standards() / "EP.map");
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_library, ec);
+    }
+    fs::path standards() const { return m_library / "Connection Standards"; }
+
+    // ss with the words given, on the test's library, from the library folder.
+    Outcome ss(const std::vector<std::string>& words, const fs::path& library = {}) {
+        std::string command = "cd " + shellQuote(m_library.string()) + " && SS_LIBRARY=" +
+                              shellQuote((library.empty() ? m_library : library).string()) + " " +
+                              shellQuote(SS_PROGRAM);
+        for (const std::string& w : words)
+            command += " " + shellQuote(w);
+        command += " 2>&1";
+        Outcome run;
+        std::FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe)
+            return run;
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            run.out.append(buffer, n);
+        const int status = pclose(pipe);
+        run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return run;
+    }
+
+    fs::path m_library;
+};
+
+TEST_F(SsProgram, EvaluateInDirectModePrintsTheOutputs) {
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--set", "Shear=95", "--gen", "gen_Edge=25"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_EQ(run.out, "Thickness = 10\nWidth = 150\nHeight = 180\nBolt = M16\nRows = 2\nThroat = 5\n");
+}
+
+TEST_F(SsProgram, EvaluateAsJsonCarriesTheModulesMessages) {
+    // Without the general variable the width's equation fails: reported, and the evaluation still succeeds.
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--json"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("\"mode\": \"direct\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("{\"name\": \"Bolt\", \"role\": \"Output\", \"type\": \"String\", \"value\": \"M16\"}"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("The following equation failed:\\nWidth = b + 2 * gen_Edge"), std::string::npos);
+}
+
+TEST_F(SsProgram, EvaluateInMacroModeWritesTheChangedMacro) {
+    const fs::path written = m_library / "out.json";
+    const Outcome run = ss({"evaluate", "EP", "--macro", std::string(SS_TEST_DATA) + "/nuvo/macros/endplate.json",
+                        "--target", "T", "--write", written.string()});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("Input  Double Gap = 10.0000000\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Output Double Width = 120\n"), std::string::npos) << run.out;
+    std::ifstream in(written);
+    const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(json.find("\"name\": \"Width\",\n          \"value\": 120.0,"), std::string::npos) << json.substr(0, 600);
+}
+
+TEST_F(SsProgram, VarsListsTheDeclarationsInOrder) {
+    const Outcome run = ss({"vars", "EndPlate"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Input  String Beam                     A2");
+    const Outcome json = ss({"vars", "EndPlate", "--json"});
+    EXPECT_NE(json.out.find("{\"name\": \"Sys\", \"role\": \"Local\", \"type\": \"String\", \"cell\": \"C6\"}"),
+              std::string::npos)
+        << json.out;
+}
+
+TEST_F(SsProgram, FailuresHaveTheirOwnExitCodes) {
+    EXPECT_EQ(ss({"evaluate"}).code, 1);
+    EXPECT_EQ(ss({"evaluate", "EndPlate", "--set", "Nobody=1"}).code, 1);
+    EXPECT_EQ(ss({"evaluate", "EndPlate", "--bogus"}).code, 1);
+    EXPECT_EQ(ss({"evaluate", "EndPlate", "--target", "T"}).code, 1);
+    const Outcome missing = ss({"evaluate", "NoSuchSheet"});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_NE(missing.out.find("no sheet NoSuchSheet"), std::string::npos);
+    EXPECT_EQ(ss({"evaluate", "EP", "--macro", "missing.json", "--target", "T"}).code, 2);
+    std::ofstream(standards() / "NoCalc.kvs") << "SS grid 1\nsize 1 2\ncell 1 1 text \"Input\"\ncell 1 2 text \"Double A\"\nend\n";
+    EXPECT_EQ(ss({"evaluate", "NoCalc"}).code, 5);
+    EXPECT_EQ(ss({"vars", "NoCalc"}).code, 5);
+    EXPECT_EQ(ss({"evaluate", "--help"}).code, 0);
+    EXPECT_EQ(ss({"vars", "--help"}).code, 0);
+}
+
+TEST_F(SsProgram, TheTourShowsTheLibrarysStandards) {
+    const Outcome run = ss({});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("== EndPlate =="), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("$ ss vars EP"), std::string::npos) << run.out;
+}
+
+} // namespace

@@ -1,0 +1,398 @@
+#include "cmdStandards.h"
+
+#include "SSHost.h"
+#include "cmdCalc.h"
+#include "frame/SSExports.h"
+#include "nuvo/Ork_Settings.h"
+#include "nuvo/fileHelpers.h"
+#include "nuvo/textHelpers.h"
+#include "nuvo/macro/MacroData.h"
+#include "nuvo/macro/Ork_DbMacro.h"
+#include "nuvo/macro/macroJson.h"
+#include "ssServices.h"
+#include "standards/KvDlgStandardsData.h"
+
+#include <cstring>
+#include <map>
+
+namespace sscmd {
+namespace {
+
+const char kEvaluateHelp[] =
+    "usage: ss evaluate SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]... [--json]\n"
+    "       ss evaluate SHEET --macro MACRO.json --target TARGET [--write OUT.json]\n"
+    "                   [--gen NAME=VALUE]... [--json]\n"
+    "\n"
+    "Evaluates a connection-standards sheet. SHEET is a file, or a name in the library's\n"
+    "\"Connection Standards\" folder (EndPlate for EndPlate.kvs).\n"
+    "\n"
+    "Direct mode: the sheet's inputs and outputs get the values given with --set (by\n"
+    "name; the others stay empty) and the outputs are printed.\n"
+    "Macro mode: the inputs are read from the macro through the sheet's mapping for\n"
+    "TARGET (\"Module.GROUP\" reaches a module group by variable name), the outputs are\n"
+    "written into the macro, and --write saves the changed macro. Every variable is\n"
+    "printed.\n"
+    "\n"
+    "--gen gives a general variable; messages the module shows are printed.\n"
+    "exit codes: 0 done, 1 wrong usage, 2 the sheet or macro cannot be read, 3 the macro\n"
+    "cannot be written, 4 the module could not be loaded, 5 the evaluation failed\n";
+
+const char kVarsHelp[] =
+    "usage: ss vars SHEET [--json]\n"
+    "\n"
+    "Lists the variables a connection-standards sheet declares, in their order: role,\n"
+    "type, name and cell.\n"
+    "exit codes: 0 done, 1 wrong usage, 2 the sheet cannot be read, 4 the module could\n"
+    "not be loaded, 5 the sheet cannot be evaluated\n";
+
+// A target no mapping file holds: an evaluation for it reads nothing from the macro and maps nothing back.
+constexpr const char16_t* kNoTarget = u"\x01ss-declarations";
+
+const char* typeName(KvValueType type) {
+    switch (type) {
+    case KvValueType::Int: return "Int";
+    case KvValueType::Double: return "Double";
+    case KvValueType::String: return "String";
+    }
+    return "?";
+}
+
+const char* roleName(KvCellType role) {
+    switch (role) {
+    case KvCellType::Input: return "Input";
+    case KvCellType::Output: return "Output";
+    case KvCellType::Local: return "Local";
+    }
+    return "?";
+}
+
+std::string jsonText(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+                out += buffer;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// "NAME=VALUE" split at its first "="; false without one or with an empty name.
+bool splitAssignment(const std::string& text, std::string& name, std::string& value) {
+    const auto eq = text.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return false;
+    name = text.substr(0, eq);
+    value = text.substr(eq + 1);
+    return true;
+}
+
+// The sheet as the module will find it: the file itself, or the library's standard of that name.
+bool sheetExists(const Ork_String& sheet) {
+    return ObjectExportFileExists(sheet) ||
+           ObjectExportFileExists(Ork_Settings::libDir() + u"Connection Standards\\" + sheet + u".kvs");
+}
+
+struct Options {
+    std::string sheet;
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::vector<std::pair<std::string, std::string>> gens;
+    std::string macro;
+    std::string target;
+    std::string write;
+    bool json = false;
+};
+
+void printBoxes(const CommandLineServices& services, std::FILE* out) {
+    for (const CommandLineServices::Box& box : services.boxes())
+        std::fprintf(out, "message%s%s:\n%s\n", box.caption.empty() ? "" : " - ", box.caption.c_str(), box.text.c_str());
+}
+
+void printBoxesJson(const CommandLineServices& services, std::FILE* out) {
+    std::fprintf(out, "  \"messages\": [");
+    const auto& boxes = services.boxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        std::fprintf(out, "%s\n    {\"caption\": %s, \"text\": %s}", i ? "," : "", jsonText(boxes[i].caption).c_str(),
+                     jsonText(boxes[i].text).c_str());
+    std::fprintf(out, "%s]", boxes.empty() ? "" : "\n  ");
+}
+
+void printCells(const KvVarCells& cells, bool outputsOnly, bool json, std::FILE* out) {
+    bool first = true;
+    for (const KvVarCell& cell : cells) {
+        if (outputsOnly && !cell.isOutput())
+            continue;
+        if (json) {
+            std::fprintf(out, "%s\n    {\"name\": %s, \"role\": \"%s\", \"type\": \"%s\", \"value\": %s}", first ? "" : ",",
+                         jsonText(cell.name.utf8()).c_str(), roleName(cell.cellType), typeName(cell.valueType),
+                         jsonText(cell.value.utf8()).c_str());
+        } else if (outputsOnly) {
+            std::fprintf(out, "%s = %s\n", cell.name.utf8().c_str(), cell.value.utf8().c_str());
+        } else {
+            std::fprintf(out, "%-6s %-6s %s = %s\n", roleName(cell.cellType), typeName(cell.valueType),
+                         cell.name.utf8().c_str(), cell.value.utf8().c_str());
+        }
+        first = false;
+    }
+}
+
+void addGeneralVariables(const Options& options, KvDlgStandardsData& record) {
+    for (const auto& [name, value] : options.gens) {
+        record.genVarNames.append(Ork_String::fromUtf8(name));
+        record.genVarValues.append(Ork_String::fromUtf8(value));
+    }
+}
+
+// The sheet's variables in declaration order, found by an evaluation that maps nothing: a macro-mode run for
+// a target without mapping. Messages of that run are not the user's concern and are dropped.
+bool declarationsOf(const Ork_String& sheet, const Options& options, CommandLineServices& services, KvVarCells& cells) {
+    Ork_DbMacro macro;
+    MacroData data;
+    AcDbTransaction transaction;
+    KvDlgStandardsData record;
+    if (record.initialize(&macro, sheet, kNoTarget, &data) != eOk)
+        return false;
+    record.transaction = &transaction;
+    addGeneralVariables(options, record);
+    const bool messages = Ork_Settings::standardsMessages();
+    Ork_Settings::setStandardsMessages(false);
+    const bool ok = StartDlgStandardsSS(record);
+    Ork_Settings::setStandardsMessages(messages);
+    services.clear();
+    if (ok)
+        cells = record.varCells;
+    return ok;
+}
+
+int parseOptions(const std::vector<std::string>& args, const char* command, Options& options, std::FILE* err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto needValue = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                std::fprintf(err, "ss %s: %s needs a value\n", command, arg.c_str());
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        std::string value;
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--set" || arg == "--gen") {
+            std::string name, text;
+            if (!needValue(value))
+                return kExitUsage;
+            if (!splitAssignment(value, name, text)) {
+                std::fprintf(err, "ss %s: %s takes NAME=VALUE, not '%s'\n", command, arg.c_str(), value.c_str());
+                return kExitUsage;
+            }
+            (arg == "--set" ? options.sets : options.gens).emplace_back(name, text);
+        } else if (arg == "--macro" || arg == "--target" || arg == "--write") {
+            if (!needValue(arg == "--macro" ? options.macro : arg == "--target" ? options.target : options.write))
+                return kExitUsage;
+        } else if (!arg.empty() && arg[0] == '-') {
+            std::fprintf(err, "ss %s: unknown option '%s' (try ss %s --help)\n", command, arg.c_str(), command);
+            return kExitUsage;
+        } else if (options.sheet.empty()) {
+            options.sheet = arg;
+        } else {
+            std::fprintf(err, "ss %s: one sheet only ('%s' is extra)\n", command, arg.c_str());
+            return kExitUsage;
+        }
+    }
+    if (options.sheet.empty()) {
+        std::fprintf(err, "ss %s: which sheet? (try ss %s --help)\n", command, command);
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
+                   std::FILE* err) {
+    KvVarCells declared;
+    if (!declarationsOf(sheet, options, services, declared)) {
+        std::fprintf(err, "ss evaluate: %s cannot be evaluated\n", options.sheet.c_str());
+        return kExitEvaluationFailed;
+    }
+    KvDlgStandardsData record;
+    record.mode = 1;
+    record.file = sheet;
+    addGeneralVariables(options, record);
+    for (const KvVarCell& cell : declared) {
+        if (cell.isLocal())
+            continue;
+        KvVarCell given(cell.name, cell.cellType, cell.valueType);
+        record.varCells.append(given);
+    }
+    for (const auto& [name, value] : options.sets) {
+        int index = -1;
+        if (record.varCells.findVarCell(Ork_String::fromUtf8(name), index) != eOk) {
+            std::fprintf(err, "ss evaluate: %s declares no input or output named '%s' (see ss vars %s)\n",
+                         options.sheet.c_str(), name.c_str(), options.sheet.c_str());
+            return kExitUsage;
+        }
+        record.varCells[index].value = Ork_String::fromUtf8(value);
+    }
+    const bool ok = StartDlgStandardsSS(record);
+    if (options.json) {
+        std::fprintf(out, "{\n  \"sheet\": %s,\n  \"mode\": \"direct\",\n  \"ok\": %s,\n  \"outputs\": [",
+                     jsonText(options.sheet).c_str(), ok ? "true" : "false");
+        printCells(record.varCells, true, true, out);
+        std::fprintf(out, "\n  ],\n");
+        printBoxesJson(services, out);
+        std::fprintf(out, "\n}\n");
+    } else {
+        printBoxes(services, out);
+        if (ok)
+            printCells(record.varCells, true, false, out);
+    }
+    if (!ok) {
+        std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
+        return kExitEvaluationFailed;
+    }
+    return kExitOk;
+}
+
+int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
+                  std::FILE* err) {
+    if (options.target.empty()) {
+        std::fprintf(err, "ss evaluate: --macro needs --target\n");
+        return kExitUsage;
+    }
+    Ork_DbMacro macro;
+    MacroData data;
+    AcDbTransaction transaction;
+    Ork_String error;
+    if (!readMacroJson(Ork_String::fromUtf8(options.macro), macro, data, error)) {
+        std::fprintf(err, "ss evaluate: %s\n", error.utf8().c_str());
+        return kExitBadInput;
+    }
+    KvDlgStandardsData record;
+    if (record.initialize(&macro, sheet, Ork_String::fromUtf8(options.target), &data) != eOk)
+        return kExitEvaluationFailed;
+    record.transaction = &transaction;
+    addGeneralVariables(options, record);
+    const bool ok = StartDlgStandardsSS(record);
+    if (options.json) {
+        std::fprintf(out, "{\n  \"sheet\": %s,\n  \"mode\": \"macro\",\n  \"target\": %s,\n  \"ok\": %s,\n  \"variables\": [",
+                     jsonText(options.sheet).c_str(), jsonText(options.target).c_str(), ok ? "true" : "false");
+        printCells(record.varCells, false, true, out);
+        std::fprintf(out, "\n  ],\n");
+        printBoxesJson(services, out);
+        std::fprintf(out, "\n}\n");
+    } else {
+        printBoxes(services, out);
+        if (ok)
+            printCells(record.varCells, false, false, out);
+    }
+    if (!ok) {
+        std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
+        return kExitEvaluationFailed;
+    }
+    if (!options.write.empty()) {
+        const Ork_Macro* written = macro.macro();
+        if (!written || !writeMacroJson(Ork_String::fromUtf8(options.write), *written, data, error)) {
+            std::fprintf(err, "ss evaluate: cannot write %s: %s\n", options.write.c_str(), error.utf8().c_str());
+            return kExitCannotWrite;
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int runEvaluate(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    for (const std::string& arg : args) {
+        if (isHelp(arg)) {
+            std::fputs(kEvaluateHelp, out);
+            return kExitOk;
+        }
+    }
+    Options options;
+    if (const int status = parseOptions(args, "evaluate", options, err))
+        return status;
+    if (options.macro.empty() && (!options.target.empty() || !options.write.empty())) {
+        std::fprintf(err, "ss evaluate: --target and --write belong to macro mode (--macro)\n");
+        return kExitUsage;
+    }
+    if (!options.macro.empty() && !options.sets.empty()) {
+        std::fprintf(err, "ss evaluate: --set belongs to direct mode; macro mode reads the macro\n");
+        return kExitUsage;
+    }
+    SSHost host;
+    if (!host.load())
+        return kExitNoModule;
+    const Ork_String sheet = Ork_String::fromUtf8(options.sheet);
+    if (!sheetExists(sheet)) {
+        std::fprintf(err, "ss evaluate: no sheet %s (neither a file nor in %sConnection Standards)\n",
+                     options.sheet.c_str(), Ork_Settings::libDir().utf8().c_str());
+        return kExitBadInput;
+    }
+    CommandLineServices services;
+    return options.macro.empty() ? evaluateDirect(options, sheet, services, out, err)
+                                 : evaluateMacro(options, sheet, services, out, err);
+}
+
+int runVars(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    for (const std::string& arg : args) {
+        if (isHelp(arg)) {
+            std::fputs(kVarsHelp, out);
+            return kExitOk;
+        }
+    }
+    Options options;
+    if (const int status = parseOptions(args, "vars", options, err))
+        return status;
+    if (!options.sets.empty() || !options.gens.empty() || !options.macro.empty() || !options.target.empty() ||
+        !options.write.empty()) {
+        std::fprintf(err, "ss vars: only SHEET and --json are known\n");
+        return kExitUsage;
+    }
+    SSHost host;
+    if (!host.load())
+        return kExitNoModule;
+    const Ork_String sheet = Ork_String::fromUtf8(options.sheet);
+    if (!sheetExists(sheet)) {
+        std::fprintf(err, "ss vars: no sheet %s (neither a file nor in %sConnection Standards)\n",
+                     options.sheet.c_str(), Ork_Settings::libDir().utf8().c_str());
+        return kExitBadInput;
+    }
+    CommandLineServices services;
+    KvVarCells cells;
+    if (!declarationsOf(sheet, options, services, cells)) {
+        std::fprintf(err, "ss vars: %s cannot be evaluated (is its Calc section missing?)\n", options.sheet.c_str());
+        return kExitEvaluationFailed;
+    }
+    if (options.json)
+        std::fprintf(out, "[");
+    bool first = true;
+    for (const KvVarCell& cell : cells) {
+        const std::string place = getAlfabet(cell.col).utf8() + std::to_string(cell.row);
+        if (options.json)
+            std::fprintf(out, "%s\n  {\"name\": %s, \"role\": \"%s\", \"type\": \"%s\", \"cell\": \"%s\"}", first ? "" : ",",
+                         jsonText(cell.name.utf8()).c_str(), roleName(cell.cellType), typeName(cell.valueType),
+                         place.c_str());
+        else
+            std::fprintf(out, "%-6s %-6s %-24s %s\n", roleName(cell.cellType), typeName(cell.valueType),
+                         cell.name.utf8().c_str(), place.c_str());
+        first = false;
+    }
+    if (options.json)
+        std::fprintf(out, "%s]\n", first ? "" : "\n");
+    return kExitOk;
+}
+
+} // namespace sscmd
