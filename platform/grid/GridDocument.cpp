@@ -1,5 +1,7 @@
 #include "grid/GridDocument.h"
 
+#include "grid/DocumentCache.h"
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -751,11 +753,16 @@ bool GridDocument::load(Sheet& sheet, std::u16string_view path, std::u16string& 
     std::string bytes;
     if (!readFileBytes(path, kMaxFileBytes, u"grid document", bytes, error))
         return false;
-    GridDocument doc;
-    std::u16string why;
-    if (!doc.parse(bytes, why))
-        return fileError(path, why, error);
-    if (!doc.applyTo(sheet))
+    std::shared_ptr<const GridDocument> doc = DocumentCache::instance().find(path, bytes);
+    if (!doc) {
+        auto parsed = std::make_shared<GridDocument>();
+        std::u16string why;
+        if (!parsed->parse(bytes, why))
+            return fileError(path, why, error);
+        DocumentCache::instance().store(path, std::move(bytes), parsed);
+        doc = std::move(parsed);
+    }
+    if (!doc->applyTo(sheet))
         return fileError(path, u"the grid is calculating", error);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "grid/SpreadWindow.h"
 
+#include <unordered_set>
+
 #include <algorithm>
 
 #include "grid/FormulaParser.h"
@@ -40,11 +42,29 @@ void SpreadWindow::registerClass() {
     registerSpreadPainters();
 }
 
-SpreadWindow::SpreadWindow() : focus_(std::make_unique<FocusChild>(*this)) {}
+namespace {
+
+// Every grid window object alive. Asking this set is far cheaper than a dynamic_cast across shared libraries,
+// which compares type names.
+std::unordered_set<const ui::Window*>& liveSpreads() {
+    static std::unordered_set<const ui::Window*> spreads;
+    return spreads;
+}
+
+} // namespace
+
+SpreadWindow::SpreadWindow() : focus_(std::make_unique<FocusChild>(*this)) { liveSpreads().insert(this); }
 
 SpreadWindow::~SpreadWindow() {
     if (isWindow())
         destroyWindow();
+    liveSpreads().erase(this);
+}
+
+SpreadWindow* SpreadWindow::fromWindow(ui::Window* window) {
+    if (!window || !liveSpreads().count(window))
+        return nullptr;
+    return static_cast<SpreadWindow*>(window);
 }
 
 bool SpreadWindow::onCreate() {

@@ -46,6 +46,9 @@ public:
     SpreadWindow();
     ~SpreadWindow() override;
 
+    // The grid window behind a window, or null when it is none. Cheap: the grid operations ask it on every call.
+    static SpreadWindow* fromWindow(ui::Window* window);
+
     Sheet& sheet() { return sheet_; }
     const Sheet& sheet() const { return sheet_; }
     // Empties the sheet and the window's own state.

@@ -12,7 +12,10 @@ using grid::SpreadWindow;
 
 namespace {
 
-SpreadWindow* spread(SSWindow w) { return ui::isWindow(w) ? dynamic_cast<SpreadWindow*>(w) : nullptr; }
+SpreadWindow* spread(SSWindow w) {
+    SpreadWindow* s = SpreadWindow::fromWindow(w);
+    return s && s->isWindow() ? s : nullptr;
+}
 
 std::u16string_view view(const char16_t* text) {
     return text ? std::u16string_view(text) : std::u16string_view();

@@ -1,5 +1,8 @@
 #include "nuvo/textHelpers.h"
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -176,27 +179,41 @@ bool hasInvalidFileNameChars(const Ork_String& text) {
     });
 }
 
+namespace {
+
+// The text as duplicates are told apart: itself, or folded when case is ignored.
+std::u16string duplicateKey(const Ork_String& text, bool ignoreCase) {
+    std::u16string key = text;
+    if (ignoreCase)
+        for (char16_t& c : key)
+            c = Ork_String::foldCase(c);
+    return key;
+}
+
+} // namespace
+
+// Hashing keeps both linear: a standards sheet checks thousands of variable names on every evaluation.
 bool getDuplicates(const Ork_StringArray& texts, AcArray<int>& indexes, bool ignoreCase) {
     indexes.removeAll();
-    for (int i = 1; i < texts.length(); ++i)
-        for (int j = 0; j < i; ++j)
-            if (texts[i].equal(texts[j], ignoreCase)) {
-                indexes.append(i);
-                break;
-            }
+    std::unordered_set<std::u16string> seen;
+    seen.reserve(static_cast<std::size_t>(texts.length()));
+    for (int i = 0; i < texts.length(); ++i)
+        if (!seen.insert(duplicateKey(texts[i], ignoreCase)).second)
+            indexes.append(i);
     return !indexes.isEmpty();
 }
 
 bool hasDuplicates(const Ork_StringArray& texts, Ork_StringArray& duplicated, bool ignoreCase) {
     duplicated.removeAll();
-    AcArray<int> indexes;
-    getDuplicates(texts, indexes, ignoreCase);
-    for (int index : indexes) {
-        const Ork_String& text = texts[index];
-        if (duplicated.indexOf(text, !ignoreCase) < 0) {
-            // Listed with the spelling of its first occurrence.
-            duplicated.append(texts[texts.indexOf(text, !ignoreCase)]);
-        }
+    // Each duplicated text once, with the spelling of its first occurrence, in the order its first duplicate
+    // comes.
+    std::unordered_map<std::u16string, int> first;
+    std::unordered_set<std::u16string> listed;
+    for (int i = 0; i < texts.length(); ++i) {
+        std::u16string key = duplicateKey(texts[i], ignoreCase);
+        const auto [at, inserted] = first.try_emplace(key, i);
+        if (!inserted && listed.insert(std::move(key)).second)
+            duplicated.append(texts[at->second]);
     }
     return !duplicated.isEmpty();
 }

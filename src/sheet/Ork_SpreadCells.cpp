@@ -37,27 +37,14 @@ bool Ork_Spread::setModified() { return ssSetBool(grid::kSwitchModified, true); 
 
 bool Ork_Spread::getCellText(int column, int row, Ork_String& text, int kind) {
     text.clear();
-    if (!m_created || kind < 0 || kind > 3 || column > getMaxCols() || row > getMaxRows())
+    if (!m_created || !isWindow() || kind < 0 || kind > 3)
         return false;
-    int length = 0;
-    switch (kind) {
-    case 0: length = ssGetDataLen(column, row); break;
-    case 1: length = ssGetFormulaLen(column, row); break;
-    case 2: length = ssGetCellTag(column, row, nullptr); break;
-    default: length = ssGetValueLen(column, row); break;
-    }
-    if (length <= 0)
-        return true;
-    std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
-    int read = 0;
-    switch (kind) {
-    case 0: read = ssGetData(column, row, buffer.data()); break;
-    case 1: read = ssGetFormula(column, row, buffer.data()); break;
-    case 2: read = ssGetCellTag(column, row, buffer.data()); break;
-    default: read = ssGetValue(column, row, buffer.data()); break;
-    }
-    if (read > 0)
-        text = Ork_String(buffer.data(), static_cast<std::size_t>(std::min(read, length)));
+    // Straight from the sheet: the library's text calls build every text twice (its length, then the copy),
+    // and the standards engine reads every cell of a sheet several times per evaluation.
+    const grid::Sheet& cells = sheet();
+    if (column > cells.maxCols() || row > cells.maxRows())
+        return false;
+    text = cells.text(column, row, static_cast<grid::TextKind>(kind));
     return true;
 }
 

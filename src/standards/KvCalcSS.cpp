@@ -179,13 +179,16 @@ ErrorStatus KvCalcSS::replaceGenVars() {
 
 void KvCalcSS::buildCoordinates() {
     m_wordCoordinates.clear();
+    m_firstIndex.clear();
     m_otherNames.removeAll();
     m_otherCoordinates.removeAll();
     {
         TimerScope names(gCalcCellGetVarNames);
     }
     TimerScope coords(gCalcCellGetVarCoords);
-    for (const KvVarCell& cell : m_varCells) {
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        const KvVarCell& cell = m_varCells[i];
+        m_firstIndex.try_emplace(cell.name, i);
         TimerScope one(gCalcCellGetVarCoordName);
         const Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
         if (isWordOnly(cell.name)) {
@@ -196,6 +199,15 @@ void KvCalcSS::buildCoordinates() {
         }
     }
     m_coordinatesValid = true;
+}
+
+// findVarCell's answer, from the index built with the coordinates (a sheet of many statements would
+// otherwise search its variables once per statement).
+int KvCalcSS::findVariable(const Ork_String& name) {
+    if (!m_coordinatesValid)
+        buildCoordinates();
+    const auto found = m_firstIndex.find(name);
+    return found == m_firstIndex.end() ? -1 : found->second;
 }
 
 // Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
@@ -299,7 +311,8 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     int index = -1;
     {
         TimerScope timer(gCalcCellFindVarCell);
-        if (m_varCells.findVarCell(name, index) != eOk)
+        index = findVariable(name);
+        if (index < 0)
             assignment = false;
     }
     bool childCall = false;
@@ -326,8 +339,6 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
             setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
         else
             setNumberCell(col, row, 7, false);
-        if (!m_coordinatesValid)
-            buildCoordinates();
         const Ork_String formula = toCoordinates(expression);
         if (!ssSetFormula(col, row, formula.c_str(), true)) {
             reportFailedEquation(name, expression, row);

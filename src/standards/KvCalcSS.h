@@ -68,6 +68,7 @@ public:
 private:
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
     void buildCoordinates();
+    int findVariable(const Ork_String& name);
     Ork_String toCoordinates(const Ork_String& expression);
     ui::Window* messageOwner();
 
@@ -76,6 +77,7 @@ private:
     // word characters only are found by token; the others go through replaceNames.
     bool m_coordinatesValid = false;
     std::unordered_map<std::u16string, std::u16string> m_wordCoordinates;
+    std::unordered_map<std::u16string, int> m_firstIndex;   // name → index of its first variable cell
     Ork_StringArray m_otherNames;
     Ork_StringArray m_otherCoordinates;
 };
