@@ -3,6 +3,7 @@
 #include "engineFixture.h"
 
 #include "nuvo/Ork_Settings.h"
+#include "os/paths.h"
 
 #include <gtest/gtest.h>
 
@@ -197,10 +198,24 @@ TEST_F(Evaluation, GeneralVariablesOfTheRecordReachTheSheet) {
 }
 
 TEST_F(Evaluation, TheTestEntryRunsAnEvaluationThroughThePool) {
-    // Its sheet lives on a drive this machine does not have: the load fails and so does the entry.
+    // Its sheet lives on drive C:, which this machine maps to no folder: the load fails and so does the entry.
+    os::clearDriveFolders();
     EXPECT_FALSE(StartDlgStandardsSStest());
     EXPECT_EQ(gSSDlgsMgr.count(), 1);
     EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
+
+    // With C: mapped to a folder holding the sheet, the entry's four cells pair with its declarations.
+    const std::filesystem::path drive = m_library->native() / "drive-c";
+    std::filesystem::create_directories(drive / "a" / "a" / "a");
+    std::ofstream(drive / "a" / "a" / "a" / "test.kvs") << enginetest::sheetDocument({
+        {"Input"}, {"String Column", "Double Thickness"}, {"Output"}, {"Double Width", "Double Length"}, {"Calc"},
+        {"Width = SECTIONSIZE(Column, 2) + Thickness"},
+        {"Length = Width * 2"},
+    });
+    os::setDriveFolder(u'c', drive);
+    EXPECT_TRUE(StartDlgStandardsSStest());
+    os::clearDriveFolders();
+    EXPECT_EQ(gSSDlgsMgr.count(), 1);
 }
 
 } // namespace
