@@ -707,8 +707,8 @@ bool GridDocument::applyTo(Sheet& sheet) const {
     if (sheet.calculating())
         return false;
     sheet.clearDocument();
-    // Values first and formulas after them, without automatic calculation: each formula then finds its inputs
-    // in place, and one recalculation at the end settles the order among formulas.
+    // Values first and formulas after them, uncomputed: one recalculation at the end computes every formula
+    // once, in dependency order (a custom function with side effects is called once per cell).
     sheet.setSwitch(kSwitchAutoCalc, false);
     sheet.setMaxCols(cols_);
     sheet.setMaxRows(rows_);
@@ -735,7 +735,7 @@ bool GridDocument::applyTo(Sheet& sheet) const {
     }
     for (const CellRecord& c : cells_)
         if (c.formula)
-            sheet.setFormula(c.col, c.row, *c.formula);
+            sheet.setFormulaUncomputed(c.col, c.row, *c.formula);
     for (const Span& s : spans_)
         sheet.addSpan(s.col, s.row, s.cols, s.rows);
     for (auto [index, value] : properties_)

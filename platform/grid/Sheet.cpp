@@ -199,12 +199,19 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
     // formula that closes a loop find the loop.
     markDirty(id);
     markReadersDirty(col, row);
-    if (!calculating_) {
+    if (!calculating_ && !deferCalculation_) {
         calculate({id}, true);
         if (switchOn(kSwitchAutoCalc))
             recalcDirty();
     }
     return true;
+}
+
+bool Sheet::setFormulaUncomputed(int col, int row, std::u16string_view formula) {
+    deferCalculation_ = true;
+    const bool set = setFormula(col, row, formula);
+    deferCalculation_ = false;
+    return set;
 }
 
 bool Sheet::setTag(int col, int row, std::u16string_view tag) {

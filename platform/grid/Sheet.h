@@ -73,6 +73,9 @@ public:
     // Sets a formula (with or without "="; in the current reference style). An empty text removes it. A text
     // that is no formula is refused and the cell keeps what it had. The cell is computed at once.
     bool setFormula(int col, int row, std::u16string_view formula, ParseError* error = nullptr);
+    // The same without computing: the cell is only marked out of date, for a caller that sets many formulas
+    // and then recalculates once (a document being loaded). A custom function is then called once per cell.
+    bool setFormulaUncomputed(int col, int row, std::u16string_view formula);
     bool setTag(int col, int row, std::u16string_view tag);
     bool clearCell(int col, int row);   // contents and formula; the attributes stay
     bool clearBlock(const Block& block);
@@ -218,6 +221,7 @@ private:
     std::vector<CellId> byName_;          // cells whose formulas call functions by name
     std::uint32_t pass_ = 0;
     int calculating_ = 0;
+    bool deferCalculation_ = false;
     std::uint64_t evaluations_ = 0;
     std::mt19937_64 random_;
 };

@@ -61,3 +61,29 @@ TEST(DocumentCache, AMalformedFileIsNeverCachedAndTheCacheStaysBounded) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DocumentLoad, EveryFormulaIsComputedOnceAndInDependencyOrder) {
+    DocumentCache::instance().clear();
+    TempFolder folder;
+    // B1 reads A1, which is written after it in the file: the order of computing is the dependencies', not the
+    // file's.
+    writeFile(folder.path() / "calls.sss",
+              "SS grid 1\nsize 2 1\ncell 1 1 formula \"COUNTED(5)\"\ncell 2 1 formula \"A1*2\"\nend\n");
+    Sheet sheet;
+    int calls = 0;
+    sheet.addCustomFunction(u"COUNTED", 1, 1, [&](SSValueRecord& result, SSValueRecord* args, std::int16_t) {
+        ++calls;
+        result.status = SSStatusValid;
+        result.type = SSTypeDouble;
+        result.dValue = args[0].type == SSTypeDouble ? args[0].dValue : args[0].lValue;
+        return true;
+    }, 0);
+    std::u16string error;
+    ASSERT_TRUE(GridDocument::load(sheet, folder.file("calls.sss"), error));
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(sheet.valueText(2, 1), u"10");
+}
+
+} // namespace
