@@ -123,7 +123,8 @@ MemHandle GlobalMemory::fromText(std::u16string_view text) {
         reportDiagnostic(u"Reallocate failed\n");
         return 0;
     }
-    std::memcpy(p, text.data(), 2 * text.size());   // the terminator is already zero
+    if (!text.empty())   // an empty view may have no data pointer at all
+        std::memcpy(p, text.data(), 2 * text.size());   // the terminator is already zero
     unlock(handle);
     return handle;
 }

@@ -85,6 +85,13 @@ TEST_F(SheetFunctions, NamesAreKnownInAnyCase) {
     EXPECT_EQ(number(u"roundto(13, 5)"), 15);
 }
 
+TEST_F(SheetFunctions, RegisteringAgainKeepsFormulasWorking) {
+    EXPECT_EQ(number(u"ROUNDTO(13, 5)"), 15);
+    ASSERT_TRUE(registerStandardsFunctions(m_grid.get()));
+    EXPECT_EQ(text(1, 1), u"15");
+    EXPECT_EQ(number(u"ROUNDTO(13, 2)"), 14);
+}
+
 TEST_F(SheetFunctions, RegistrationFailsWithoutAGrid) {
     EXPECT_FALSE(registerStandardsFunctions(nullptr));
     EXPECT_FALSE(registerStandardsFunctions(m_dialog.get()));
