@@ -76,14 +76,16 @@ void BM_EndPlateStandard(benchmark::State& state) {
     Ork_Settings::setLibDir(Ork_String::fromUtf8(SS_SOURCE_DIR "/samples/library"));
     KvDlgStandardsData record = directRecord(u"EndPlate");
     record.varCells.append(KvVarCell(u"Beam", KvCellType::Input, KvValueType::String, u"IPE 300"));
-    record.varCells.append(KvVarCell(u"Shear", KvCellType::Input, KvValueType::Double, u"120"));
-    for (int i = 0; i < 12; ++i)
+    record.varCells.append(KvVarCell(u"Shear", KvCellType::Input, KvValueType::Double, u"150"));
+    for (int i = 0; i < 11; ++i)
         record.varCells.append(KvVarCell(u"out", KvCellType::Output, KvValueType::String));
-    record.genVarNames.append(u"gen_Edge");
-    record.genVarValues.append(u"35");
+    record.genVarNames.append(u"gen_Projection");
+    record.genVarValues.append(u"10");
+    record.genVarNames.append(u"gen_SteelGrade");
+    record.genVarValues.append(u"355");
     for (auto _ : state) {
         KvDlgStandardsData run = record;
-        if (!StartDlgStandardsSS(run)) {
+        if (!StartDlgStandardsSS(run) || run.varCells[2].value != u"20") {
             state.SkipWithError("the sample end-plate standard did not evaluate");
             break;
         }

@@ -10,6 +10,7 @@
 #include "nuvo/KvTempResourceOverride.h"
 #include "resources/SSResources.h"
 #include "resources/resourceIds.h"
+#include "sheet/CDlgFindReplace.h"
 #include "ui/Resources.h"
 #include "ui/Window.h"
 
@@ -35,6 +36,8 @@ bool attach(void* instance) {
     ui::ResourceModule& resources = ui::Resources::addModule(kSSResourceModuleName);
     registerSSResources(resources);
     ssResourceOverride().SaveDefaultResource(&resources);
+    // Every grid of the module gets its find/replace window (F3, F5) from here.
+    CDlgFindReplace::registerWithGrids();
     return true;
 }
 

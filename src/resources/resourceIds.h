@@ -10,6 +10,7 @@ inline constexpr int IDD_SELECT_MACRO = 210;          // CDlgSelectMacro
 inline constexpr int IDD_CSP2 = 211;                  // Ork_DlgCSP2
 inline constexpr int IDD_EDIT_PROF_CUTS = 212;        // CDlgEditProfCuts
 inline constexpr int IDD_PROF_FEATURES = 217;         // CDlgProfFeatures
+inline constexpr int IDD_FIND_REPLACE = 218;          // CDlgFindReplace (modeless, over any grid)
 inline constexpr int IDD_MACRO_PROF_ADV = 220;        // CDlgMacroProfAdv
 inline constexpr int IDD_MACRO_CUTS = 223;            // CDlgMacroCuts
 inline constexpr int IDD_LEVELS = 224;                // CDlgLevels
@@ -20,6 +21,8 @@ inline constexpr int IDD_CLADDING_SETTINGS = 228;     // CDlgCladdingSettings
 inline constexpr int IDD_BRACING = 229;               // CDlgBracing
 inline constexpr int IDD_SELECT_DSTV_POINTS_FILE = 234;  // CDlgSelectDstvPointsFile
 inline constexpr int IDD_ARRAY = 236;                 // CDlgArray
+inline constexpr int IDD_SS_OPTIONS = 245;            // CDlgSSOptions (editSheetOptions)
+inline constexpr int IDD_SS_AS_TOOL = 248;            // CDlgSSAsTool (hidden, the bill's sheet)
 inline constexpr int IDD_SS_STANDARDS = 253;          // CDlgSSStandards (hidden)
 inline constexpr int IDD_CIS2 = 254;                  // CDlgCis2
 inline constexpr int IDD_GRID = 255;                  // CDlgGrid
@@ -32,8 +35,48 @@ inline constexpr int IDD_SELECT_IMAGE = 8719;         // CDlgSelectImage
 // ---- Bitmaps
 inline constexpr int IDB_CHECKED = 8134;              // check-box cell, checked
 inline constexpr int IDB_UNCHECKED = 8136;            // check-box cell, cleared
+inline constexpr int IDB_BILL_PICTURE = 251;          // marks a bill line's picture row
 
 // ---- Controls shared by several templates
 inline constexpr int IDC_FRAME_GRID = 1196;           // the static frame a dialog's grid is placed over
 inline constexpr int IDC_PROMPT_LABEL = 1000;         // Ork_DlgPromptString
 inline constexpr int IDC_PROMPT_EDIT = 1001;
+
+// ---- The formula window (133)
+inline constexpr int IDC_FORMULA_GRID = 1004;         // the placeholder its grid replaces
+inline constexpr int IDC_FORMULA_SPARE_FRAME = 1005;  // a second frame the window does not use
+inline constexpr int IDC_FORMULA_STYLE_DEFAULT = 1006;
+inline constexpr int IDC_FORMULA_STYLE_A1 = 1007;
+inline constexpr int IDC_FORMULA_STYLE_R1C1 = 1008;
+inline constexpr int IDC_FORMULA_STYLE_GROUP = 1009;
+inline constexpr int IDC_FORMULA_FILE = 1010;
+inline constexpr int IDC_FORMULA_SAVE = 1011;
+inline constexpr int IDC_FORMULA_LOAD = 1012;
+inline constexpr int IDC_FORMULA_AUTO_CALC = 1013;
+inline constexpr int IDC_FORMULA_RECALC = 1014;
+
+// ---- CDlgStringArray
+inline constexpr int IDC_STRING_ARRAY_ADD = 1088;
+inline constexpr int IDC_STRING_ARRAY_REMOVE = 1089;
+
+// ---- CDlgFindReplace
+inline constexpr int IDC_FIND_REPLACE = 1204;         // replace the next match
+inline constexpr int IDC_FIND_REPLACE_ALL = 1205;
+inline constexpr int IDC_FIND_LABEL = 1206;
+inline constexpr int IDC_FIND_TEXT = 1207;
+inline constexpr int IDC_FIND_REPLACE_LABEL = 1208;
+inline constexpr int IDC_FIND_REPLACE_TEXT = 1209;
+
+// ---- CDlgSSOptions
+inline constexpr int IDC_OPTIONS_ROW_GRID = 1002;     // one column: the row header texts
+inline constexpr int IDC_OPTIONS_COLUMNS_LABEL = 1016;
+inline constexpr int IDC_OPTIONS_COLUMNS = 1017;
+inline constexpr int IDC_OPTIONS_ROWS_LABEL = 1018;
+inline constexpr int IDC_OPTIONS_ROWS = 1019;
+inline constexpr int IDC_OPTIONS_HEADER_HEIGHT_LABEL = 1020;
+inline constexpr int IDC_OPTIONS_HEADER_HEIGHT = 1021;
+inline constexpr int IDC_OPTIONS_HEADER_WIDTH_LABEL = 1022;
+inline constexpr int IDC_OPTIONS_HEADER_WIDTH = 1023;
+inline constexpr int IDC_OPTIONS_COLUMN_GRID = 1025;  // one row: the column header texts
+inline constexpr int IDC_OPTIONS_NOTE = 1026;
+inline constexpr int IDC_OPTIONS_NOTE2 = 1027;

@@ -3,6 +3,8 @@
 #include "sheet/Ork_Spread.h"
 
 #include "nuvo/hostTexts.h"
+#include "sheet/KvSSSettings.h"
+#include "sheet/sheetSettingsFiles.h"
 #include "ui/Desktop.h"
 #include "ui/Menu.h"
 
@@ -168,9 +170,17 @@ void Ork_Spread::onCellClicked(int column, int row) {
 }
 
 bool Ork_Spread::applySettingsFile(const Ork_String& name) {
-    (void)name;   // the settings files arrive with the sheet settings, which prepare the sheet from them
     if (!m_created)
         return false;
+    prepareSheetFromSettings(this, name, true);
+    // The file once more, without the registry's fallback: its font becomes the wrapper's own. A file that
+    // names no usable font leaves the wrapper's font as it was rather than an empty face or a zero height.
+    KvSSSettings settings;
+    settings.readFile(name);
+    if (!settings.m_defaultFont.isEmpty() && settings.m_defaultTextHeight > 0) {
+        m_fontFace = settings.m_defaultFont;
+        m_fontHeight = settings.m_defaultTextHeight;
+    }
     resetFonts(false);
     return true;
 }

@@ -58,8 +58,7 @@ public:
     int fitMode() const { return m_fitMode; }
     void enableContextMenu(const Ork_Array<int>& codes);
     bool setCheckColumnLink(int checkColumn, int targetColumn);
-    // Prepares the sheet from a settings file and takes its font. The settings files arrive with the sheet
-    // settings; until then the current font is re-applied.
+    // Prepares a new sheet from a settings file (see prepareSheetFromSettings) and takes its font.
     bool applySettingsFile(const Ork_String& name);
     void allowF8(bool allowed) { m_f8Allowed = allowed; }
 

@@ -88,6 +88,13 @@ std::string jsonText(const std::string& text) {
     return out + "\"";
 }
 
+// The shortest usual writing of a number ("12", "212.5"), as a value substituted into a formula.
+std::string numberText(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 // "NAME=VALUE" split at its first "="; false without one or with an empty name.
@@ -284,6 +291,16 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
     if (record.initialize(&macro, sheet, Ork_String::fromUtf8(options.target), &data) != eOk)
         return kExitEvaluationFailed;
     record.transaction = &transaction;
+    // The macro's general variables, as the host hands them to an evaluation; --gen adds to them.
+    if (const Ork_Macro* m = macro.macro()) {
+        Ork_StringArray names;
+        AcArray<double> values;
+        m->getGeneralVariables(names, values);
+        for (int i = 0; i < names.length() && i < values.length(); ++i) {
+            record.genVarNames.append(names[i]);
+            record.genVarValues.append(Ork_String::fromUtf8(numberText(values[i])));
+        }
+    }
     addGeneralVariables(options, record);
     const bool ok = StartDlgStandardsSS(record);
     if (options.json) {

@@ -1,7 +1,9 @@
 #include "cmdTable.h"
 
 #include "SSHost.h"
+#include "ssServices.h"
 #include "cadhost/CommandLine.h"
+#include "frame/SSExports.h"
 #include "grid/GridDocument.h"
 #include "grid/Sheet.h"
 #include "nuvo/Ork_Array.h"
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdlib.h>
 #include <filesystem>
 #include <system_error>
 
@@ -24,18 +27,13 @@ constexpr const char* kTableHelp =
     "the value in the column headed RESULTCOLUMN of the first row whose column headed KEYCOLUMN holds KEY.\n"
     "Headers and keys are compared ignoring case. --verbose also prints what the module printed.\n"
     "Exit codes: 0 found, 1 wrong arguments, 2 FILE cannot be read, 4 the module cannot be loaded,\n"
-    "5 the look-up found no value.\n";
+    "6 the look-up found no value.\n";
 
 constexpr const char* kReadHelp =
     "usage: ss read FILE [--json]\n"
     "Reads the sheet FILE with the module's ReadSSFile: its title (the text of its first cell), its column\n"
     "names and the texts of every row, as a table or, with --json, as one JSON object.\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 FILE cannot be read, 4 the module cannot be loaded.\n";
-
-// void ReadSSFile(const Ork_String&, Ork_String&, Ork_StringArray&, Ork_Array<Ork_StringArray>&), by the name the
-// C++ ABI gives it: the name carries the argument types, so finding it means the call below matches it.
-constexpr const char* kReadSSFileSymbol = "_Z10ReadSSFileRK10Ork_StringRS_R15Ork_StringArrayR9Ork_ArrayIS3_E";
-using ReadSSFileFn = void (*)(const Ork_String&, Ork_String&, Ork_StringArray&, Ork_Array<Ork_StringArray>&);
 
 struct SheetTexts {
     Ork_String title;
@@ -68,18 +66,13 @@ bool readable(const std::string& path, std::FILE* err, const char* command) {
 }
 
 // Loads the module and reads the sheet through ReadSSFile; what the module prints is collected in `printed`.
-int readThroughModule(const std::u16string& path, SheetTexts& texts, std::string& printed, std::FILE* err,
-                      const char* command) {
+int readThroughModule(const std::u16string& path, SheetTexts& texts, std::string& printed) {
     SSHost host;
     if (!host.load())
         return kExitNoModule;
-    const auto read = reinterpret_cast<ReadSSFileFn>(host.find<void>(kReadSSFileSymbol));
-    if (!read) {
-        std::fprintf(err, "ss %s: the module does not export ReadSSFile\n", command);
-        return kExitNoModule;
-    }
+    CommandLineServices services;
     cadhost::PrintCapture capture;
-    read(Ork_String(path), texts.title, texts.names, texts.rows);
+    ReadSSFile(Ork_String(path), texts.title, texts.names, texts.rows);
     printed = capture.text();
     return kExitOk;
 }
@@ -230,7 +223,7 @@ int runTable(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
 
     SheetTexts texts;
     std::string printed;
-    if (const int code = readThroughModule(callerPath, texts, printed, err, "table"); code != kExitOk)
+    if (const int code = readThroughModule(callerPath, texts, printed); code != kExitOk)
         return code;
     if (verbose)
         std::fputs(printed.c_str(), out);
@@ -264,7 +257,7 @@ int runRead(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kExitBadInput;
     SheetTexts texts;
     std::string printed;
-    if (const int code = readThroughModule(os::toUtf16(words[0]), texts, printed, err, "read"); code != kExitOk)
+    if (const int code = readThroughModule(os::toUtf16(words[0]), texts, printed); code != kExitOk)
         return code;
     // A sheet has at least one column; none means the module could not load the file, and said why.
     if (texts.names.isEmpty()) {

@@ -1,10 +1,11 @@
 #pragma once
 // The `ss table` and `ss read` commands: a "FROMTABLE" look-up in the module's formula window, and the texts of
-// a sheet as ReadSSFile gives them. Both load the module (SSHost) and reach it through its exported entry points
-// only. The formula windows they open end once they have done their work (nobody answers a modal window of
-// `ss`), so no command waits for a user. `args` are the words after the command name; the result is the
-// process's exit code.
+// a sheet as ReadSSFile gives them. Both load the module (SSHost) and reach it through its exported entry point
+// ReadSSFile only. The formula windows they open are closed as soon as they have done their work
+// (CommandLineServices), so no command waits for a user. `args` are the words after the command name; the
+// result is the process's exit code (kExit* of cmdCalc.h and cmdStandards.h, and kExitNoValue).
 #include "cmdCalc.h"
+#include "cmdStandards.h"
 
 #include <cstdio>
 #include <string>
@@ -13,8 +14,7 @@
 namespace sscmd {
 
 enum : int {
-    kExitNoModule = 4,   // the module could not be loaded
-    kExitNoValue = 5,    // ss table: the look-up found no value
+    kExitNoValue = 6,   // ss table: the look-up found no value
 };
 
 // ss table FILE KEYCOLUMN RESULTCOLUMN KEY [--verbose]: the value in RESULTCOLUMN of the first row whose

@@ -12,13 +12,14 @@ namespace {
 
 struct Example {
     const char* sheet;
-    std::vector<const char*> settings;   // NAME=VALUE
+    std::vector<const char*> values;    // --set NAME=VALUE
+    std::vector<const char*> general;   // --gen NAME=VALUE
 };
 
 // Values for the bundled sample standards; a library without them is toured without evaluations.
 const Example kExamples[] = {
-    {"EndPlate", {"Beam=IPE 300", "Shear=120"}},
-    {"BasePlate", {"Column=HEB 200", "Load=850"}},
+    {"EndPlate", {"Beam=IPE 300", "Shear=150"}, {"gen_Projection=10", "gen_SteelGrade=355"}},
+    {"BasePlate", {"Column=HE 300 B", "AxialLoad=1200"}, {"gen_SteelGrade=355", "gen_ConcreteGrade=25"}},
 };
 
 } // namespace
@@ -50,10 +51,12 @@ int runTour(std::FILE* out, std::FILE* err) {
                 continue;
             std::vector<std::string> args{name};
             std::string line = "ss evaluate " + name;
-            for (const char* setting : example.settings) {
-                args.push_back("--set");
-                args.push_back(setting);
-                line += std::string(" --set \"") + setting + "\"";
+            for (const auto& [option, list] : {std::pair{"--set", &example.values}, std::pair{"--gen", &example.general}}) {
+                for (const char* setting : *list) {
+                    args.push_back(option);
+                    args.push_back(setting);
+                    line += std::string(" ") + option + " \"" + setting + "\"";
+                }
             }
             std::fprintf(out, "\n$ %s\n", line.c_str());
             std::fflush(out);

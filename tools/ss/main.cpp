@@ -1,7 +1,9 @@
 // ss: runs the SS module on this machine the way the CAD host would, on a library folder.
 #include "SSHost.h"
+#include "cmdBill.h"
 #include "cmdCalc.h"
 #include "cmdStandards.h"
+#include "cmdTable.h"
 #include "frame/SSTimers.h"
 
 #include <cstdio>
@@ -26,6 +28,12 @@ const char kHelp[] =
     "                    evaluate it against a macro, writing the outputs into it\n"
     "  vars SHEET [--json]\n"
     "                    the variables a connection standard declares\n"
+    "  table FILE KEYCOLUMN RESULTCOLUMN KEY [--verbose]\n"
+    "                    look KEY up in a sheet file as the FROMTABLE function does\n"
+    "  read FILE [--json]\n"
+    "                    title, column names and rows of a sheet file\n"
+    "  bill ROWS.csv OUT [--settings NAME] [--kinds 1,2,3...] [--pictures]\n"
+    "                    write the bill lines of a CSV file into a bill sheet\n"
     "  calc FILE [--csv] load a grid document or CSV file, recalculate, print the values\n"
     "  convert IN OUT [--values]\n"
     "                    convert between a grid document and CSV (by extension)\n"
@@ -34,7 +42,8 @@ const char kHelp[] =
     "  --version         the version of ss\n"
     "\n"
     "exit codes: 0 done, 1 wrong usage, 2 an input cannot be read, 3 an output cannot be\n"
-    "written, 4 the module could not be loaded, 5 an evaluation failed\n";
+    "written, 4 the module could not be loaded, 5 an evaluation failed, 6 a look-up\n"
+    "found no value\n";
 
 const char kTimersHelp[] =
     "usage: ss timers [--json]\n"
@@ -113,6 +122,12 @@ int main(int argc, char** argv) {
         return sscmd::runEvaluate(rest, stdout, stderr);
     if (std::strcmp(argv[1], "vars") == 0)
         return sscmd::runVars(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "table") == 0)
+        return sscmd::runTable(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "read") == 0)
+        return sscmd::runRead(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "bill") == 0)
+        return sscmd::runBill(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kUsage;
 }

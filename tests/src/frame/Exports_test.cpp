@@ -93,10 +93,10 @@ constexpr std::string_view kCEntryPoints[] = {"DllMain", "acrxEntryPoint", "acrx
 constexpr std::string_view kFrameDataClasses[] = {
     "KvSSDlgsMgr", "KvGridDlgData", "KvSelectImageDlgData", "KvDlgCis2Data", "KvMACallBackData", "KvLookUpDlgData",
 };
-// Exported data classes of the standards engine. KvSSBillOutput, Ork_DlgDesignerData and Ork_DesignerControl
+// Exported classes of the standards engine and the bill output. Ork_DlgDesignerData and Ork_DesignerControl
 // join their lists when they are built.
 constexpr std::string_view kStandardsDataClasses[] = {
-    "KvDlgStandardsData", "KvVarCell", "KvVarCells", "KvObjectMap", "KvSSMapping",
+    "KvDlgStandardsData", "KvVarCell", "KvVarCells", "KvObjectMap", "KvSSMapping", "KvSSBillOutput",
 };
 
 // Exported data classes of the section library.

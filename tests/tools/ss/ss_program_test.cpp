@@ -132,3 +132,80 @@ TEST_F(SsProgram, TheTourShowsTheLibrarysStandards) {
 }
 
 } // namespace
+
+namespace {
+
+const std::string kFormulaData = std::string(SS_TEST_DATA) + "/sheet/formula/";
+
+TEST_F(SsProgram, TableLooksAKeyUpAsTheSheetFunctionDoes) {
+    const Outcome found = ss({"table", kFormulaData + "sizes.sss", "size", "MASS", "ipe-240"});
+    EXPECT_EQ(found.code, 0) << found.out;
+    EXPECT_EQ(found.out, "30.7\n");
+    EXPECT_EQ(ss({"table", kFormulaData + "sizes.sss", "size", "mass", "nothing"}).code, 6);
+    EXPECT_EQ(ss({"table", "/no/such.sss", "a", "b", "c"}).code, 2);
+    EXPECT_EQ(ss({"table", kFormulaData + "sizes.sss", "size"}).code, 1);
+}
+
+TEST_F(SsProgram, ReadPrintsTitleColumnNamesAndRows) {
+    const Outcome read = ss({"read", kFormulaData + "small.sss"});
+    EXPECT_EQ(read.code, 0) << read.out;
+    EXPECT_EQ(read.out, "title: Bolt M16\nName      Qty  Price\nBolt M16  12   6\nPlate     3    on request\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SsProgram, BillWritesTheLinesOfACsvFileIntoASheetWithItsPrintFiles) {
+    std::ofstream(m_library / "rows.csv") << "Mark,Profile,Qty,Weight\nB1,IPE 300,2,253.2\nC1,HEB 200,1,257.5\n"
+                                             "#subtotal,,3,510.7\n";
+    const Outcome bill = ss({"bill", "rows.csv", "out.sss", "--kinds", "3,3,1,2"});
+    EXPECT_EQ(bill.code, 0) << bill.out;
+    EXPECT_EQ(bill.out, "out.sss: 2 lines, 1 subtotals, 3 rows\n");
+    EXPECT_TRUE(fs::exists(m_library / "BillHeader.txt"));
+    EXPECT_TRUE(fs::exists(m_library / "BillFooter.txt"));
+    const Outcome calc = ss({"calc", "out.sss"});
+    EXPECT_EQ(calc.code, 0) << calc.out;
+    EXPECT_NE(calc.out.find("B1  IPE 300  2  253.2\nC1  HEB 200  1  257.5\n             3  510.7"), std::string::npos) << calc.out;
+    EXPECT_EQ(ss({"bill", "missing.csv", "out.sss"}).code, 2);
+    EXPECT_EQ(ss({"bill", "rows.csv"}).code, 1);
+}
+
+} // namespace
+
+namespace {
+
+const fs::path kSamples = fs::path(SS_SOURCE_DIR) / "samples" / "library";
+
+TEST_F(SsProgram, TheSampleEndPlateEvaluatesInBothModes) {
+    const Outcome direct = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 300", "--set", "Shear=150", "--gen",
+                               "gen_Projection=10", "--gen", "gen_SteelGrade=355"},
+                              kSamples);
+    EXPECT_EQ(direct.code, 0) << direct.out;
+    EXPECT_EQ(direct.out, "Thickness = 20\nWidth = 150\nHeight = 320\nBoltDia = 20\nHoleClearance = 2\nRows = 3\n"
+                          "Gauge = 80\nPitch = 100\nTopEdge = 60\nFlangeWeld = 6.5\nWebWeld = 4.5\n");
+
+    // The macro brings its own general variables.
+    const fs::path written = m_library / "endplate-out.json";
+    const Outcome macro = ss({"evaluate", "EndPlate", "--macro", (kSamples / "Macros" / "EndPlateConnection.json").string(),
+                              "--target", "BeamToColumn", "--write", written.string(), "--json"},
+                             kSamples);
+    EXPECT_EQ(macro.code, 0) << macro.out;
+    EXPECT_NE(macro.out.find("\"mode\": \"macro\""), std::string::npos);
+    EXPECT_NE(macro.out.find("{\"name\": \"Thickness\", \"role\": \"Output\", \"type\": \"Double\", \"value\": \"20\"}"),
+              std::string::npos)
+        << macro.out;
+    EXPECT_NE(macro.out.find("\"messages\": []"), std::string::npos) << macro.out;
+    EXPECT_TRUE(fs::exists(written));
+}
+
+TEST_F(SsProgram, TheTourOfTheSampleLibraryEvaluatesBothStandards) {
+    const Outcome tour = ss({}, kSamples);
+    EXPECT_EQ(tour.code, 0) << tour.out;
+    EXPECT_NE(tour.out.find("== BasePlate =="), std::string::npos);
+    EXPECT_NE(tour.out.find("Length = 480\n"), std::string::npos) << tour.out;
+    EXPECT_NE(tour.out.find("FlangeWeld = 6.5\n"), std::string::npos);
+    EXPECT_EQ(tour.out.find("message"), std::string::npos) << tour.out;
+}
+
+} // namespace
