@@ -7,11 +7,15 @@
 #include "cadhost/HostLog.h"
 #include "cadhost/ModuleHost.h"
 #include "frame/SSModule.h"
+#include "nuvo/DlgSizeStore.h"
 #include "ui/Desktop.h"
 #include "ui/Script.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -27,6 +31,10 @@ protected:
         ui::Desktop::reset();
         ui::Script::setDefaultFailureHandler(gtestFailure());
         cadhost::HostLog::clear();
+        // Dialog sizes go to a file of this test, never to the user's own store.
+        m_sizes = std::filesystem::temp_directory_path() / ("ss-test-sizes-" + std::to_string(::getpid()) + ".txt");
+        std::filesystem::remove(m_sizes);
+        DlgSizeStore::useFile(Ork_String::fromUtf8(m_sizes.string()));
         m_print = std::make_unique<cadhost::PrintCapture>();
         ASSERT_EQ(DllMain(&m_instance, DLL_PROCESS_ATTACH, nullptr), 1);
         m_attached = true;
@@ -37,6 +45,8 @@ protected:
         m_print.reset();
         ui::Desktop::reset();
         ui::Script::setDefaultFailureHandler({});
+        std::error_code ec;
+        std::filesystem::remove(m_sizes, ec);
     }
     // Message 2 and detach, as the host unloads (the test's own timers are not waited for).
     void unload() {
@@ -54,6 +64,7 @@ protected:
     AcRxAppPacket m_packet{u"SS", &m_instance};
     bool m_attached = false;
     std::unique_ptr<cadhost::PrintCapture> m_print;
+    std::filesystem::path m_sizes;
 };
 
 } // namespace frametest
