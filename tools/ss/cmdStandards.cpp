@@ -2,6 +2,7 @@
 
 #include "SSHost.h"
 #include "cmdCalc.h"
+#include "jsonText.h"
 #include "frame/SSExports.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
@@ -66,28 +67,6 @@ const char* roleName(KvCellType role) {
     return "?";
 }
 
-std::string jsonText(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
-
 // The shortest usual writing of a number ("12", "212.5"), as a value substituted into a formula.
 std::string numberText(double value) {
     char buffer[40];
@@ -96,6 +75,17 @@ std::string numberText(double value) {
 }
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// True, once the help is printed, when the words ask for it.
+bool printedHelp(const std::vector<std::string>& args, const char* help, std::FILE* out) {
+    for (const std::string& arg : args) {
+        if (isHelp(arg)) {
+            std::fputs(help, out);
+            return true;
+        }
+    }
+    return false;
+}
 
 // "NAME=VALUE" split at its first "="; false without one or with an empty name.
 bool splitAssignment(const std::string& text, std::string& name, std::string& value) {
@@ -227,6 +217,15 @@ int parseOptions(const std::vector<std::string>& args, const char* command, Opti
     return kExitOk;
 }
 
+// kExitOk when the module will find the sheet; otherwise the message and kExitBadInput.
+int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
+    if (sheetExists(Ork_String::fromUtf8(sheet)))
+        return kExitOk;
+    std::fprintf(err, "ss %s: no sheet %s (neither a file nor in %sConnection Standards)\n", command, sheet.c_str(),
+                 Ork_Settings::libDir().utf8().c_str());
+    return kExitBadInput;
+}
+
 int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
                    std::FILE* err) {
     KvVarCells declared;
@@ -332,12 +331,8 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
 } // namespace
 
 int runEvaluate(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-    for (const std::string& arg : args) {
-        if (isHelp(arg)) {
-            std::fputs(kEvaluateHelp, out);
-            return kExitOk;
-        }
-    }
+    if (printedHelp(args, kEvaluateHelp, out))
+        return kExitOk;
     Options options;
     if (const int status = parseOptions(args, "evaluate", options, err))
         return status;
@@ -352,24 +347,17 @@ int runEvaluate(const std::vector<std::string>& args, std::FILE* out, std::FILE*
     SSHost host;
     if (!host.load())
         return kExitNoModule;
+    if (const int status = checkSheet("evaluate", options.sheet, err))
+        return status;
     const Ork_String sheet = Ork_String::fromUtf8(options.sheet);
-    if (!sheetExists(sheet)) {
-        std::fprintf(err, "ss evaluate: no sheet %s (neither a file nor in %sConnection Standards)\n",
-                     options.sheet.c_str(), Ork_Settings::libDir().utf8().c_str());
-        return kExitBadInput;
-    }
     CommandLineServices services;
     return options.macro.empty() ? evaluateDirect(options, sheet, services, out, err)
                                  : evaluateMacro(options, sheet, services, out, err);
 }
 
 int runVars(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-    for (const std::string& arg : args) {
-        if (isHelp(arg)) {
-            std::fputs(kVarsHelp, out);
-            return kExitOk;
-        }
-    }
+    if (printedHelp(args, kVarsHelp, out))
+        return kExitOk;
     Options options;
     if (const int status = parseOptions(args, "vars", options, err))
         return status;
@@ -381,12 +369,9 @@ int runVars(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
     SSHost host;
     if (!host.load())
         return kExitNoModule;
+    if (const int status = checkSheet("vars", options.sheet, err))
+        return status;
     const Ork_String sheet = Ork_String::fromUtf8(options.sheet);
-    if (!sheetExists(sheet)) {
-        std::fprintf(err, "ss vars: no sheet %s (neither a file nor in %sConnection Standards)\n",
-                     options.sheet.c_str(), Ork_Settings::libDir().utf8().c_str());
-        return kExitBadInput;
-    }
     CommandLineServices services;
     KvVarCells cells;
     if (!declarationsOf(sheet, options, services, cells)) {

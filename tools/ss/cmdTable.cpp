@@ -1,5 +1,7 @@
 #include "cmdTable.h"
 
+#include "jsonText.h"
+
 #include "SSHost.h"
 #include "ssServices.h"
 #include "cadhost/CommandLine.h"
@@ -124,27 +126,7 @@ std::string oneLine(const Ork_String& text) {
     return os::toUtf8(line);
 }
 
-std::string json(const Ork_String& text) {
-    std::string out = "\"";
-    for (unsigned char c : os::toUtf8(text)) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += char(c);
-            }
-        }
-    }
-    return out + "\"";
-}
+std::string json(const Ork_String& text) { return jsonText(os::toUtf8(text)); }
 
 std::string jsonArray(const Ork_StringArray& texts) {
     std::string out = "[";
