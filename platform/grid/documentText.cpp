@@ -233,12 +233,12 @@ bool fileError(std::u16string_view path, std::u16string_view why, std::u16string
 
 bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
                    std::u16string& error) {
-    const std::optional<std::uint64_t> size = os::fileSize(path);
-    if (size && *size > maxBytes)
+    bool tooLarge = false;
+    if (os::readBytes(path, bytes, maxBytes, tooLarge))
+        return true;
+    if (tooLarge)
         return fileError(path, u"the file is too large for a " + std::u16string(kind), error);
-    if (!os::readBytes(path, bytes))
-        return fileError(path, u"cannot be read", error);
-    return true;
+    return fileError(path, u"cannot be read", error);
 }
 
 bool writeFileBytes(std::u16string_view path, std::string_view bytes, std::u16string& error) {

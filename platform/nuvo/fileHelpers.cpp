@@ -58,7 +58,11 @@ bool ObjectExportFindFilesRecursive(const Ork_String& folder, const Ork_String& 
     return !paths.isEmpty();
 }
 
-bool ObjectExportFileExists(const Ork_String& path) { return os::fileExists(path) || os::folderExists(path); }
+bool ObjectExportFileExists(const Ork_String& path) {
+    if (os::hasWildcard(os::fileNameOf(path)))
+        return os::fileExists(path) || os::folderExists(path);
+    return os::findExisting(path).has_value();   // one look, whatever kind of entry it is
+}
 
 bool ObjectExportCreateDirectory(const Ork_String& path) { return os::createFolder(path); }
 

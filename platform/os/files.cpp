@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <system_error>
 
 #include <fcntl.h>
@@ -150,15 +151,51 @@ std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding end
     return out;
 }
 
-bool readBytes(std::u16string_view path, std::string& bytes) {
-    auto p = findExisting(path);
-    if (!p || !isRegularFile(*p)) return false;
-    std::ifstream in(*p, std::ios::binary);
-    if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
+    tooLarge = false;
+    // One open and one fstat: documents and data tables are read many times per evaluation.
+    auto p = resolvePath(path);
+    if (!p) return false;
+    const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        tooLarge = true;
+        return false;
+    }
+    std::string data;
+    data.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (true) {
+        if (done == data.size()) data.resize(data.size() + 4096);   // the file grew since fstat
+        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+        if (done > maxBytes) {
+            ::close(fd);
+            tooLarge = true;
+            return false;
+        }
+    }
+    ::close(fd);
+    data.resize(done);
     bytes = std::move(data);
     return true;
+}
+
+bool readBytes(std::u16string_view path, std::string& bytes) {
+    bool tooLarge = false;
+    return readBytes(path, bytes, std::numeric_limits<std::uint64_t>::max(), tooLarge);
 }
 
 bool readLines(std::u16string_view path, std::vector<std::u16string>& lines) {

@@ -24,6 +24,8 @@ std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding end
 
 // Raw bytes, for 8-bit files (see os::toLatin1 / os::fromLatin1).
 bool readBytes(std::u16string_view path, std::string& bytes);
+// The same for a file of at most `maxBytes`; a larger one is not read and sets `tooLarge`.
+bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge);
 bool writeBytes(std::u16string_view path, std::string_view bytes);
 // As writeBytes, for a native path (the registry store writes its own files through it).
 bool writeBytesNative(const std::filesystem::path& target, std::string_view bytes);

@@ -3,9 +3,15 @@
 #include "os/textCase.h"
 #include "os/utf16.h"
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <memory>
 #include <iterator>
+#include <mutex>
 #include <system_error>
+#include <unordered_map>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -32,18 +38,76 @@ bool entryExists(const fs::path& p) {
     return !ec && fs::exists(st);
 }
 
+// The names of a folder's entries, kept while the folder's modification time stays what it was when they were
+// read. Libraries are looked up many times per evaluation, mostly for names that are not there, and listing a
+// folder each time dominated. A folder changed just before it was read is not kept: file times advance in
+// coarse ticks (milliseconds; whole seconds on file systems that keep no fractions), so an entry added in the
+// same tick after the listing would leave the time unchanged.
+class FolderListings {
+public:
+    static constexpr auto kSettled = std::chrono::milliseconds(100);
+    static constexpr auto kSettledWholeSeconds = std::chrono::seconds(3);
+
+    struct Entry {
+        std::u16string name;   // for comparing
+        std::string native;    // as the file system spells it
+    };
+
+    using Entries = std::shared_ptr<const std::vector<Entry>>;
+
+    // The entries of `folder`; null when it cannot be read.
+    Entries names(const fs::path& folder) {
+        std::error_code ec;
+        const fs::file_time_type modified = fs::last_write_time(folder, ec);
+        if (ec) return nullptr;
+        const std::string key = folder.string();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            auto it = listings_.find(key);
+            if (it != listings_.end() && it->second.modified == modified) return it->second.names;
+        }
+        auto read = std::make_shared<std::vector<Entry>>();
+        fs::directory_iterator entries(folder, ec);
+        if (ec) return nullptr;
+        for (; entries != fs::directory_iterator(); entries.increment(ec)) {
+            if (ec) return nullptr;
+            std::string native = entries->path().filename().string();
+            read->push_back({toUtf16(native), std::move(native)});
+        }
+        Entries result = std::move(read);
+        const bool wholeSeconds = modified.time_since_epoch() % std::chrono::seconds(1) == fs::file_time_type::duration::zero();
+        if (fs::file_time_type::clock::now() - modified > (wholeSeconds ? kSettledWholeSeconds : kSettled)) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (listings_.size() >= kMaxFolders) listings_.clear();
+            listings_[key] = {modified, result};
+        }
+        return result;
+    }
+
+private:
+    static constexpr std::size_t kMaxFolders = 256;
+    struct Listing {
+        fs::file_time_type modified;
+        Entries names;
+    };
+    std::mutex mutex_;
+    std::unordered_map<std::string, Listing> listings_;
+};
+
+FolderListings& folderListings() {
+    static FolderListings listings;
+    return listings;
+}
+
 // The one entry of `folder` whose name equals `name` without case; none when there are several.
 std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name) {
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) return std::nullopt;
+    const FolderListings::Entries entries = folderListings().names(folder);
+    if (!entries) return std::nullopt;
     std::optional<fs::path> found;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) return std::nullopt;
-        const fs::path entryName = it->path().filename();
-        if (!equalsNoCase(toUtf16(entryName.string()), name)) continue;
+    for (const FolderListings::Entry& entry : *entries) {
+        if (!equalsNoCase(entry.name, name)) continue;
         if (found) return std::nullopt; // ambiguous: "Data" and "DATA" side by side
-        found = folder / entryName;
+        found = folder / entry.native;
     }
     return found;
 }
@@ -116,7 +180,11 @@ std::u16string fromNativePath(const fs::path& path) {
     return toUtf16(path.string());
 }
 
-std::optional<fs::path> resolvePath(std::u16string_view path) {
+namespace {
+
+// resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not).
+std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen) {
+    seen = fs::file_status(fs::file_type::none);
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
     fs::path current;
     size_t floor = 0; // how many names of `current` ".." may not take away: a drive's root is its own parent
@@ -134,9 +202,25 @@ std::optional<fs::path> resolvePath(std::u16string_view path) {
         if (ec) return std::nullopt;
     }
 
+    const std::vector<std::u16string> names = splitPath(path);
+    // Most paths are spelt as they are on disk: one look at the whole path settles those.
+    if (std::none_of(names.begin(), names.end(), [](const std::u16string& n) { return n == u"." || n == u".."; })) {
+        fs::path whole = current;
+        for (const auto& name : names) whole /= toNativeName(name);
+        std::error_code ec;
+        seen = fs::symlink_status(whole, ec);
+        if (!ec && fs::exists(seen)) return whole;
+        seen = fs::file_status(fs::file_type::none);
+        // And most names asked for that are not there sit in a folder that is (the listing tells).
+        if (!names.empty()) {
+            if (auto match = uniqueCaseMatch(whole.parent_path(), names.back())) return *match;
+            if (entryExists(whole.parent_path())) return whole;
+        }
+    }
+
     // Once a name is missing, everything below it is missing too and is kept as written.
     bool onDisk = true;
-    for (const auto& name : splitPath(path)) {
+    for (const auto& name : names) {
         if (name == u".") continue;
         if (name == u"..") {
             if (current.has_relative_path() &&
@@ -159,9 +243,19 @@ std::optional<fs::path> resolvePath(std::u16string_view path) {
     return current;
 }
 
+} // namespace
+
+std::optional<fs::path> resolvePath(std::u16string_view path) {
+    fs::file_status seen;
+    return resolveWith(path, seen);
+}
+
 std::optional<fs::path> findExisting(std::u16string_view path) {
-    auto resolved = resolvePath(path);
+    fs::file_status seen;
+    auto resolved = resolveWith(path, seen);
     if (!resolved) return std::nullopt;
+    // A link seen on the way is followed now; anything else seen there exists.
+    if (fs::exists(seen) && !fs::is_symlink(seen)) return resolved;
     std::error_code ec;
     if (!fs::exists(*resolved, ec)) return std::nullopt;
     return resolved;

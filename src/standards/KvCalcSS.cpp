@@ -15,7 +15,6 @@
 #include "ui/constants.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -35,14 +34,12 @@ public:
     ChainEntry& operator=(const ChainEntry&) = delete;
 };
 
-// The same document reached by different spellings (case, "\" or "/", "..") gives the same key.
+// The same document reached by different spellings (case, "\" or "/", "..", a drive letter) gives the same
+// key: the path as it stands on disk.
 std::u16string chainKey(const Ork_String& path) {
     std::u16string key = path;
-    if (auto found = os::findExisting(path)) {
-        std::error_code ec;
-        std::filesystem::path canonical = std::filesystem::weakly_canonical(*found, ec);
-        key = os::fromNativePath(ec ? *found : canonical);
-    }
+    if (auto found = os::findExisting(path))
+        key = os::fromNativePath(*found);
     for (char16_t& c : key)
         c = Ork_String::foldCase(c);
     return key;
