@@ -1,5 +1,7 @@
 #include "grid/Value.h"
 
+#include <charconv>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -122,10 +124,11 @@ std::u16string formatNumber(double n) {
         return u"#NUM!";
     if (n == 0)
         return u"0";
+    // As "%.15g" writes it (to_chars promises the same text), without going through printf.
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", n);
+    const auto written = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::general, 15);
     // "%g" writes "1e+20"; a spreadsheet writes "1E+20", and no leading zero in the exponent.
-    std::string s(buf);
+    std::string s(buf, written.ptr);
     std::size_t e = s.find('e');
     if (e != std::string::npos) {
         std::string mant = s.substr(0, e);

@@ -100,8 +100,10 @@ FolderListings& folderListings() {
 }
 
 // The one entry of `folder` whose name equals `name` without case; none when there are several.
-std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name) {
+// `folderRead` tells whether the folder could be listed at all.
+std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name, bool* folderRead = nullptr) {
     const FolderListings::Entries entries = folderListings().names(folder);
+    if (folderRead) *folderRead = entries != nullptr;
     if (!entries) return std::nullopt;
     std::optional<fs::path> found;
     for (const FolderListings::Entry& entry : *entries) {
@@ -213,8 +215,12 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         seen = fs::file_status(fs::file_type::none);
         // And most names asked for that are not there sit in a folder that is (the listing tells).
         if (!names.empty()) {
-            if (auto match = uniqueCaseMatch(whole.parent_path(), names.back())) return *match;
-            if (entryExists(whole.parent_path())) return whole;
+            bool folderRead = false;
+            if (auto match = uniqueCaseMatch(whole.parent_path(), names.back(), &folderRead)) return *match;
+            if (folderRead) {
+                seen = fs::file_status(fs::file_type::not_found);
+                return whole;
+            }
         }
     }
 
@@ -254,7 +260,8 @@ std::optional<fs::path> findExisting(std::u16string_view path) {
     fs::file_status seen;
     auto resolved = resolveWith(path, seen);
     if (!resolved) return std::nullopt;
-    // A link seen on the way is followed now; anything else seen there exists.
+    // Known missing, or seen and no link (a link is followed now): no need to look again.
+    if (seen.type() == fs::file_type::not_found) return std::nullopt;
     if (fs::exists(seen) && !fs::is_symlink(seen)) return resolved;
     std::error_code ec;
     if (!fs::exists(*resolved, ec)) return std::nullopt;

@@ -353,7 +353,8 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
 
 // ---- child spreadsheets
 
-Ork_String KvCalcSS::resolveChildFile(const Ork_String& name) const {
+Ork_String KvCalcSS::resolveChildFile(const Ork_String& name, bool& found) const {
+    found = true;
     if (ObjectExportFileExists(name))
         return name;
     Ork_String local = name;
@@ -370,6 +371,7 @@ Ork_String KvCalcSS::resolveChildFile(const Ork_String& name) const {
     for (const Ork_String& candidate : candidates)
         if (ObjectExportFileExists(candidate))
             return candidate;
+    found = false;
     return name;
 }
 
@@ -393,8 +395,9 @@ ErrorStatus KvCalcSS::callChild(const Ork_String& expression, const Ork_String& 
         child = child.mid(1);
     if (child.endsWith(u"\""))
         child = child.left(child.len() - 1);
-    const Ork_String childPath = resolveChildFile(child);
-    if (!ObjectExportFileExists(childPath))
+    bool found = false;
+    const Ork_String childPath = resolveChildFile(child, found);
+    if (!found)
         return eInvalidInput;
 
     KvDlgStandardsData record;

@@ -59,8 +59,9 @@ public:
     // number is put in double quotes. True when anything was replaced.
     static bool replaceNames(Ork_String& text, const Ork_StringArray& names, const Ork_StringArray& replacements,
                              bool quote);
-    // Where a child document named in a statement is found (the first existing candidate).
-    Ork_String resolveChildFile(const Ork_String& name) const;
+    // Where a child document named in a statement is found (the first existing candidate); `found` is false
+    // (and the name comes back) when no candidate exists.
+    Ork_String resolveChildFile(const Ork_String& name, bool& found) const;
 
     // The documents whose calculation is running, outermost first (normalised paths).
     static const std::vector<std::u16string>& evaluationChain();

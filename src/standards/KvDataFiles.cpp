@@ -4,10 +4,52 @@
 #include "nuvo/fileHelpers.h"
 #include "nuvo/sections/Ork_SectionTableManager.h"
 #include "nuvo/textHelpers.h"
+#include "os/files.h"
+
+#include <string>
 
 namespace KvDataFiles {
 
 namespace {
+
+// Parsed files by path, kept with the bytes they were parsed from: sheets look the same few files up in every
+// evaluation, and a file is read whole anyway, so comparing its bytes is what decides whether to parse again.
+template <class Parsed>
+class ParsedFiles {
+public:
+    static constexpr std::size_t kMaxFiles = 32;
+    static constexpr std::size_t kMaxBytes = 1u << 20;   // larger files are parsed every time
+
+    std::shared_ptr<const Parsed> get(const Ork_String& path, const std::string& bytes) const {
+        for (const Entry& e : entries_)
+            if (e.path == path && e.bytes == bytes)
+                return e.parsed;
+        return nullptr;
+    }
+    void put(const Ork_String& path, const std::string& bytes, std::shared_ptr<const Parsed> parsed) {
+        if (bytes.size() > kMaxBytes)
+            return;
+        std::erase_if(entries_, [&](const Entry& e) { return e.path == path; });
+        if (entries_.size() >= kMaxFiles)
+            entries_.erase(entries_.begin());
+        entries_.push_back({path, bytes, std::move(parsed)});
+    }
+
+private:
+    struct Entry {
+        Ork_String path;
+        std::string bytes;
+        std::shared_ptr<const Parsed> parsed;
+    };
+    std::vector<Entry> entries_;
+};
+
+Ork_StringArray linesOf(const std::string& bytes) {
+    Ork_StringArray lines;
+    for (std::u16string& line : os::decodeLines(bytes))
+        lines.append(Ork_String(std::move(line)));
+    return lines;
+}
 
 bool hasWildcards(const Ork_String& name) { return name.contains(u"*") || name.contains(u"?"); }
 
@@ -57,13 +99,26 @@ Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines) {
     return rows;
 }
 
+std::shared_ptr<const Ork_Array<Ork_StringArray>> dataTable(const Ork_String& path) {
+    static ParsedFiles<Ork_Array<Ork_StringArray>> parsed;
+    std::string bytes;
+    if (!os::readBytes(path, bytes))
+        return nullptr;
+    auto table = parsed.get(path, bytes);
+    if (!table) {
+        table = std::make_shared<const Ork_Array<Ork_StringArray>>(parseDataTable(linesOf(bytes)));
+        parsed.put(path, bytes, table);
+    }
+    return table->isEmpty() ? nullptr : table;
+}
+
 bool readDataTable(const Ork_String& path, Ork_Array<Ork_StringArray>& rows) {
     rows.removeAll();
-    Ork_StringArray lines;
-    if (!ObjectExportReadFile(path, lines))
+    const auto table = dataTable(path);
+    if (!table)
         return false;
-    rows = parseDataTable(lines);
-    return !rows.isEmpty();
+    rows = *table;
+    return true;
 }
 
 Ork_String joinKeys(const Ork_StringArray& keys) { return appStrs(keys, u";"); }
@@ -113,10 +168,16 @@ std::vector<StdSize> parseStdSizes(const Ork_StringArray& lines) {
 }
 
 std::vector<StdSize> readStdSizes(const Ork_String& path) {
-    Ork_StringArray lines;
-    if (!ObjectExportReadFile(path, lines))
+    static ParsedFiles<std::vector<StdSize>> parsed;
+    std::string bytes;
+    if (!os::readBytes(path, bytes))
         return {};
-    return parseStdSizes(lines);
+    auto sizes = parsed.get(path, bytes);
+    if (!sizes) {
+        sizes = std::make_shared<const std::vector<StdSize>>(parseStdSizes(linesOf(bytes)));
+        parsed.put(path, bytes, sizes);
+    }
+    return *sizes;
 }
 
 } // namespace KvDataFiles

@@ -6,6 +6,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 
+#include <memory>
 #include <vector>
 
 namespace KvDataFiles {
@@ -19,6 +20,9 @@ bool resolveDataFile(const Ork_String& name, Ork_String& path);
 Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines);
 // The table of a resolved data file; false when it cannot be read or holds no line.
 bool readDataTable(const Ork_String& path, Ork_Array<Ork_StringArray>& rows);
+// The same, shared: a file whose bytes are those read before is not parsed again. Null when it cannot be read
+// or holds no line.
+std::shared_ptr<const Ork_Array<Ork_StringArray>> dataTable(const Ork_String& path);
 
 // The key of GETCELL's key arguments: the keys joined by ";".
 Ork_String joinKeys(const Ork_StringArray& keys);
@@ -38,7 +42,8 @@ struct StdSize {
 // The entries of a standard-size list: "/* */" and "//" comments removed, blank lines skipped, each line
 // split at its first lower-case "x".
 std::vector<StdSize> parseStdSizes(const Ork_StringArray& lines);
-// The entries of a resolved standard-size file; empty when it cannot be read.
+// The entries of a resolved standard-size file; empty when it cannot be read. Parsed once per content, as
+// dataTable.
 std::vector<StdSize> readStdSizes(const Ork_String& path);
 
 } // namespace KvDataFiles

@@ -23,8 +23,8 @@ int lookUp(SSValueRecord* result, SSValueRecord* args, std::int16_t count, bool 
     Ork_String name, path;
     if (count < 2 || !rec::readText(args[0], name) || !KvDataFiles::resolveDataFile(name, path))
         return false;
-    Ork_Array<Ork_StringArray> rows;
-    if (!KvDataFiles::readDataTable(path, rows))
+    const auto rows = KvDataFiles::dataTable(path);
+    if (!rows)
         return false;
     Ork_StringArray keys;
     for (int i = 1; i < count; ++i) {
@@ -38,7 +38,7 @@ int lookUp(SSValueRecord* result, SSValueRecord* args, std::int16_t count, bool 
             break;
     }
     Ork_String value;
-    if (!KvDataFiles::lookupDataTable(rows, KvDataFiles::joinKeys(keys), sectionNames, value))
+    if (!KvDataFiles::lookupDataTable(*rows, KvDataFiles::joinKeys(keys), sectionNames, value))
         return false;
     return rec::setText(*result, value);
 }
