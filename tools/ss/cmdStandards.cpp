@@ -226,6 +226,31 @@ int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
     return kExitBadInput;
 }
 
+// Runs the evaluation and prints its result: the outputs in direct mode, every variable in macro mode, and
+// the messages the module showed; with --json one object that starts with the sheet and `fields`.
+int evaluateAndReport(KvDlgStandardsData& record, const Options& options, const CommandLineServices& services,
+                      const std::string& fields, std::FILE* out, std::FILE* err) {
+    const bool macroMode = !options.macro.empty();
+    const bool ok = StartDlgStandardsSS(record);
+    if (options.json) {
+        std::fprintf(out, "{\n  \"sheet\": %s,\n  %s,\n  \"ok\": %s,\n  \"%s\": [", jsonText(options.sheet).c_str(),
+                     fields.c_str(), ok ? "true" : "false", macroMode ? "variables" : "outputs");
+        printCells(record.varCells, !macroMode, true, out);
+        std::fprintf(out, "\n  ],\n");
+        printBoxesJson(services, out);
+        std::fprintf(out, "\n}\n");
+    } else {
+        printBoxes(services, out);
+        if (ok)
+            printCells(record.varCells, !macroMode, false, out);
+    }
+    if (!ok) {
+        std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
+        return kExitEvaluationFailed;
+    }
+    return kExitOk;
+}
+
 int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
                    std::FILE* err) {
     KvVarCells declared;
@@ -252,24 +277,7 @@ int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineS
         }
         record.varCells[index].value = Ork_String::fromUtf8(value);
     }
-    const bool ok = StartDlgStandardsSS(record);
-    if (options.json) {
-        std::fprintf(out, "{\n  \"sheet\": %s,\n  \"mode\": \"direct\",\n  \"ok\": %s,\n  \"outputs\": [",
-                     jsonText(options.sheet).c_str(), ok ? "true" : "false");
-        printCells(record.varCells, true, true, out);
-        std::fprintf(out, "\n  ],\n");
-        printBoxesJson(services, out);
-        std::fprintf(out, "\n}\n");
-    } else {
-        printBoxes(services, out);
-        if (ok)
-            printCells(record.varCells, true, false, out);
-    }
-    if (!ok) {
-        std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
-        return kExitEvaluationFailed;
-    }
-    return kExitOk;
+    return evaluateAndReport(record, options, services, "\"mode\": \"direct\"", out, err);
 }
 
 int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
@@ -301,23 +309,9 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
         }
     }
     addGeneralVariables(options, record);
-    const bool ok = StartDlgStandardsSS(record);
-    if (options.json) {
-        std::fprintf(out, "{\n  \"sheet\": %s,\n  \"mode\": \"macro\",\n  \"target\": %s,\n  \"ok\": %s,\n  \"variables\": [",
-                     jsonText(options.sheet).c_str(), jsonText(options.target).c_str(), ok ? "true" : "false");
-        printCells(record.varCells, false, true, out);
-        std::fprintf(out, "\n  ],\n");
-        printBoxesJson(services, out);
-        std::fprintf(out, "\n}\n");
-    } else {
-        printBoxes(services, out);
-        if (ok)
-            printCells(record.varCells, false, false, out);
-    }
-    if (!ok) {
-        std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
-        return kExitEvaluationFailed;
-    }
+    const std::string fields = "\"mode\": \"macro\",\n  \"target\": " + jsonText(options.target);
+    if (const int status = evaluateAndReport(record, options, services, fields, out, err))
+        return status;
     if (!options.write.empty()) {
         const Ork_Macro* written = macro.macro();
         if (!written || !writeMacroJson(Ork_String::fromUtf8(options.write), *written, data, error)) {
