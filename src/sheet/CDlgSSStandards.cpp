@@ -19,11 +19,11 @@ bool CDlgSSStandards::onInitDialog() {
 ErrorStatus CDlgSSStandards::evaluateStandards() {
     if (!m_grid.isCreated())
         return eInvalidInput;
-    gLoadFile.start();
-    const ErrorStatus loaded = m_grid.loadStandardsFile(m_data.file);
-    gLoadFile.end();
-    if (loaded != eOk)
-        return eInvalidInput;
+    {
+        Ork_TimerScope timer(gLoadFile);
+        if (m_grid.loadStandardsFile(m_data.file) != eOk)
+            return eInvalidInput;
+    }
 
     switch (m_data.mode) {
     case 0:

@@ -71,16 +71,6 @@ private:
     int rows_;
 };
 
-class TimerScope {
-public:
-    explicit TimerScope(Ork_Timer& timer) : timer_(timer) { timer_.start(); }
-    ~TimerScope() { timer_.end(); }
-    TimerScope(const TimerScope&) = delete;
-    TimerScope& operator=(const TimerScope&) = delete;
-
-private:
-    Ork_Timer& timer_;
-};
 
 } // namespace
 
@@ -180,17 +170,20 @@ void KvCalcSS::buildCoordinates() {
     m_otherNames.removeAll();
     m_otherCoordinates.removeAll();
     {
-        TimerScope names(gCalcCellGetVarNames);
+        Ork_TimerScope names(gCalcCellGetVarNames);
+        for (int i = 0; i < m_varCells.length(); ++i)
+            m_firstIndex.try_emplace(m_varCells[i].name, i);
     }
-    TimerScope coords(gCalcCellGetVarCoords);
+    Ork_TimerScope coords(gCalcCellGetVarCoords);
     for (int i = 0; i < m_varCells.length(); ++i) {
         const KvVarCell& cell = m_varCells[i];
-        m_firstIndex.try_emplace(cell.name, i);
-        TimerScope one(gCalcCellGetVarCoordName);
+        if (cell.name.isEmpty() || m_firstIndex[cell.name] != i)
+            continue;   // a name stands for its first declaration
+        Ork_TimerScope one(gCalcCellGetVarCoordName);
         const Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
         if (isWordOnly(cell.name)) {
-            m_wordCoordinates.try_emplace(cell.name, coordinate);   // the first declaration wins
-        } else if (!cell.name.isEmpty() && !m_otherNames.contains(cell.name, true)) {
+            m_wordCoordinates.emplace(cell.name, coordinate);
+        } else {
             m_otherNames.append(cell.name);
             m_otherCoordinates.append(coordinate);
         }
@@ -210,7 +203,7 @@ int KvCalcSS::findVariable(const Ork_String& name) {
 // Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
 // whole words in one pass, so a coordinate just put in ("B12") is never taken for a variable of that name.
 Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
-    TimerScope replace(gCalcCellReplaceVariables);
+    Ork_TimerScope replace(gCalcCellReplaceVariables);
     Ork_String result;
     result.reserve(expression.size());
     std::size_t i = 0;
@@ -250,11 +243,11 @@ void KvCalcSS::reportFailedEquation(const Ork_String& name, const Ork_String& ex
 
 ErrorStatus KvCalcSS::calculate() {
     {
-        TimerScope timer(gRegisterFuntions);
+        Ork_TimerScope timer(gRegisterFuntions);
         registerStandardsFunctions(this);
     }
     {
-        TimerScope timer(gFindDuplicates);
+        Ork_TimerScope timer(gFindDuplicates);
         Ork_StringArray names;
         for (const KvVarCell& cell : m_varCells)
             names.append(cell.name);
@@ -270,7 +263,7 @@ ErrorStatus KvCalcSS::calculate() {
                 m_varCells.removeAt(indexes[i]);
         }
     }
-    TimerScope timer(gCalcCells);
+    Ork_TimerScope timer(gCalcCells);
     SpreadTexts texts(*this);
     const KvSectionMarkers markers = findSectionMarkers(texts);
     const KvSectionMarker& calc = markers[KvSection::Calc];
@@ -295,7 +288,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     Ork_String expression;
     bool assignment = true;
     {
-        TimerScope timer(gCalcCellSplitSymbol);
+        Ork_TimerScope timer(gCalcCellSplitSymbol);
         Ork_StringArray parts;
         if (splitStringAtSymbol(text, u'=', parts, true, 2) && parts.length() == 2) {
             name = parts[0];
@@ -307,14 +300,14 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     }
     int index = -1;
     {
-        TimerScope timer(gCalcCellFindVarCell);
+        Ork_TimerScope timer(gCalcCellFindVarCell);
         index = findVariable(name);
         if (index < 0)
             assignment = false;
     }
     bool childCall = false;
     {
-        TimerScope timer(gCalcCellFindFunctions);
+        Ork_TimerScope timer(gCalcCellFindFunctions);
         childCall = hasASubstr(expression, kChildFunction, false);
     }
     if (!childCall && !assignment) {
@@ -322,7 +315,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
         return eInvalidInput;
     }
     if (childCall) {
-        TimerScope timer(gCalcCellCalcNativeFunctions);
+        Ork_TimerScope timer(gCalcCellCalcNativeFunctions);
         if (callChild(expression, kChildFunction) != eOk) {
             reportFailedEquation(name, expression, row);
             return eInvalidInput;
@@ -331,7 +324,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     }
 
     {
-        TimerScope timer(gCalcCellCalcFunctionsPrepare);
+        Ork_TimerScope timer(gCalcCellCalcFunctionsPrepare);
         if (m_varCells[index].valueType == KvValueType::String)
             setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
         else
@@ -342,7 +335,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
             return eInvalidInput;
         }
     }
-    TimerScope timer(gCalcCellCalcFunctions);
+    Ork_TimerScope timer(gCalcCellCalcFunctions);
     Ork_String result;
     if (!getCellText(col, row, result, 3)) {
         reportFailedEquation(name, expression, row);
@@ -453,39 +446,39 @@ ErrorStatus KvCalcSS::prepareFromMacro(KvDlgStandardsData& record) {
     if (!record.dbMacro || !record.transaction)
         return eInvalidInput;
     {
-        TimerScope timer(gInitSSForInput);
+        Ork_TimerScope timer(gInitSSForInput);
         genVarNames = record.genVarNames;
         genVarValues = record.genVarValues;
         if (readVarCells() != eOk)
             return eInvalidInput;
     }
     {
-        TimerScope timer(gSSSGetFromMacro);
+        Ork_TimerScope timer(gSSSGetFromMacro);
         if (m_varCells.getFromMacro(record) != eOk)
             return eInvalidInput;
     }
     {
-        TimerScope timer(gSetMacroValuelsToSS);
+        Ork_TimerScope timer(gSetMacroValuelsToSS);
         if (m_varCells.setValuesToSS(*this) != eOk)
             return eInvalidInput;
     }
-    TimerScope timer(gSSSreplaceGenVars);
+    Ork_TimerScope timer(gSSSreplaceGenVars);
     return replaceGenVars();
 }
 
 ErrorStatus KvCalcSS::calculateToMacro(KvDlgStandardsData& record) {
     {
-        TimerScope timer(gCalcMain);
+        Ork_TimerScope timer(gCalcMain);
         if (calculate() != eOk || m_varCells.getValuesFromSS(*this) != eOk)
             return eInvalidInput;
     }
-    TimerScope timer(gSetToMacro);
+    Ork_TimerScope timer(gSetToMacro);
     m_varCells.setToMacro(record);
     return eOk;
 }
 
 ErrorStatus KvCalcSS::prepareFromCells(KvDlgStandardsData& record) {
-    TimerScope timer(gGetFromVars);
+    Ork_TimerScope timer(gGetFromVars);
     genVarNames = record.genVarNames;
     genVarValues = record.genVarValues;
     if (readVarCells() != eOk)
@@ -514,11 +507,11 @@ ErrorStatus KvCalcSS::prepareFromCells(KvDlgStandardsData& record) {
 
 ErrorStatus KvCalcSS::calculateToCells(KvVarCells& cells) {
     {
-        TimerScope timer(gCalcChild);
+        Ork_TimerScope timer(gCalcChild);
         if (calculate() != eOk)
             return eInvalidInput;
     }
-    TimerScope timer(gSetToVars);
+    Ork_TimerScope timer(gSetToVars);
     int locals = 0;
     for (int i = 0; i < m_varCells.length(); ++i) {
         const KvVarCell& cell = m_varCells[i];

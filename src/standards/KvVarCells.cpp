@@ -39,21 +39,19 @@ void warnMissingMacroValue(const KvVarCell& cell, const KvDlgStandardsData& stan
 } // namespace
 
 ErrorStatus KvVarCells::getFromMacro(const KvDlgStandardsData& standardsData) {
-    gInitMapping.start();
-    ErrorStatus initialised = eOk;
-    if (!standardsData.moduleGroup.isEmpty()) {
-        initialised = mapping_.initFromModuleGroup(standardsData.moduleGroup);
-    } else if (!standardsData.dbMacro) {
-        gInitMapping.end();
-        return eInvalidInput;
-    } else {
-        initialised = mapping_.initFromMacro(standardsData);
+    {
+        Ork_TimerScope timer(gInitMapping);
+        ErrorStatus initialised = eOk;
+        if (!standardsData.moduleGroup.isEmpty())
+            initialised = mapping_.initFromModuleGroup(standardsData.moduleGroup);
+        else if (!standardsData.dbMacro)
+            return eInvalidInput;
+        else
+            initialised = mapping_.initFromMacro(standardsData);
+        if (initialised != eOk)
+            return eOk;
     }
-    gInitMapping.end();
-    if (initialised != eOk)
-        return eOk;
-
-    gInitFromMacro.start();
+    Ork_TimerScope timer(gInitFromMacro);
     for (KvVarCell& cell : cells_) {
         if (cell.isLocal()) {
             cell.setNewValue(Ork_String());
@@ -62,7 +60,6 @@ ErrorStatus KvVarCells::getFromMacro(const KvDlgStandardsData& standardsData) {
         if (cell.setValueFromMacro(mapping_, standardsData) != eOk)
             warnMissingMacroValue(cell, standardsData);
     }
-    gInitFromMacro.end();
     return eOk;
 }
 

@@ -82,3 +82,20 @@ TEST(FunctionTimer, EndsItsTimerOnEveryWayOut) {
     EXPECT_EQ(t.total(), std::chrono::milliseconds(8));
     EXPECT_EQ(t.count(), 1);
 }
+
+TEST(Timer, AScopeBracketsItsStepOnEveryWayOut) {
+    ManualClock clock;
+    Ork_Timer t;
+    auto step = [&](bool early) {
+        Ork_TimerScope scope(t);
+        clock.advance(3);
+        if (early)
+            return;
+        clock.advance(4);
+    };
+    step(true);
+    step(false);
+    EXPECT_FALSE(t.isRunning());
+    EXPECT_EQ(t.count(), 2);
+    EXPECT_EQ(t.total(), std::chrono::milliseconds(10));
+}
