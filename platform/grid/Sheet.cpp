@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grid/FormulaParser.h"
+#include "grid/FormulaCache.h"
 
 namespace grid {
 namespace {
@@ -185,15 +185,15 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
         ++b;
     if (b == text.size() || (text.substr(b) == u"="))
         return clearCell(col, row);
-    Formula parsed;
     const RefStyle style = refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1;
-    if (!parseFormula(text, col, row, style, parsed, error))
+    std::shared_ptr<const ParsedProgram> program = FormulaCache::instance().parse(text, col, row, style, error);
+    if (!program)
         return false;
     CellId id = store_.findOrCreate(col, row);
     if (store_.cell(id).formula)
         unregisterFormula(id);
     Cell& c = store_.cell(id);
-    c.formula = intern(std::move(parsed));
+    c.formula = intern(std::move(program));
     registerFormula(id);
     // The cell and everything reading it are out of date; marking the readers before computing the cell lets a
     // formula that closes a loop find the loop.

@@ -19,7 +19,7 @@
 #include "grid/CustomFunction.h"
 #include "grid/DependencyIndex.h"
 #include "grid/Formula.h"
-#include "grid/FormulaParser.h"
+#include "grid/FormulaCache.h"
 #include "grid/Operand.h"
 
 namespace grid {
@@ -189,6 +189,7 @@ private:
     void registerFormula(CellId id);
     void unregisterFormula(CellId id);
     std::shared_ptr<const Formula> intern(Formula&& formula);
+    std::shared_ptr<const Formula> intern(std::shared_ptr<const ParsedProgram> program);
 
     // Recalculation.
     void changed(int col, int row);                  // a value changed: its readers are out of date

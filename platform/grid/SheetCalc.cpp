@@ -57,14 +57,21 @@ bool onSheet(Block& b) {
 } // namespace
 
 std::shared_ptr<const Formula> Sheet::intern(Formula&& formula) {
-    std::string key = formula.key();
-    auto it = formulas_.find(key);
+    auto program = std::make_shared<ParsedProgram>();
+    program->key = formula.key();
+    program->formula = std::move(formula);
+    return intern(std::move(program));
+}
+
+std::shared_ptr<const Formula> Sheet::intern(std::shared_ptr<const ParsedProgram> program) {
+    auto it = formulas_.find(program->key);
     if (it != formulas_.end()) {
         if (auto shared = it->second.lock())
             return shared;
     }
-    auto shared = std::make_shared<const Formula>(std::move(formula));
-    formulas_[std::move(key)] = shared;
+    const std::string& key = program->key;
+    std::shared_ptr<const Formula> shared(program, &program->formula);
+    formulas_[key] = shared;
     // Forget programs no cell uses any more, now and then, so the table does not grow with every edit.
     if (formulas_.size() > 1024 && formulas_.size() > 4 * store_.liveCount()) {
         for (auto i = formulas_.begin(); i != formulas_.end();)

@@ -1,6 +1,7 @@
 #include "os/files.h"
 
 #include "os/paths.h"
+#include "os/snapshotMemo.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
 
@@ -151,9 +152,10 @@ std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding end
     return out;
 }
 
-bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
-    tooLarge = false;
-    // One open and one fstat: documents and data tables are read many times per evaluation.
+namespace {
+
+// One open and one fstat: documents and data tables are read many times per evaluation.
+bool readWhole(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
     auto p = resolvePath(path);
     if (!p) return false;
     const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
@@ -193,6 +195,28 @@ bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBy
     return true;
 }
 
+} // namespace
+
+bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
+    tooLarge = false;
+    detail::SnapshotMemo* memo = detail::snapshotMemo();
+    if (!memo) return readWhole(path, bytes, maxBytes, tooLarge);
+    auto known = memo->files.find(std::u16string(path));
+    if (known == memo->files.end()) {
+        std::string read;
+        // Read whole, so that a later call with a larger limit is answered from the same contents.
+        bool unlimitedTooLarge = false;
+        if (!readWhole(path, read, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge)) return false;
+        known = memo->files.emplace(std::u16string(path), std::make_shared<const std::string>(std::move(read))).first;
+    }
+    if (known->second->size() > maxBytes) {
+        tooLarge = true;
+        return false;
+    }
+    bytes = *known->second;
+    return true;
+}
+
 bool readBytes(std::u16string_view path, std::string& bytes) {
     bool tooLarge = false;
     return readBytes(path, bytes, std::numeric_limits<std::uint64_t>::max(), tooLarge);
@@ -206,6 +230,7 @@ bool readLines(std::u16string_view path, std::vector<std::u16string>& lines) {
 }
 
 bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
+    detail::forgetSnapshot();
     fs::path target = requested;
     std::error_code ec;
     // Writing through a link replaces what it points to, not the link.
@@ -273,6 +298,7 @@ bool folderExists(std::u16string_view path) {
 bool createFolder(std::u16string_view path) {
     auto p = resolvePath(path);
     if (!p) return false;
+    detail::forgetSnapshot();
     std::error_code ec;
     fs::create_directories(*p, ec);
     return isFolder(*p);
@@ -281,6 +307,7 @@ bool createFolder(std::u16string_view path) {
 bool deleteFile(std::u16string_view path) {
     auto p = resolvePath(path);
     if (!p || isFolder(*p)) return false;
+    detail::forgetSnapshot();
     std::error_code ec;
     return fs::remove(*p, ec) && !ec;
 }
@@ -288,6 +315,7 @@ bool deleteFile(std::u16string_view path) {
 bool deleteFolder(std::u16string_view path) {
     auto p = findExisting(path);
     if (!p || !isFolder(*p)) return false;
+    detail::forgetSnapshot();
     std::error_code ec;
     return fs::remove(*p, ec) && !ec;
 }
@@ -296,6 +324,7 @@ bool renameFile(std::u16string_view from, std::u16string_view to) {
     auto source = findExisting(from);
     auto target = resolvePath(to);
     if (!source || !target || !isRegularFile(*source) || isFolder(*target)) return false;
+    detail::forgetSnapshot();
     std::error_code ec;
     fs::rename(*source, *target, ec);
     return !ec;

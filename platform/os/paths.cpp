@@ -1,5 +1,6 @@
 #include "os/paths.h"
 
+#include "os/snapshotMemo.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
 
@@ -12,6 +13,8 @@
 #include <system_error>
 #include <unordered_map>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -48,12 +51,8 @@ public:
     static constexpr auto kSettled = std::chrono::milliseconds(100);
     static constexpr auto kSettledWholeSeconds = std::chrono::seconds(3);
 
-    struct Entry {
-        std::u16string name;   // for comparing
-        std::string native;    // as the file system spells it
-    };
-
-    using Entries = std::shared_ptr<const std::vector<Entry>>;
+    using Entry = detail::FolderEntry;
+    using Entries = detail::FolderEntries;
 
     // The entries of `folder`; null when it cannot be read.
     Entries names(const fs::path& folder) {
@@ -102,7 +101,14 @@ FolderListings& folderListings() {
 // The one entry of `folder` whose name equals `name` without case; none when there are several.
 // `folderRead` tells whether the folder could be listed at all.
 std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name, bool* folderRead = nullptr) {
-    const FolderListings::Entries entries = folderListings().names(folder);
+    FolderListings::Entries entries;
+    if (detail::SnapshotMemo* memo = detail::snapshotMemo()) {
+        auto [it, added] = memo->listings.try_emplace(folder.string());
+        if (added) it->second = folderListings().names(folder);
+        entries = it->second;
+    } else {
+        entries = folderListings().names(folder);
+    }
     if (folderRead) *folderRead = entries != nullptr;
     if (!entries) return std::nullopt;
     std::optional<fs::path> found;
@@ -184,6 +190,17 @@ std::u16string fromNativePath(const fs::path& path) {
 
 namespace {
 
+fs::file_status statusOf(const struct stat& st) {
+    if (S_ISREG(st.st_mode)) return fs::file_status(fs::file_type::regular);
+    if (S_ISDIR(st.st_mode)) return fs::file_status(fs::file_type::directory);
+    if (S_ISLNK(st.st_mode)) return fs::file_status(fs::file_type::symlink);
+    if (S_ISCHR(st.st_mode)) return fs::file_status(fs::file_type::character);
+    if (S_ISBLK(st.st_mode)) return fs::file_status(fs::file_type::block);
+    if (S_ISFIFO(st.st_mode)) return fs::file_status(fs::file_type::fifo);
+    if (S_ISSOCK(st.st_mode)) return fs::file_status(fs::file_type::socket);
+    return fs::file_status(fs::file_type::unknown);
+}
+
 // resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not).
 std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen) {
     seen = fs::file_status(fs::file_type::none);
@@ -199,20 +216,33 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
     } else if (isSeparator(path[0])) {
         current = "/";
     } else {
-        std::error_code ec;
-        current = fs::current_path(ec);
-        if (ec) return std::nullopt;
+        detail::SnapshotMemo* memo = detail::snapshotMemo();
+        if (memo && memo->currentFolder) {
+            current = *memo->currentFolder;
+        } else {
+            std::error_code ec;
+            current = fs::current_path(ec);
+            if (ec) return std::nullopt;
+            if (memo) memo->currentFolder = current;
+        }
     }
 
     const std::vector<std::u16string> names = splitPath(path);
     // Most paths are spelt as they are on disk: one look at the whole path settles those.
     if (std::none_of(names.begin(), names.end(), [](const std::u16string& n) { return n == u"." || n == u".."; })) {
-        fs::path whole = current;
-        for (const auto& name : names) whole /= toNativeName(name);
-        std::error_code ec;
-        seen = fs::symlink_status(whole, ec);
-        if (!ec && fs::exists(seen)) return whole;
-        seen = fs::file_status(fs::file_type::none);
+        // Joined as one native text and looked at with lstat: composing fs::path name by name cost more than
+        // the look itself.
+        std::string native = current.native();
+        for (const auto& name : names) {
+            if (native.empty() || native.back() != '/') native += '/';
+            native += toUtf8(name);
+        }
+        struct stat st {};
+        if (::lstat(native.c_str(), &st) == 0) {
+            seen = statusOf(st);
+            return fs::path(std::move(native));
+        }
+        const fs::path whole(std::move(native));
         // And most names asked for that are not there sit in a folder that is (the listing tells).
         if (!names.empty()) {
             bool folderRead = false;
@@ -249,16 +279,26 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
     return current;
 }
 
+// resolveWith, answered from the live snapshot when there is one.
+std::optional<fs::path> resolveSeen(std::u16string_view path, fs::file_status& seen) {
+    detail::SnapshotMemo* memo = detail::snapshotMemo();
+    if (!memo) return resolveWith(path, seen);
+    auto [it, added] = memo->resolved.try_emplace(std::u16string(path));
+    if (added) it->second.path = resolveWith(path, it->second.seen);
+    seen = it->second.seen;
+    return it->second.path;
+}
+
 } // namespace
 
 std::optional<fs::path> resolvePath(std::u16string_view path) {
     fs::file_status seen;
-    return resolveWith(path, seen);
+    return resolveSeen(path, seen);
 }
 
 std::optional<fs::path> findExisting(std::u16string_view path) {
     fs::file_status seen;
-    auto resolved = resolveWith(path, seen);
+    auto resolved = resolveSeen(path, seen);
     if (!resolved) return std::nullopt;
     // Known missing, or seen and no link (a link is followed now): no need to look again.
     if (seen.type() == fs::file_type::not_found) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "sheet/CDlgSSStandards.h"
 
 #include "frame/SSTimers.h"
+#include "os/snapshot.h"
 #include "resources/resourceIds.h"
 
 namespace {
@@ -19,6 +20,9 @@ bool CDlgSSStandards::onInitDialog() {
 ErrorStatus CDlgSSStandards::evaluateStandards() {
     if (!m_grid.isCreated())
         return eInvalidInput;
+    // One evaluation with its child sheets sees the library as it stood when it began, and looks each file
+    // up once.
+    const os::FileSystemSnapshot stillLibrary;
     {
         Ork_TimerScope timer(gLoadFile);
         if (m_grid.loadStandardsFile(m_data.file) != eOk)

@@ -1,0 +1,45 @@
+#pragma once
+// Parsed formulas kept by what they were parsed from: the text, the cell it was written into and the
+// reference style. Parsing depends on nothing else, so a text seen again at the same cell gets the same
+// program without being parsed again. A standards evaluation writes the same statements into the same cells
+// every time it runs, which is why this exists.
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "grid/FormulaParser.h"
+
+namespace grid {
+
+// A program with its sharing key (Formula::key), which the sheets use to share one program between cells.
+struct ParsedProgram {
+    Formula formula;
+    std::string key;
+};
+
+class FormulaCache {
+public:
+    // Beyond either bound the cache starts again empty: a simple rule that keeps memory bounded whatever is
+    // typed, while the statements of any realistic sheet fit many times over.
+    static constexpr std::size_t kMaxPrograms = 65536;
+    static constexpr std::size_t kMaxTextChars = 8u << 20;
+
+    static FormulaCache& instance();
+
+    // The program of `text` as the formula of cell (col, row); null, with `error` filled, when the text does
+    // not parse (failures are not kept).
+    std::shared_ptr<const ParsedProgram> parse(std::u16string_view text, int col, int row, RefStyle style,
+                                               ParseError* error = nullptr);
+    void clear();
+    std::size_t size();
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<std::u16string, std::shared_ptr<const ParsedProgram>> programs_;
+    std::size_t textChars_ = 0;
+};
+
+} // namespace grid

@@ -1,0 +1,26 @@
+#pragma once
+// A still view of the file system for one piece of work. An evaluation of a connection standard looks up the
+// same sheet, child sheets and data tables many times (existence tests of candidate folders, loading, each
+// look-up function call), and every look is a path walk in the kernel. While a FileSystemSnapshot lives on a
+// thread, that thread's path resolutions (resolvePath, findExisting and the tests built on them), folder
+// listings and whole-file reads (readBytes) are answered once and given again.
+//
+// The view is the thread's own and ends with the outermost snapshot; nested snapshots share it. Every write,
+// rename, removal or folder creation made through os drops what the view holds, so the thread always sees its
+// own changes. Changes made by others during the snapshot are seen only by the next one.
+#include <cstddef>
+
+namespace os {
+
+class FileSystemSnapshot {
+public:
+    FileSystemSnapshot();
+    ~FileSystemSnapshot();
+    FileSystemSnapshot(const FileSystemSnapshot&) = delete;
+    FileSystemSnapshot& operator=(const FileSystemSnapshot&) = delete;
+
+    // Whether a snapshot is alive on this thread.
+    static bool active();
+};
+
+} // namespace os

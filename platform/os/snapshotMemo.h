@@ -1,0 +1,35 @@
+#pragma once
+// What the live FileSystemSnapshot of this thread has seen; used by paths.cpp and files.cpp only.
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace os::detail {
+
+struct ResolvedPath {
+    std::optional<std::filesystem::path> path;
+    std::filesystem::file_status seen;
+};
+
+struct FolderEntry {
+    std::u16string name;   // for comparing
+    std::string native;    // as the file system spells it
+};
+using FolderEntries = std::shared_ptr<const std::vector<FolderEntry>>;
+
+struct SnapshotMemo {
+    std::optional<std::filesystem::path> currentFolder;
+    std::unordered_map<std::u16string, ResolvedPath> resolved;
+    std::unordered_map<std::string, FolderEntries> listings;   // by native folder path; null: unreadable
+    std::unordered_map<std::u16string, std::shared_ptr<const std::string>> files;   // whole contents read
+};
+
+// The memo of the snapshot alive on this thread; null when there is none.
+SnapshotMemo* snapshotMemo();
+// Drops everything the live snapshot holds (a write through os changed the file system).
+void forgetSnapshot();
+
+} // namespace os::detail
