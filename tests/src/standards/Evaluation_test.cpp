@@ -219,3 +219,23 @@ TEST_F(Evaluation, TheTestEntryRunsAnEvaluationThroughThePool) {
 }
 
 } // namespace
+
+// One evaluation sees the library as it stood when it began; the next one sees every change made since, even
+// within the same clock tick and at the same file size.
+TEST_F(Evaluation, EachEvaluationSeesTheSheetAndDataFilesAsTheyAreNow) {
+    write("Data/holes.txt", "M16\t18\n");
+    const Ork_String file = writeSheet("h.kvs", {{"Output"}, {"Double Hole"}, {"Calc"}, {"Hole = GETCELL(\"holes.txt\", \"M16\")"}});
+    KvDlgStandardsData first = directRecord(file, {output(u"Hole")});
+    ASSERT_TRUE(StartDlgStandardsSS(first));
+    EXPECT_EQ(first.varCells[0].value, u"18");
+
+    write("Data/holes.txt", "M16\t22\n");
+    KvDlgStandardsData second = directRecord(file, {output(u"Hole")});
+    ASSERT_TRUE(StartDlgStandardsSS(second));
+    EXPECT_EQ(second.varCells[0].value, u"22");
+
+    writeSheet("h.kvs", {{"Output"}, {"Double Hole"}, {"Calc"}, {"Hole = GETCELL(\"holes.txt\", \"M16\")+1"}});
+    KvDlgStandardsData third = directRecord(file, {output(u"Hole")});
+    ASSERT_TRUE(StartDlgStandardsSS(third));
+    EXPECT_EQ(third.varCells[0].value, u"23");
+}
