@@ -244,38 +244,56 @@ bool Sheet::clearBlock(const Block& block) {
 }
 
 std::u16string Sheet::text(int col, int row, TextKind kind) const {
+    std::u16string out;
+    textInto(col, row, kind, out);
+    return out;
+}
+
+void Sheet::textInto(int col, int row, TextKind kind, std::u16string& out) const {
+    out.clear();
     col = internal(col), row = internal(row);
     if (!readable(col, row))
-        return {};
+        return;
     CellId id = cellAt(col, row);
     const Cell* c = id ? &store_.cell(id) : nullptr;
     switch (kind) {
-    case TextKind::Tag: return c && c->attrs ? c->attrs->tag : std::u16string();
+    case TextKind::Tag:
+        if (c && c->attrs)
+            out = c->attrs->tag;
+        return;
     case TextKind::Formula:
-        if (!c || !c->formula)
-            return {};
-        return c->formula->toText(col, row, refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1);
+        if (c && c->formula)
+            out = c->formula->toText(col, row, refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1);
+        return;
     case TextKind::Data:
     case TextKind::Value: break;
     }
     if ((col == 0 || row == 0) && (!c || c->value.isEmpty())) {
         // Headers without a text of their own show the column letters and row numbers.
         if (row == 0 && col > 0)
-            return columnLetters(col);
-        if (col == 0 && row > 0)
-            return decimal(row);
-        return {};
+            out = columnLetters(col);
+        else if (col == 0 && row > 0)
+            out = decimal(row);
+        return;
     }
     if (!c)
-        return {};
+        return;
     if (kind == TextKind::Data && c->value.isNumber() && c->attrs && c->attrs->type) {
         const CellType& t = *c->attrs->type;
-        if (t.kind == CellKind::Number)
-            return formatFixed(c->value.numberValue(), t.decimals, t.separator);
-        if (t.kind == CellKind::Integer)
-            return formatFixed(c->value.numberValue(), 0);
+        if (t.kind == CellKind::Number) {
+            out = formatFixed(c->value.numberValue(), t.decimals, t.separator);
+            return;
+        }
+        if (t.kind == CellKind::Integer) {
+            out = formatFixed(c->value.numberValue(), 0);
+            return;
+        }
     }
-    return c->value.toText();
+    // Copied into the caller's string, whose room is reused: sheets are read cell by cell in long scans.
+    if (c->value.isText())
+        out.assign(c->value.textValue());
+    else
+        out = c->value.toText();
 }
 
 Value Sheet::value(int col, int row) const {

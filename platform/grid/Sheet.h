@@ -81,6 +81,8 @@ public:
     bool clearBlock(const Block& block);
 
     std::u16string text(int col, int row, TextKind kind) const;
+    // The same text written into `out`, whose room is reused.
+    void textInto(int col, int row, TextKind kind, std::u16string& out) const;
     std::u16string data(int col, int row) const { return text(col, row, TextKind::Data); }
     std::u16string valueText(int col, int row) const { return text(col, row, TextKind::Value); }
     std::u16string formula(int col, int row) const { return text(col, row, TextKind::Formula); }
@@ -218,6 +220,20 @@ private:
     int refStyle_ = 0;
     std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>> custom_;
     std::unordered_map<std::string, std::weak_ptr<const Formula>> formulas_;
+    // The working lists of calculate(), one set per nesting level (a custom function may write to the sheet
+    // and so calculate inside a calculation), kept so that a pass allocates nothing once they have grown.
+    struct CalcScratch {
+        struct Frame {
+            CellId id;
+            std::size_t begin, next, end;
+        };
+        std::vector<Frame> frames;
+        std::vector<CellId> precedents;   // the precedents of every frame, stacked like the frames
+        std::vector<CellId> tarjan;
+        std::vector<CellId> group;
+        std::vector<Operand> stack;   // one evaluation stack for the whole pass
+    };
+    std::vector<std::unique_ptr<CalcScratch>> calcScratch_;
     std::vector<CellId> dirty_;
     std::vector<CellId> byName_;          // cells whose formulas call functions by name
     std::uint32_t pass_ = 0;

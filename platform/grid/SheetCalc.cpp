@@ -227,17 +227,22 @@ void Sheet::evaluateCell(CellId id, std::vector<Operand>& stack) {
 }
 
 void Sheet::calculate(const std::vector<CellId>& roots, bool forceRoots) {
+    const std::size_t level = static_cast<std::size_t>(calculating_);
     ++calculating_;
     ++pass_;
-    struct Frame {
-        CellId id;
-        std::size_t begin, next, end;
-    };
-    std::vector<Frame> frames;
-    std::vector<CellId> precedents;   // the precedents of every frame, stacked like the frames
-    std::vector<CellId> tarjan;
-    std::vector<CellId> group;
-    std::vector<Operand> stack;   // one evaluation stack for the whole pass
+    if (calcScratch_.size() <= level)
+        calcScratch_.push_back(std::make_unique<CalcScratch>());
+    CalcScratch& scratch = *calcScratch_[level];
+    auto& frames = scratch.frames;
+    auto& precedents = scratch.precedents;
+    auto& tarjan = scratch.tarjan;
+    auto& group = scratch.group;
+    auto& stack = scratch.stack;
+    frames.clear();
+    precedents.clear();
+    tarjan.clear();
+    group.clear();
+    stack.clear();
     std::uint32_t counter = 0;
 
     auto open = [&](CellId id) {
@@ -257,7 +262,7 @@ void Sheet::calculate(const std::vector<CellId>& roots, bool forceRoots) {
             continue;
         open(root);
         while (!frames.empty()) {
-            Frame& f = frames.back();
+            CalcScratch::Frame& f = frames.back();
             if (f.next < f.end) {
                 CellId w = precedents[f.next++];
                 Cell& cv = store_.cell(f.id);

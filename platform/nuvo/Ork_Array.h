@@ -43,6 +43,10 @@ public:
         items_.push_back(std::make_unique<T>(value));
         return length() - 1;
     }
+    int append(T&& value) {
+        items_.push_back(std::make_unique<T>(std::move(value)));
+        return length() - 1;
+    }
     bool insertAt(int index, const T& value) {
         if (index < 0 || index > length()) {
             nuvo::reportInvalidIndex(true);

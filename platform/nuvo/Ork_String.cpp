@@ -145,11 +145,22 @@ bool Ork_String::equal(const Ork_String& other, bool ignoreCase) const {
 }
 
 bool Ork_String::startsWith(const Ork_String& prefix, bool ignoreCase) const {
-    return prefix.size() <= size() && Ork_String(substr(0, prefix.size())).equal(prefix, ignoreCase);
+    if (prefix.size() > size())
+        return false;
+    for (size_type i = 0; i < prefix.size(); ++i)
+        if (!equalUnits((*this)[i], prefix[i], ignoreCase))
+            return false;
+    return true;
 }
 
 bool Ork_String::endsWith(const Ork_String& suffix, bool ignoreCase) const {
-    return suffix.size() <= size() && Ork_String(substr(size() - suffix.size())).equal(suffix, ignoreCase);
+    if (suffix.size() > size())
+        return false;
+    const size_type offset = size() - suffix.size();
+    for (size_type i = 0; i < suffix.size(); ++i)
+        if (!equalUnits((*this)[offset + i], suffix[i], ignoreCase))
+            return false;
+    return true;
 }
 
 int Ork_String::indexOf(const Ork_String& text, int start, bool ignoreCase) const {

@@ -51,8 +51,14 @@ bool splitStringAtSymbol(const Ork_String& text, char16_t symbol, Ork_StringArra
     while (true) {
         const bool lastAllowed = maxParts > 0 && parts.length() == maxParts - 1;
         const std::size_t pos = lastAllowed ? Ork_String::npos : text.find(symbol, start);
-        Ork_String part(text.substr(start, pos == Ork_String::npos ? Ork_String::npos : pos - start));
-        parts.append(trim ? part.trimmed() : part);
+        std::u16string_view part(text);
+        part = part.substr(start, pos == Ork_String::npos ? Ork_String::npos : pos - start);
+        if (trim) {
+            const std::size_t first = part.find_first_not_of(u" \t");
+            part = first == std::u16string_view::npos ? std::u16string_view()
+                                                      : part.substr(first, part.find_last_not_of(u" \t") - first + 1);
+        }
+        parts.append(Ork_String(part.data(), part.size()));
         if (pos == Ork_String::npos)
             break;
         found = true;
@@ -71,8 +77,8 @@ Ork_String& stripSymbols(Ork_String& text, char16_t symbol, bool atEnds, bool in
         if (first == Ork_String::npos) {
             text.clear();
         } else {
-            const std::size_t last = text.find_last_not_of(symbol);
-            text = Ork_String(text.substr(first, last - first + 1));
+            text.erase(text.find_last_not_of(symbol) + 1);
+            text.erase(0, first);
         }
     }
     return text;

@@ -44,7 +44,7 @@ bool Ork_Spread::getCellText(int column, int row, Ork_String& text, int kind) {
     const grid::Sheet& cells = sheet();
     if (column > cells.maxCols() || row > cells.maxRows())
         return false;
-    text = cells.text(column, row, static_cast<grid::TextKind>(kind));
+    cells.textInto(column, row, static_cast<grid::TextKind>(kind), text);
     return true;
 }
 

@@ -59,11 +59,7 @@ public:
     explicit SpreadTexts(Ork_Spread& sheet) : sheet_(sheet), cols_(sheet.getMaxCols()), rows_(sheet.getMaxRows()) {}
     int columns() override { return cols_; }
     int rows() override { return rows_; }
-    Ork_String text(int col, int row) override {
-        Ork_String t;
-        sheet_.getCellText(col, row, t, 3);
-        return t;
-    }
+    void readText(int col, int row, Ork_String& out) override { sheet_.getCellText(col, row, out, 3); }
 
 private:
     Ork_Spread& sheet_;
@@ -152,9 +148,9 @@ ErrorStatus KvCalcSS::replaceGenVars() {
         return eOk;   // nothing can be replaced
     const int cols = getMaxCols();
     const int rows = getMaxRows();
+    Ork_String text;
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
-            Ork_String text;
             if (!getCellText(col, row, text, 3) || text.isEmpty())
                 continue;
             if (replaceNames(text, genVarNames, genVarValues, true))

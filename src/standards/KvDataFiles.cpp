@@ -69,13 +69,17 @@ bool resolveDataFile(const Ork_String& name, Ork_String& path) {
     if (name.isEmpty())
         return false;   // the folders themselves exist, but they are no data file
     const Ork_String lib = Ork_Settings::libDir();
-    const Ork_String candidates[] = {
-        name,
-        lib + u"Connection Standards\\Data\\" + name,
-        lib + u"Connection Standards\\" + name,
-        lib + name,
+    // Built one at a time: the first that exists ends the search.
+    const auto candidateAt = [&](int i) {
+        switch (i) {
+        case 0: return name;
+        case 1: return lib + u"Connection Standards\\Data\\" + name;
+        case 2: return lib + u"Connection Standards\\" + name;
+        default: return lib + name;
+        }
     };
-    for (const Ork_String& candidate : candidates) {
+    for (int i = 0; i < 4; ++i) {
+        const Ork_String candidate = candidateAt(i);
         if (!ObjectExportFileExists(candidate))
             continue;
         // A name with wildcards exists when something matches it; the reader needs the file it matched.

@@ -32,9 +32,10 @@ KvSectionMarkers findSectionMarkers(KvSheetTexts& sheet) {
     const int cols = sheet.columns();
     const int rows = sheet.rows();
     int missing = 4;
+    Ork_String text;
     for (int row = 1; row <= rows && missing > 0; ++row) {
         for (int col = 1; col <= cols && missing > 0; ++col) {
-            const Ork_String text = sheet.text(col, row);
+            sheet.readText(col, row, text);
             if (text.isEmpty())
                 continue;
             for (int k = 0; k < 4; ++k) {
@@ -52,6 +53,7 @@ KvSectionMarkers findSectionMarkers(KvSheetTexts& sheet) {
 void readDeclarations(KvSheetTexts& sheet, const KvSectionMarkers& markers, Ork_Array<KvVarCell>& cells) {
     const int cols = sheet.columns();
     const int lastRow = sheet.rows();
+    Ork_String text;
     for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
         int first = 0, last = 0;
         if (!markers.rowsOf(section, lastRow, first, last))
@@ -60,13 +62,14 @@ void readDeclarations(KvSheetTexts& sheet, const KvSectionMarkers& markers, Ork_
             for (int col = 1; col <= cols; ++col) {
                 if (isMarkerCell(markers, col, row))
                     continue;
+                sheet.readText(col, row, text);
                 KvVarCell cell;
-                if (!KvVarCell::parseDeclaration(sheet.text(col, row), cell.valueType, cell.name))
+                if (!KvVarCell::parseDeclaration(text, cell.valueType, cell.name))
                     continue;
                 cell.cellType = static_cast<KvCellType>(static_cast<int>(section));
                 cell.col = col;
                 cell.row = row;
-                cells.append(cell);
+                cells.append(std::move(cell));
             }
         }
     }

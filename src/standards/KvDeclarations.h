@@ -15,7 +15,13 @@ public:
     virtual ~KvSheetTexts() = default;
     virtual int columns() = 0;
     virtual int rows() = 0;
-    virtual Ork_String text(int col, int row) = 0;
+    // Writes the text into `out`, whose room the scans below reuse from cell to cell.
+    virtual void readText(int col, int row, Ork_String& out) = 0;
+    Ork_String text(int col, int row) {
+        Ork_String out;
+        readText(col, row, out);
+        return out;
+    }
 };
 
 struct KvSectionMarker {

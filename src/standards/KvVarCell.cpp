@@ -11,19 +11,23 @@ KvVarCell& KvVarCell::operator=(const KvVarCell& other) = default;
 KvVarCell::~KvVarCell() = default;
 
 bool KvVarCell::parseDeclaration(const Ork_String& text, KvValueType& valueType, Ork_String& name) {
-    Ork_String stripped = text;
-    stripSymbols(stripped, u' ', true, false);
+    // Blanks at both ends are no part of the declaration (a view: every cell of a sheet is tried).
+    std::u16string_view stripped(text);
+    const std::size_t first = stripped.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos)
+        return false;
+    stripped = stripped.substr(first, stripped.find_last_not_of(u' ') - first + 1);
     // A plain prefix test: "Integer x" declares an Int named x, as sheets in use rely on.
-    if (stripped.startsWith(u"Int"))
+    if (stripped.starts_with(u"Int"))
         valueType = KvValueType::Int;
-    else if (stripped.startsWith(u"Double"))
+    else if (stripped.starts_with(u"Double"))
         valueType = KvValueType::Double;
-    else if (stripped.startsWith(u"String"))
+    else if (stripped.starts_with(u"String"))
         valueType = KvValueType::String;
     else
         return false;
     const auto blank = stripped.find(u' ');
-    name = blank == Ork_String::npos ? Ork_String() : stripped.mid(static_cast<int>(blank) + 1);
+    name = blank == std::u16string_view::npos ? Ork_String() : Ork_String(stripped.substr(blank + 1).data(), stripped.size() - blank - 1);
     return true;
 }
 

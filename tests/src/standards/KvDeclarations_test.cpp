@@ -17,9 +17,9 @@ public:
     }
     int columns() override { return cols_; }
     int rows() override { return static_cast<int>(rows_.size()); }
-    Ork_String text(int col, int row) override {
+    void readText(int col, int row, Ork_String& out) override {
         const auto& r = rows_[row - 1];
-        return col <= static_cast<int>(r.size()) ? r[col - 1] : Ork_String();
+        out = col <= static_cast<int>(r.size()) ? r[col - 1] : Ork_String();
     }
 
 private:
