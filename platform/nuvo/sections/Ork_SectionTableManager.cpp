@@ -54,6 +54,35 @@ bool Ork_SectionTableManager::loadFolder(const Ork_String& folder) {
 void Ork_SectionTableManager::clear() {
     tables_.removeAll();
     problems_.removeAll();
+    tablesChanged();
+}
+
+void Ork_SectionTableManager::tablesChanged() {
+    std::lock_guard<std::mutex> lock(indexMutex_);
+    index_.reset();
+}
+
+std::shared_ptr<const Ork_SectionTableManager::Index> Ork_SectionTableManager::index() const {
+    std::lock_guard<std::mutex> lock(indexMutex_);
+    if (index_)
+        return index_;
+    auto built = std::make_shared<Index>();
+    for (int t = 0; t < tables_.length(); ++t) {
+        const Ork_SectionTable& table = tables_[t];
+        const std::u16string prefix = table.name + u"-";
+        const int last = table.firstValueColumn();
+        for (int r = 0; r < table.rows.length(); ++r) {
+            const Ork_StringArray& cells = table.rows[r];
+            if (cells.isEmpty())
+                continue;
+            built->sections.try_emplace(prefix + static_cast<const std::u16string&>(cells[0]), Place{t, r});
+            for (int c = 1; c < last && c < cells.length(); ++c)
+                if (!cells[c].isEmpty())
+                    built->userNames.try_emplace(cells[c], Place{t, r});
+        }
+    }
+    index_ = std::move(built);
+    return index_;
 }
 
 bool Ork_SectionTableManager::hasTable(const Ork_String& tableName) const { return findTable(tableName) != nullptr; }
@@ -62,6 +91,7 @@ ErrorStatus Ork_SectionTableManager::removeTable(const Ork_String& tableName) {
     for (int i = 0; i < tables_.length(); ++i) {
         if (tables_[i].name == tableName) {
             tables_.removeAt(i);
+            tablesChanged();
             return eOk;
         }
     }
@@ -74,10 +104,12 @@ ErrorStatus Ork_SectionTableManager::addTable(const Ork_SectionTable& table) {
     for (int i = 0; i < tables_.length(); ++i) {
         if (tables_[i].name == table.name) {
             tables_[i] = table;
+            tablesChanged();
             return eOk;
         }
     }
     tables_.append(table);
+    tablesChanged();
     return eOk;
 }
 
@@ -90,43 +122,29 @@ const Ork_SectionTable* Ork_SectionTableManager::findTable(const Ork_String& tab
 
 bool Ork_SectionTableManager::findSection(const Ork_String& sectionName, const Ork_SectionTable*& table,
                                           int& row) const {
-    // Table names may hold hyphens themselves ("HE-A"), so every table whose name and hyphen begin the
-    // section name is tried.
-    for (const Ork_SectionTable& t : tables_) {
-        const Ork_String prefix = t.name + u"-";
-        if (!sectionName.startsWith(prefix))
-            continue;
-        const Ork_String sysName = sectionName.mid(prefix.len());
-        for (int r = 0; r < t.rows.length(); ++r) {
-            if (!t.rows[r].isEmpty() && t.rows[r][0] == sysName) {
-                table = &t;
-                row = r;
-                return true;
-            }
-        }
-    }
-    return false;
+    // Table names may hold hyphens themselves ("HE-A"): the index holds every table's name, hyphen and system
+    // name joined, so whichever table a hyphen belongs to is found.
+    const std::shared_ptr<const Index> places = index();
+    const auto found = places->sections.find(sectionName);
+    if (found == places->sections.end())
+        return false;
+    table = &tables_[found->second.table];
+    row = found->second.row;
+    return true;
 }
 
 bool Ork_SectionTableManager::getSystemName(const Ork_String& name, Ork_String& systemName) const {
-    const Ork_SectionTable* table = nullptr;
-    int row = 0;
-    if (findSection(name, table, row)) {
+    const std::shared_ptr<const Index> places = index();
+    if (places->sections.count(name)) {
         systemName = name;
         return true;
     }
-    for (const Ork_SectionTable& t : tables_) {
-        const int last = t.firstValueColumn();
-        for (const Ork_StringArray& r : t.rows) {
-            for (int c = 1; c < last && c < r.length(); ++c) {
-                if (!r[c].isEmpty() && r[c] == name) {
-                    systemName = t.name + u"-" + r[0];
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
+    const auto found = places->userNames.find(name);
+    if (found == places->userNames.end())
+        return false;
+    const Ork_SectionTable& table = tables_[found->second.table];
+    systemName = table.name + u"-" + table.rows[found->second.row][0];
+    return true;
 }
 
 bool Ork_SectionTableManager::getUserName(const Ork_String& sectionName, const Ork_String& language,

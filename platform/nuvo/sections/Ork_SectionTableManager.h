@@ -8,6 +8,11 @@
 #include "nuvo/Ork_StringArray.h"
 #include "nuvo/sections/Ork_SectionTable.h"
 
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
 class Ork_SectionTableManager {
 public:
     virtual ~Ork_SectionTableManager() = default;
@@ -40,10 +45,26 @@ public:
     bool getUserName(const Ork_String& sectionName, const Ork_String& language, Ork_String& userName) const;
 
 private:
+    // Where each section name and each user name first occurs (table, row), in the order the linear searches
+    // would find them; built on first use after a change. Standards sheets translate names at every
+    // evaluation, and the tables hold thousands of rows.
+    struct Place {
+        int table = 0;
+        int row = 0;
+    };
+    struct Index {
+        std::unordered_map<std::u16string, Place> sections;
+        std::unordered_map<std::u16string, Place> userNames;
+    };
+    std::shared_ptr<const Index> index() const;
+    void tablesChanged();
+
     Ork_Array<Ork_SectionTable> tables_;
     Ork_StringArray problems_;
     Ork_String loadedFolder_;
     bool loaded_ = false;
+    mutable std::mutex indexMutex_;
+    mutable std::shared_ptr<const Index> index_;
 };
 
 // Registers a table with the manager: `fileName` is the table's file name ("IPE.pr"); `headers` and `rows`

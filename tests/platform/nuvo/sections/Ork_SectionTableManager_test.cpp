@@ -88,13 +88,21 @@ TEST_F(SectionTables, RegisteredTablesReplaceTablesOfTheSameName) {
     Ork_String value;
     ASSERT_EQ(getSectionValue(u"UPN-100", 1, value), eOk);
     EXPECT_EQ(value, u"50");
+    Ork_String name;
+    ASSERT_TRUE(tables().getSystemName(u"UPN 100", name));
+    EXPECT_EQ(name, u"UPN-100");
     rows[0][6] = u"55";
+    rows[0][1] = u"U 100";
     ASSERT_EQ(addSectionTable(&tables(), u"UPN.pr", u"", headers, rows), eOk);
     ASSERT_EQ(getSectionValue(u"UPN-100", 1, value), eOk);
     EXPECT_EQ(value, u"55");
+    ASSERT_TRUE(tables().getSystemName(u"U 100", name));
+    EXPECT_TRUE(tables().getSystemName(u"UPN 100", name));   // still the Dutch name
     EXPECT_EQ(tables().removeTable(u"UPN"), eOk);
     EXPECT_EQ(tables().removeTable(u"UPN"), eInvalidInput);
     EXPECT_EQ(getSectionValue(u"UPN-100", 1, value), eInvalidInput);
+    EXPECT_FALSE(tables().getSystemName(u"U 100", name));
+    EXPECT_FALSE(tables().getSystemName(u"UPN-100", name));
 
     EXPECT_EQ(addSectionTable(nullptr, u"UPN.pr", u"", headers, rows), eInvalidInput);
     EXPECT_EQ(addSectionTable(&tables(), u"UPN.pr", u"", Ork_StringArray{u"SysName", u"English"}, rows), eInvalidInput);
@@ -111,7 +119,19 @@ TEST_F(SectionTables, HyphenatedTableNamesAndShortRows) {
     Ork_StringArray names;
     ASSERT_EQ(getSectionColumnNames(u"HE-A-100", names), eOk);
     EXPECT_EQ(names, Ork_StringArray{u"h"});
+
+    // "HE-A-100" is also table "HE" and system name "A-100": the table registered first has it.
+    Ork_Array<Ork_StringArray> other;
+    other.append({u"A-100", u"HE A-100", u"", u"", u"", u"96"});
+    ASSERT_EQ(addSectionTable(&tables(), u"HE.pr", u"", headers, other), eOk);
+    const Ork_SectionTable* table = nullptr;
+    int row = -1;
+    ASSERT_TRUE(tables().findSection(u"HE-A-100", table, row));
+    EXPECT_EQ(table->name, u"HE-A");
     tables().removeTable(u"HE-A");
+    ASSERT_TRUE(tables().findSection(u"HE-A-100", table, row));
+    EXPECT_EQ(table->name, u"HE");
+    tables().removeTable(u"HE");
 }
 
 TEST_F(SectionTables, AnotherLibraryFolderIsReadOnNextUse) {
