@@ -1,5 +1,6 @@
 #include "os/files.h"
 
+#include "os/keptContents.h"
 #include "os/paths.h"
 #include "os/snapshotMemo.h"
 #include "os/textCase.h"
@@ -154,21 +155,39 @@ std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding end
 
 namespace {
 
-// One open and one fstat: documents and data tables are read many times per evaluation.
-bool readWhole(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
-    auto p = resolvePath(path);
-    if (!p) return false;
-    const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+// The whole file, from the kept contents when its stat shows it unchanged; else with one open and one fstat.
+// Documents and data tables are read many times per evaluation.
+std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
+    std::optional<fs::path> p;
     struct stat st {};
+    bool looked = false;
+    if (const detail::ResolvedPath* resolved = detail::resolveInSnapshot(path)) {
+        p = resolved->path;
+        looked = resolved->looked && S_ISREG(resolved->lstat.st_mode);   // a link is followed below
+        if (looked) st = resolved->lstat;
+    } else {
+        p = resolvePath(path);
+    }
+    if (!p) return nullptr;
+    if (!looked && ::stat(p->c_str(), &st) != 0) return nullptr;
+    if (!S_ISREG(st.st_mode)) return nullptr;
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        tooLarge = true;
+        return nullptr;
+    }
+    detail::KeptContents& kept = detail::KeptContents::instance();
+    if (auto known = kept.find(p->native(), st)) return known;
+
+    const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return false;
+        return nullptr;
     }
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
         ::close(fd);
         tooLarge = true;
-        return false;
+        return nullptr;
     }
     std::string data;
     data.resize(static_cast<std::size_t>(st.st_size));
@@ -179,20 +198,22 @@ bool readWhole(std::u16string_view path, std::string& bytes, std::uint64_t maxBy
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
-            return false;
+            return nullptr;
         }
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
         if (done > maxBytes) {
             ::close(fd);
             tooLarge = true;
-            return false;
+            return nullptr;
         }
     }
     ::close(fd);
     data.resize(done);
-    bytes = std::move(data);
-    return true;
+    auto bytes = std::make_shared<const std::string>(std::move(data));
+    // Kept only when what was read is what the stat describes (a file growing while read is not).
+    if (bytes->size() == static_cast<std::size_t>(st.st_size)) kept.keep(p->native(), st, bytes);
+    return bytes;
 }
 
 } // namespace
@@ -200,14 +221,19 @@ bool readWhole(std::u16string_view path, std::string& bytes, std::uint64_t maxBy
 bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
     tooLarge = false;
     detail::SnapshotMemo* memo = detail::snapshotMemo();
-    if (!memo) return readWhole(path, bytes, maxBytes, tooLarge);
+    if (!memo) {
+        auto read = readShared(path, maxBytes, tooLarge);
+        if (!read) return false;
+        bytes = *read;
+        return true;
+    }
     auto known = memo->files.find(std::u16string(path));
     if (known == memo->files.end()) {
-        std::string read;
         // Read whole, so that a later call with a larger limit is answered from the same contents.
         bool unlimitedTooLarge = false;
-        if (!readWhole(path, read, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge)) return false;
-        known = memo->files.emplace(std::u16string(path), std::make_shared<const std::string>(std::move(read))).first;
+        auto read = readShared(path, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge);
+        if (!read) return false;
+        known = memo->files.emplace(std::u16string(path), std::move(read)).first;
     }
     if (known->second->size() > maxBytes) {
         tooLarge = true;

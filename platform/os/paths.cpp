@@ -201,8 +201,10 @@ fs::file_status statusOf(const struct stat& st) {
     return fs::file_status(fs::file_type::unknown);
 }
 
-// resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not).
-std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen) {
+// resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not), and
+// the lstat of it when that look found it.
+std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
+                                    bool* lookedValid = nullptr) {
     seen = fs::file_status(fs::file_type::none);
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
     fs::path current;
@@ -240,6 +242,10 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         struct stat st {};
         if (::lstat(native.c_str(), &st) == 0) {
             seen = statusOf(st);
+            if (looked && lookedValid) {
+                *looked = st;
+                *lookedValid = true;
+            }
             return fs::path(std::move(native));
         }
         const fs::path whole(std::move(native));
@@ -281,15 +287,27 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
 
 // resolveWith, answered from the live snapshot when there is one.
 std::optional<fs::path> resolveSeen(std::u16string_view path, fs::file_status& seen) {
-    detail::SnapshotMemo* memo = detail::snapshotMemo();
-    if (!memo) return resolveWith(path, seen);
-    auto [it, added] = memo->resolved.try_emplace(std::u16string(path));
-    if (added) it->second.path = resolveWith(path, it->second.seen);
-    seen = it->second.seen;
-    return it->second.path;
+    if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
+        seen = known->seen;
+        return known->path;
+    }
+    return resolveWith(path, seen);
 }
 
 } // namespace
+
+namespace detail {
+
+const ResolvedPath* resolveInSnapshot(std::u16string_view path) {
+    SnapshotMemo* memo = snapshotMemo();
+    if (!memo) return nullptr;
+    auto [it, added] = memo->resolved.try_emplace(std::u16string(path));
+    ResolvedPath& entry = it->second;
+    if (added) entry.path = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
+    return &entry;
+}
+
+} // namespace detail
 
 std::optional<fs::path> resolvePath(std::u16string_view path) {
     fs::file_status seen;

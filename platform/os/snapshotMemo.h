@@ -4,14 +4,19 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace os::detail {
 
 struct ResolvedPath {
     std::optional<std::filesystem::path> path;
     std::filesystem::file_status seen;
+    bool looked = false;         // `lstat` holds what an lstat of `path` gave
+    struct stat lstat {};
 };
 
 struct FolderEntry {
@@ -26,6 +31,9 @@ struct SnapshotMemo {
     std::unordered_map<std::string, FolderEntries> listings;   // by native folder path; null: unreadable
     std::unordered_map<std::u16string, std::shared_ptr<const std::string>> files;   // whole contents read
 };
+
+// resolvePath answered through the live snapshot, with what its look saw; null when no snapshot is alive.
+const ResolvedPath* resolveInSnapshot(std::u16string_view path);
 
 // The memo of the snapshot alive on this thread; null when there is none.
 SnapshotMemo* snapshotMemo();

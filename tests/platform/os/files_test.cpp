@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -185,4 +188,33 @@ TEST(FileHelpers, CreateDeleteRenameCopyAndSize) {
     EXPECT_FALSE(os::deleteFile(tmp.text(u"a\\b")));   // never a folder
     EXPECT_FALSE(os::deleteFolder(tmp.text(u"a\\b"))); // not empty
     EXPECT_TRUE(os::deleteFolder(tmp.text(u"a\\b\\c")));
+}
+
+// Contents kept between reads are given again only while the file's identity, size and times are unchanged:
+// a rewrite of the same size, a replacement by rename and a fresh file within one clock tick are all read
+// anew.
+TEST(KeptContents, AChangedFileIsAlwaysReadAgain) {
+    TempFolder tmp;
+    tmp.put("t.txt", "M16\t18");
+    const std::u16string file = tmp.text(u"t.txt");
+    std::string bytes;
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    tmp.put("t.txt", "M16\t22");   // same size, same tick
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    EXPECT_EQ(bytes, "M16\t22");
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));   // old enough to be kept
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    EXPECT_EQ(bytes, "M16\t22");
+    tmp.put("t.txt", "M16\t24");
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    EXPECT_EQ(bytes, "M16\t24");
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    tmp.put("u.txt", "M20\t99");
+    fs::rename(tmp.path() / "u.txt", tmp.path() / "t.txt");
+    ASSERT_TRUE(os::readBytes(file, bytes));
+    EXPECT_EQ(bytes, "M20\t99");
 }
