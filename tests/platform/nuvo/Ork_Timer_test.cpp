@@ -99,3 +99,20 @@ TEST(Timer, AScopeBracketsItsStepOnEveryWayOut) {
     EXPECT_EQ(t.count(), 2);
     EXPECT_EQ(t.total(), std::chrono::milliseconds(10));
 }
+
+// Without a test clock, spans are measured by the fastest clock the machine offers; they must agree with the
+// steady clock.
+TEST(Timer, TheDefaultClockAgreesWithTheSteadyClock) {
+    Ork_Timer t;
+    t.start();   // the first use may measure the clock's rate
+    t.end();
+    t.reset();
+    const auto begin = std::chrono::steady_clock::now();
+    t.start();
+    while (std::chrono::steady_clock::now() - begin < std::chrono::milliseconds(5)) {
+    }
+    t.end();
+    const auto elapsed = std::chrono::steady_clock::now() - begin;
+    EXPECT_GE(t.total(), std::chrono::microseconds(4900));
+    EXPECT_LE(t.total(), elapsed + std::chrono::microseconds(100));
+}
