@@ -1,19 +1,20 @@
 #include "grid/FormulaCache.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace grid {
 namespace {
 
 // The cell and the style lead the text, so equal keys mean equal inputs of the parser.
-std::u16string keyOf(std::u16string_view text, int col, int row, RefStyle style) {
-    std::u16string key;
-    key.reserve(text.size() + 5);
+void makeKey(std::u16string& key, std::u16string_view text, int col, int row, RefStyle style) {
+    key.clear();
     key += style == RefStyle::R1C1 ? u'R' : u'A';
     for (const std::uint32_t n : {static_cast<std::uint32_t>(col), static_cast<std::uint32_t>(row)}) {
         key += static_cast<char16_t>(n >> 16);
         key += static_cast<char16_t>(n & 0xFFFF);
     }
     key += text;
-    return key;
 }
 
 } // namespace
@@ -25,32 +26,60 @@ FormulaCache& FormulaCache::instance() {
 
 std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view text, int col, int row, RefStyle style,
                                                          ParseError* error) {
-    std::u16string key = keyOf(text, col, row, style);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        auto found = programs_.find(key);
+        makeKey(lookup_, text, col, row, style);
+        auto found = programs_.find(lookup_);
         if (found != programs_.end())
             return found->second;
     }
-    auto program = std::make_shared<ParsedProgram>();
-    if (!parseFormula(text, col, row, style, program->formula, error))
+    auto parsed = std::make_shared<ParsedProgram>();
+    if (!parseFormula(text, col, row, style, parsed->formula, error))
         return nullptr;
-    program->key = program->formula.key();
+    parsed->key = parsed->formula.key();
     std::lock_guard<std::mutex> lock(mutex_);
-    if (programs_.size() >= kMaxPrograms || textChars_ + key.size() > kMaxTextChars) {
+    std::shared_ptr<const ParsedProgram> program = shareLocked(std::move(parsed));
+    makeKey(lookup_, text, col, row, style);
+    if (programs_.size() >= kMaxPrograms || textChars_ + lookup_.size() > kMaxTextChars) {
         programs_.clear();
         textChars_ = 0;
     }
-    const std::size_t chars = key.size();
-    if (programs_.emplace(std::move(key), program).second)
-        textChars_ += chars;
+    if (programs_.emplace(lookup_, program).second)
+        textChars_ += lookup_.size();
+    return program;
+}
+
+std::shared_ptr<const ParsedProgram> FormulaCache::share(Formula&& formula) {
+    auto program = std::make_shared<ParsedProgram>();
+    program->key = formula.key();
+    program->formula = std::move(formula);
+    std::lock_guard<std::mutex> lock(mutex_);
+    return shareLocked(std::move(program));
+}
+
+std::shared_ptr<const ParsedProgram> FormulaCache::shareLocked(std::shared_ptr<ParsedProgram> program) {
+    auto [it, added] = byContent_.try_emplace(program->key);
+    if (!added) {
+        if (auto shared = it->second.lock())
+            return shared;
+    }
+    it->second = program;
+    // Forget programs nothing holds any more whenever the table has doubled since it was last swept, so it
+    // does not grow with every edit and sweeping stays linear overall.
+    if (byContent_.size() > sweepAt_) {
+        for (auto i = byContent_.begin(); i != byContent_.end();)
+            i = i->second.expired() ? byContent_.erase(i) : std::next(i);
+        sweepAt_ = std::max<std::size_t>(kFirstSweep, 2 * byContent_.size());
+    }
     return program;
 }
 
 void FormulaCache::clear() {
     std::lock_guard<std::mutex> lock(mutex_);
     programs_.clear();
+    byContent_.clear();
     textChars_ = 0;
+    sweepAt_ = kFirstSweep;
 }
 
 std::size_t FormulaCache::size() {

@@ -3,6 +3,9 @@
 // reference style. Parsing depends on nothing else, so a text seen again at the same cell gets the same
 // program without being parsed again. A standards evaluation writes the same statements into the same cells
 // every time it runs, which is why this exists.
+//
+// Programs are also shared by content: equal programs (a formula filled down a column keeps its relative
+// references as offsets, so every copy is the same program) are one object, whichever sheet holds them.
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -14,7 +17,7 @@
 
 namespace grid {
 
-// A program with its sharing key (Formula::key), which the sheets use to share one program between cells.
+// A program with its sharing key (Formula::key).
 struct ParsedProgram {
     Formula formula;
     std::string key;
@@ -22,8 +25,8 @@ struct ParsedProgram {
 
 class FormulaCache {
 public:
-    // Beyond either bound the cache starts again empty: a simple rule that keeps memory bounded whatever is
-    // typed, while the statements of any realistic sheet fit many times over.
+    // Beyond either bound the kept texts start again empty: a simple rule that keeps memory bounded whatever
+    // is typed, while the statements of any realistic sheet fit many times over.
     static constexpr std::size_t kMaxPrograms = 65536;
     static constexpr std::size_t kMaxTextChars = 8u << 20;
 
@@ -33,13 +36,21 @@ public:
     // not parse (failures are not kept).
     std::shared_ptr<const ParsedProgram> parse(std::u16string_view text, int col, int row, RefStyle style,
                                                ParseError* error = nullptr);
+    // The shared program equal to `formula` (one built by changing another, as when rows move).
+    std::shared_ptr<const ParsedProgram> share(Formula&& formula);
     void clear();
     std::size_t size();
 
 private:
+    std::shared_ptr<const ParsedProgram> shareLocked(std::shared_ptr<ParsedProgram> program);
+
     std::mutex mutex_;
+    std::u16string lookup_;   // the key of the text being looked up, its room reused
     std::unordered_map<std::u16string, std::shared_ptr<const ParsedProgram>> programs_;
+    std::unordered_map<std::string, std::weak_ptr<const ParsedProgram>> byContent_;
     std::size_t textChars_ = 0;
+    static constexpr std::size_t kFirstSweep = 1024;
+    std::size_t sweepAt_ = kFirstSweep;
 };
 
 } // namespace grid

@@ -40,7 +40,6 @@ void Sheet::reset() {
     properties_.clear();
     refStyle_ = 0;
     custom_.clear();
-    formulas_.clear();
     dirty_.clear();
     byName_.clear();
     switches_[kSwitchAutoCalc] = true;
@@ -200,7 +199,7 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
     markDirty(id);
     markReadersDirty(col, row);
     if (!calculating_ && !deferCalculation_) {
-        calculate({id}, true);
+        calculate(std::span<const CellId>(&id, 1), true);
         if (switchOn(kSwitchAutoCalc))
             recalcDirty();
     }

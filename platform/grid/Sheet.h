@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -198,7 +199,7 @@ private:
     void markReadersDirty(int col, int row);
     void markDirty(CellId id);
     void recalcDirty();
-    void calculate(const std::vector<CellId>& roots, bool forceRoots);
+    void calculate(std::span<const CellId> roots, bool forceRoots);
     void evaluateCell(CellId id, std::vector<Operand>& stack);
     void gatherPrecedents(CellId id, std::vector<CellId>& out);
     Value callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row);
@@ -219,7 +220,6 @@ private:
     std::unordered_map<int, std::int64_t> properties_;
     int refStyle_ = 0;
     std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>> custom_;
-    std::unordered_map<std::string, std::weak_ptr<const Formula>> formulas_;
     // The working lists of calculate(), one set per nesting level (a custom function may write to the sheet
     // and so calculate inside a calculation), kept so that a pass allocates nothing once they have grown.
     struct CalcScratch {

@@ -57,27 +57,12 @@ bool onSheet(Block& b) {
 } // namespace
 
 std::shared_ptr<const Formula> Sheet::intern(Formula&& formula) {
-    auto program = std::make_shared<ParsedProgram>();
-    program->key = formula.key();
-    program->formula = std::move(formula);
-    return intern(std::move(program));
+    return intern(FormulaCache::instance().share(std::move(formula)));
 }
 
 std::shared_ptr<const Formula> Sheet::intern(std::shared_ptr<const ParsedProgram> program) {
-    auto it = formulas_.find(program->key);
-    if (it != formulas_.end()) {
-        if (auto shared = it->second.lock())
-            return shared;
-    }
-    const std::string& key = program->key;
-    std::shared_ptr<const Formula> shared(program, &program->formula);
-    formulas_[key] = shared;
-    // Forget programs no cell uses any more, now and then, so the table does not grow with every edit.
-    if (formulas_.size() > 1024 && formulas_.size() > 4 * store_.liveCount()) {
-        for (auto i = formulas_.begin(); i != formulas_.end();)
-            i = i->second.expired() ? formulas_.erase(i) : std::next(i);
-    }
-    return shared;
+    const Formula* formula = &program->formula;
+    return std::shared_ptr<const Formula>(std::move(program), formula);
 }
 
 void Sheet::registerFormula(CellId id) {
@@ -172,7 +157,7 @@ bool Sheet::recalcCell(int col, int row) {
     CellId id = cellAt(col, row);
     if (!id || !store_.cell(id).formula)
         return true;   // nothing to compute: a value is always up to date
-    calculate({id}, true);
+    calculate(std::span<const CellId>(&id, 1), true);
     return true;
 }
 
@@ -226,7 +211,7 @@ void Sheet::evaluateCell(CellId id, std::vector<Operand>& stack) {
         after.value = std::move(v);
 }
 
-void Sheet::calculate(const std::vector<CellId>& roots, bool forceRoots) {
+void Sheet::calculate(std::span<const CellId> roots, bool forceRoots) {
     const std::size_t level = static_cast<std::size_t>(calculating_);
     ++calculating_;
     ++pass_;

@@ -49,6 +49,13 @@ bool isWordChar(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_';
 }
 
+std::u16string_view trimmedView(std::u16string_view text) {
+    const std::size_t first = text.find_first_not_of(u" \t");
+    if (first == std::u16string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(u" \t") - first + 1);
+}
+
 bool isWordOnly(const Ork_String& name) {
     return !name.isEmpty() && std::all_of(name.begin(), name.end(), isWordChar);
 }
@@ -161,27 +168,30 @@ ErrorStatus KvCalcSS::replaceGenVars() {
 }
 
 void KvCalcSS::buildCoordinates() {
-    m_wordCoordinates.clear();
-    m_firstIndex.clear();
+    m_variables.clear();
     m_otherNames.removeAll();
     m_otherCoordinates.removeAll();
     {
         Ork_TimerScope names(gCalcCellGetVarNames);
+        m_variables.reserve(static_cast<std::size_t>(m_varCells.length()));
         for (int i = 0; i < m_varCells.length(); ++i)
-            m_firstIndex.try_emplace(m_varCells[i].name, i);
+            m_variables.try_emplace(m_varCells[i].name, Variable{i, {}});
     }
     Ork_TimerScope coords(gCalcCellGetVarCoords);
     for (int i = 0; i < m_varCells.length(); ++i) {
         const KvVarCell& cell = m_varCells[i];
-        if (cell.name.isEmpty() || m_firstIndex[cell.name] != i)
+        if (cell.name.isEmpty())
+            continue;
+        Variable& variable = m_variables.find(cell.name)->second;
+        if (variable.index != i)
             continue;   // a name stands for its first declaration
         Ork_TimerScope one(gCalcCellGetVarCoordName);
-        const Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
+        Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
         if (isWordOnly(cell.name)) {
-            m_wordCoordinates.emplace(cell.name, coordinate);
+            variable.coordinate = std::move(coordinate);
         } else {
             m_otherNames.append(cell.name);
-            m_otherCoordinates.append(coordinate);
+            m_otherCoordinates.append(std::move(coordinate));
         }
     }
     m_coordinatesValid = true;
@@ -192,8 +202,8 @@ void KvCalcSS::buildCoordinates() {
 int KvCalcSS::findVariable(const Ork_String& name) {
     if (!m_coordinatesValid)
         buildCoordinates();
-    const auto found = m_firstIndex.find(name);
-    return found == m_firstIndex.end() ? -1 : found->second;
+    const auto found = m_variables.find(std::u16string_view(name));
+    return found == m_variables.end() ? -1 : found->second.index;
 }
 
 // Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
@@ -201,19 +211,23 @@ int KvCalcSS::findVariable(const Ork_String& name) {
 Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
     Ork_String result;
-    result.reserve(expression.size());
+    result.reserve(expression.size() + 8);
+    const std::u16string_view text(expression);
     std::size_t i = 0;
-    while (i < expression.size()) {
-        if (!isWordChar(expression[i])) {
-            result.push_back(expression[i++]);
+    while (i < text.size()) {
+        if (!isWordChar(text[i])) {
+            result.push_back(text[i++]);
             continue;
         }
         std::size_t end = i;
-        while (end < expression.size() && isWordChar(expression[end]))
+        while (end < text.size() && isWordChar(text[end]))
             ++end;
-        const std::u16string word = expression.substr(i, end - i);
-        const auto found = m_wordCoordinates.find(word);
-        result += found != m_wordCoordinates.end() ? found->second : word;
+        const std::u16string_view word = text.substr(i, end - i);
+        const auto found = m_variables.find(word);
+        if (found != m_variables.end() && !found->second.coordinate.empty())
+            result += found->second.coordinate;
+        else
+            result += word;
         i = end;
     }
     if (!m_otherNames.isEmpty())
@@ -284,13 +298,15 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     Ork_String expression;
     bool assignment = true;
     {
+        // At the first "=", both sides trimmed of blanks and tabs.
         Ork_TimerScope timer(gCalcCellSplitSymbol);
-        Ork_StringArray parts;
-        if (splitStringAtSymbol(text, u'=', parts, true, 2) && parts.length() == 2) {
-            name = parts[0];
-            expression = parts[1];
+        const std::u16string_view whole(text);
+        const std::size_t equals = whole.find(u'=');
+        if (equals != std::u16string_view::npos) {
+            name.assign(trimmedView(whole.substr(0, equals)));
+            expression.assign(trimmedView(whole.substr(equals + 1)));
         } else {
-            expression = text.trimmed();
+            expression.assign(trimmedView(whole));
             assignment = false;
         }
     }

@@ -13,6 +13,7 @@
 #include "standards/KvVarCells.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -73,12 +74,21 @@ private:
     Ork_String toCoordinates(const Ork_String& expression);
     ui::Window* messageOwner();
 
+    // Looked up by the words of a statement without copying them.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>()(name); }
+    };
+    struct Variable {
+        int index = 0;                  // of its first variable cell
+        std::u16string coordinate;      // of that cell's declaration ("B12"), for names made of word characters
+    };
+
     KvVarCells m_varCells;
-    // Name → coordinate of its first declaration, rebuilt whenever the cells may have changed. Names made of
-    // word characters only are found by token; the others go through replaceNames.
+    // Name → first declaration, rebuilt whenever the cells may have changed. Names made of word characters
+    // only are replaced by token; the others go through replaceNames.
     bool m_coordinatesValid = false;
-    std::unordered_map<std::u16string, std::u16string> m_wordCoordinates;
-    std::unordered_map<std::u16string, int> m_firstIndex;   // name → index of its first variable cell
+    std::unordered_map<std::u16string, Variable, NameHash, std::equal_to<>> m_variables;
     Ork_StringArray m_otherNames;
     Ork_StringArray m_otherCoordinates;
 };

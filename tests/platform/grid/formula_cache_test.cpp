@@ -55,3 +55,16 @@ TEST(FormulaCache, StartsAgainWhenFull) {
     ASSERT_TRUE(cache.parse(u"1", 2, 1, RefStyle::A1));
     EXPECT_EQ(cache.size(), 1u);
 }
+
+// A formula filled down a column is one program: its references are kept as offsets from the cell.
+TEST(FormulaCache, EqualProgramsAreOneObject) {
+    FormulaCache& cache = FormulaCache::instance();
+    cache.clear();
+    const auto first = cache.parse(u"A1*10", 2, 1, RefStyle::A1);
+    const auto second = cache.parse(u"A2*10", 2, 2, RefStyle::A1);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first, second);
+    Formula moved = first->formula;
+    EXPECT_EQ(cache.share(std::move(moved)), first);
+    EXPECT_NE(cache.parse(u"A1*10", 2, 2, RefStyle::A1), first);   // another offset
+}
