@@ -20,16 +20,18 @@ public:
 
     static DocumentCache& instance();
 
-    // The document parsed from exactly these bytes of this file, or null.
-    std::shared_ptr<const GridDocument> find(std::u16string_view path, std::string_view bytes);
-    void store(std::u16string_view path, std::string bytes, std::shared_ptr<const GridDocument> document);
+    // The document parsed from exactly these bytes of this file, or null. The very same text object (a file
+    // read again unchanged) needs no comparison.
+    std::shared_ptr<const GridDocument> find(std::u16string_view path, const std::shared_ptr<const std::string>& bytes);
+    void store(std::u16string_view path, std::shared_ptr<const std::string> bytes,
+               std::shared_ptr<const GridDocument> document);
     void clear();
     std::size_t size();
 
 private:
     struct Entry {
         std::u16string path;
-        std::string bytes;
+        std::shared_ptr<const std::string> bytes;
         std::shared_ptr<const GridDocument> document;
     };
     std::mutex mutex_;

@@ -750,14 +750,14 @@ bool GridDocument::applyTo(Sheet& sheet) const {
 }
 
 bool GridDocument::load(Sheet& sheet, std::u16string_view path, std::u16string& error) {
-    std::string bytes;
-    if (!readFileBytes(path, kMaxFileBytes, u"grid document", bytes, error))
+    std::shared_ptr<const std::string> bytes;
+    if (!readSharedBytes(path, kMaxFileBytes, u"grid document", bytes, error))
         return false;
     std::shared_ptr<const GridDocument> doc = DocumentCache::instance().find(path, bytes);
     if (!doc) {
         auto parsed = std::make_shared<GridDocument>();
         std::u16string why;
-        if (!parsed->parse(bytes, why))
+        if (!parsed->parse(*bytes, why))
             return fileError(path, why, error);
         DocumentCache::instance().store(path, std::move(bytes), parsed);
         doc = std::move(parsed);

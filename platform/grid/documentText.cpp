@@ -231,14 +231,24 @@ bool fileError(std::u16string_view path, std::u16string_view why, std::u16string
     return false;
 }
 
-bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
-                   std::u16string& error) {
+bool readSharedBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind,
+                     std::shared_ptr<const std::string>& bytes, std::u16string& error) {
     bool tooLarge = false;
-    if (os::readBytes(path, bytes, maxBytes, tooLarge))
+    bytes = os::readShared(path, maxBytes, tooLarge);
+    if (bytes)
         return true;
     if (tooLarge)
         return fileError(path, u"the file is too large for a " + std::u16string(kind), error);
     return fileError(path, u"cannot be read", error);
+}
+
+bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
+                   std::u16string& error) {
+    std::shared_ptr<const std::string> shared;
+    if (!readSharedBytes(path, maxBytes, kind, shared, error))
+        return false;
+    bytes = *shared;
+    return true;
 }
 
 bool writeFileBytes(std::u16string_view path, std::string_view bytes, std::u16string& error) {

@@ -2,6 +2,7 @@
 // The lexical pieces of the grid's document lines: quoted texts, numbers written so that they read back to
 // the same bits, and the splitting of a line into words, quoted texts and key=value pairs.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ bool splitLine(std::u16string_view line, std::vector<LineToken>& tokens, std::u1
 // The whole file as bytes, refused before reading when larger than `maxBytes` (so a hostile file cannot make
 // a reader allocate without bound). Failures are "PATH: why" in `error`; `kind` names the format in the
 // message about the size.
+// The same as one shared text (see os::readShared).
+bool readSharedBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind,
+                     std::shared_ptr<const std::string>& bytes, std::u16string& error);
 bool readFileBytes(std::u16string_view path, std::uint64_t maxBytes, std::u16string_view kind, std::string& bytes,
                    std::u16string& error);
 // The file written atomically; "PATH: cannot be written" in `error` on failure.

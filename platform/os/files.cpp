@@ -157,7 +157,7 @@ namespace {
 
 // The whole file, from the kept contents when its stat shows it unchanged; else with one open and one fstat.
 // Documents and data tables are read many times per evaluation.
-std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
+std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
     std::optional<fs::path> p;
     struct stat st {};
     bool looked = false;
@@ -218,28 +218,29 @@ std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uin
 
 } // namespace
 
-bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
+std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
     tooLarge = false;
     detail::SnapshotMemo* memo = detail::snapshotMemo();
-    if (!memo) {
-        auto read = readShared(path, maxBytes, tooLarge);
-        if (!read) return false;
-        bytes = *read;
-        return true;
-    }
+    if (!memo) return readFile(path, maxBytes, tooLarge);
     auto known = memo->files.find(std::u16string(path));
     if (known == memo->files.end()) {
         // Read whole, so that a later call with a larger limit is answered from the same contents.
         bool unlimitedTooLarge = false;
-        auto read = readShared(path, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge);
-        if (!read) return false;
+        auto read = readFile(path, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge);
+        if (!read) return nullptr;
         known = memo->files.emplace(std::u16string(path), std::move(read)).first;
     }
     if (known->second->size() > maxBytes) {
         tooLarge = true;
-        return false;
+        return nullptr;
     }
-    bytes = *known->second;
+    return known->second;
+}
+
+bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge) {
+    auto read = readShared(path, maxBytes, tooLarge);
+    if (!read) return false;
+    bytes = *read;
     return true;
 }
 

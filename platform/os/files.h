@@ -5,6 +5,7 @@
 // Failures are `false` / nullopt / empty results, never exceptions.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ std::string encodeLines(const std::vector<std::u16string>& lines, LineEnding end
 bool readBytes(std::u16string_view path, std::string& bytes);
 // The same for a file of at most `maxBytes`; a larger one is not read and sets `tooLarge`.
 bool readBytes(std::u16string_view path, std::string& bytes, std::uint64_t maxBytes, bool& tooLarge);
+// The whole file as one shared text that never changes. A file read again unchanged gives the same object,
+// so callers that keep what they made of a file can tell it is the same by the pointer alone. Null when the
+// file cannot be read, or is larger than `maxBytes` (which sets `tooLarge`).
+std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge);
 bool writeBytes(std::u16string_view path, std::string_view bytes);
 // As writeBytes, for a native path (the registry store writes its own files through it).
 bool writeBytesNative(const std::filesystem::path& target, std::string_view bytes);

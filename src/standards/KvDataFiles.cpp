@@ -6,6 +6,7 @@
 #include "nuvo/textHelpers.h"
 #include "os/files.h"
 
+#include <limits>
 #include <string>
 
 namespace KvDataFiles {
@@ -13,21 +14,24 @@ namespace KvDataFiles {
 namespace {
 
 // Parsed files by path, kept with the bytes they were parsed from: sheets look the same few files up in every
-// evaluation, and a file is read whole anyway, so comparing its bytes is what decides whether to parse again.
+// evaluation, and a file is read whole anyway, so its bytes decide whether to parse again (the very same text
+// object, given for a file read again unchanged, without comparing).
 template <class Parsed>
 class ParsedFiles {
 public:
     static constexpr std::size_t kMaxFiles = 32;
     static constexpr std::size_t kMaxBytes = 1u << 20;   // larger files are parsed every time
 
-    std::shared_ptr<const Parsed> get(const Ork_String& path, const std::string& bytes) const {
+    using Bytes = std::shared_ptr<const std::string>;
+
+    std::shared_ptr<const Parsed> get(const Ork_String& path, const Bytes& bytes) const {
         for (const Entry& e : entries_)
-            if (e.path == path && e.bytes == bytes)
+            if (e.path == path && (e.bytes == bytes || *e.bytes == *bytes))
                 return e.parsed;
         return nullptr;
     }
-    void put(const Ork_String& path, const std::string& bytes, std::shared_ptr<const Parsed> parsed) {
-        if (bytes.size() > kMaxBytes)
+    void put(const Ork_String& path, const Bytes& bytes, std::shared_ptr<const Parsed> parsed) {
+        if (bytes->size() > kMaxBytes)
             return;
         std::erase_if(entries_, [&](const Entry& e) { return e.path == path; });
         if (entries_.size() >= kMaxFiles)
@@ -38,11 +42,17 @@ public:
 private:
     struct Entry {
         Ork_String path;
-        std::string bytes;
+        Bytes bytes;
         std::shared_ptr<const Parsed> parsed;
     };
     std::vector<Entry> entries_;
 };
+
+// The whole file as a shared text; null when it cannot be read.
+std::shared_ptr<const std::string> fileBytes(const Ork_String& path) {
+    bool tooLarge = false;
+    return os::readShared(path, std::numeric_limits<std::uint64_t>::max(), tooLarge);
+}
 
 Ork_StringArray linesOf(const std::string& bytes) {
     Ork_StringArray lines;
@@ -105,12 +115,12 @@ Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines) {
 
 std::shared_ptr<const Ork_Array<Ork_StringArray>> dataTable(const Ork_String& path) {
     static ParsedFiles<Ork_Array<Ork_StringArray>> parsed;
-    std::string bytes;
-    if (!os::readBytes(path, bytes))
+    const auto bytes = fileBytes(path);
+    if (!bytes)
         return nullptr;
     auto table = parsed.get(path, bytes);
     if (!table) {
-        table = std::make_shared<const Ork_Array<Ork_StringArray>>(parseDataTable(linesOf(bytes)));
+        table = std::make_shared<const Ork_Array<Ork_StringArray>>(parseDataTable(linesOf(*bytes)));
         parsed.put(path, bytes, table);
     }
     return table->isEmpty() ? nullptr : table;
@@ -173,12 +183,12 @@ std::vector<StdSize> parseStdSizes(const Ork_StringArray& lines) {
 
 std::vector<StdSize> readStdSizes(const Ork_String& path) {
     static ParsedFiles<std::vector<StdSize>> parsed;
-    std::string bytes;
-    if (!os::readBytes(path, bytes))
+    const auto bytes = fileBytes(path);
+    if (!bytes)
         return {};
     auto sizes = parsed.get(path, bytes);
     if (!sizes) {
-        sizes = std::make_shared<const std::vector<StdSize>>(parseStdSizes(linesOf(bytes)));
+        sizes = std::make_shared<const std::vector<StdSize>>(parseStdSizes(linesOf(*bytes)));
         parsed.put(path, bytes, sizes);
     }
     return *sizes;
