@@ -1,5 +1,7 @@
 #include "grid/CellStore.h"
 
+#include <algorithm>
+
 namespace grid {
 
 void CellStore::place(CellId id, int col, int row) {
@@ -50,10 +52,25 @@ void CellStore::erase(CellId id) {
 }
 
 void CellStore::clear() {
-    chunks_.clear();
+    // The memory stays for the next contents, up to a bound: a standards window loads its sheet again at
+    // every evaluation, and giving a large sheet's cells back only to ask for them again cost page faults.
+    for (CellId id = 1; id <= allocated_; ++id)
+        cell(id) = Cell{};
+    if (chunks_.size() > kKeptChunks)
+        chunks_.resize(kKeptChunks);
     allocated_ = 0;
     free_.clear();
-    columns_.clear();
+    std::size_t pages = 0;
+    for (const Column& column : columns_)
+        pages += std::size_t(std::count_if(column.begin(), column.end(), [](const Page& p) { return p != nullptr; }));
+    if (pages > kKeptPages) {
+        columns_.clear();
+    } else {
+        for (Column& column : columns_)
+            for (Page& page : column)
+                if (page)
+                    std::fill_n(page.get(), kPageMask + 1, CellId(0));
+    }
     live_ = 0;
 }
 

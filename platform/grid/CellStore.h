@@ -38,6 +38,8 @@ public:
 private:
     static constexpr std::size_t kPageBits = 8, kPageMask = (1u << kPageBits) - 1;
     static constexpr std::size_t kChunkBits = 10, kChunkMask = (1u << kChunkBits) - 1;
+    static constexpr std::size_t kKeptChunks = 64;    // cells whose memory clear() keeps: 65536
+    static constexpr std::size_t kKeptPages = 1024;   // position pages it keeps (1 KB each)
     using Page = std::unique_ptr<CellId[]>;
     using Column = std::vector<Page>;
 

@@ -239,3 +239,25 @@ TEST_F(SheetTest, ShrinkingDropsTheOuterCellsAndGrowingShowsThemEmpty) {
     EXPECT_TRUE(sheet.setMaxRows(20));
     EXPECT_EQ(sheet.data(1, 20), u"");
 }
+
+// The store keeps its memory across a reset; nothing of the old contents may show through it.
+TEST_F(SheetTest, AResetSheetKeepsNoTraceOfItsCells) {
+    for (int row = 1; row <= 20; ++row) {
+        sheet.setValue(1, row, u"7");
+        sheet.setFormula(2, row, u"A1*2");
+        sheet.setTag(3, row, u"old");
+    }
+    sheet.reset();
+    sheet.setMaxCols(10);
+    sheet.setMaxRows(20);
+    for (int row = 1; row <= 20; ++row) {
+        EXPECT_EQ(sheet.text(1, row, TextKind::Value), u"");
+        EXPECT_FALSE(sheet.hasFormula(2, row));
+        EXPECT_EQ(sheet.text(3, row, TextKind::Tag), u"");
+    }
+    sheet.setValue(1, 5, u"3");
+    ASSERT_TRUE(sheet.setFormula(4, 1, u"SUM(A1:C20)"));
+    EXPECT_EQ(sheet.text(4, 1, TextKind::Value), u"3");
+    sheet.setValue(2, 7, u"4");
+    EXPECT_EQ(sheet.text(4, 1, TextKind::Value), u"7");
+}
