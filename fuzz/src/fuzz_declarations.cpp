@@ -1,6 +1,6 @@
 // Any bytes read as a sheet (lines are rows, TABs separate cells): the section markers and declarations are
 // found without failing, and every declaration found lies in its section, reads back as what it declares, and
-// comes in the fixed order Input, Output, Local.
+// comes in the fixed order Input, Output, Local; reading markers and declarations in one pass gives the same.
 #include "os/files.h"
 #include "standards/KvDeclarations.h"
 
@@ -51,6 +51,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const KvSectionMarkers markers = findSectionMarkers(texts);
     Ork_Array<KvVarCell> cells;
     readDeclarations(texts, markers, cells);
+
+    // The one-pass reader finds exactly the same.
+    Ork_Array<KvVarCell> onePass;
+    const KvSectionMarkers sameMarkers = readSectionsAndDeclarations(texts, onePass);
+    for (int k = 0; k < 4; ++k) {
+        const KvSectionMarker& a = markers.markers[static_cast<std::size_t>(k)];
+        const KvSectionMarker& b = sameMarkers.markers[static_cast<std::size_t>(k)];
+        if (a.present != b.present || a.col != b.col || a.row != b.row)
+            std::abort();
+    }
+    if (onePass.length() != cells.length())
+        std::abort();
+    for (int i = 0; i < cells.length(); ++i)
+        if (onePass[i].name != cells[i].name || onePass[i].valueType != cells[i].valueType ||
+            onePass[i].cellType != cells[i].cellType || onePass[i].col != cells[i].col || onePass[i].row != cells[i].row)
+            std::abort();
     int lastRole = 0;
     for (const KvVarCell& cell : cells) {
         const int role = static_cast<int>(cell.cellType);

@@ -102,18 +102,19 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
     // A document brings its own switches; the statements must not recalculate on every write.
     ssSetBool(7, false);
     loadedFile = path;
-    m_coordinatesValid = false;
+    m_namesValid = m_coordinatesValid = m_markersValid = false;
     return eOk;
 }
 
 ErrorStatus KvCalcSS::readVarCells() {
     m_varCells.resetVarCells();
-    m_coordinatesValid = false;
+    m_namesValid = m_coordinatesValid = false;
     SpreadTexts texts(*this);
     Ork_Array<KvVarCell> cells;
-    readDeclarations(texts, findSectionMarkers(texts), cells);
-    for (const KvVarCell& cell : cells)
-        m_varCells.append(cell);
+    m_markers = readSectionsAndDeclarations(texts, cells);
+    m_markersValid = true;
+    for (KvVarCell& cell : cells)
+        m_varCells.append(std::move(cell));
     return eOk;
 }
 
@@ -167,29 +168,42 @@ ErrorStatus KvCalcSS::replaceGenVars() {
     return eOk;
 }
 
-void KvCalcSS::buildCoordinates() {
+// Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
+bool KvCalcSS::indexNames() {
+    Ork_TimerScope names(gCalcCellGetVarNames);
     m_variables.clear();
+    m_variables.reserve(static_cast<std::size_t>(m_varCells.length()));
+    m_firstDeclarations.assign(static_cast<std::size_t>(m_varCells.length()), nullptr);
+    bool distinct = true;
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        const auto [at, added] = m_variables.try_emplace(m_varCells[i].name, Variable{i, {}});
+        if (added)
+            m_firstDeclarations[static_cast<std::size_t>(i)] = &at->second;
+        else
+            distinct = false;
+    }
+    m_namesValid = true;
+    m_coordinatesValid = false;
+    return distinct;
+}
+
+void KvCalcSS::buildCoordinates() {
+    if (!m_namesValid)
+        indexNames();
     m_otherNames.removeAll();
     m_otherCoordinates.removeAll();
-    {
-        Ork_TimerScope names(gCalcCellGetVarNames);
-        m_variables.reserve(static_cast<std::size_t>(m_varCells.length()));
-        for (int i = 0; i < m_varCells.length(); ++i)
-            m_variables.try_emplace(m_varCells[i].name, Variable{i, {}});
-    }
     Ork_TimerScope coords(gCalcCellGetVarCoords);
     for (int i = 0; i < m_varCells.length(); ++i) {
         const KvVarCell& cell = m_varCells[i];
-        if (cell.name.isEmpty())
-            continue;
-        Variable& variable = m_variables.find(cell.name)->second;
-        if (variable.index != i)
+        Variable* variable = m_firstDeclarations[static_cast<std::size_t>(i)];
+        if (cell.name.isEmpty() || !variable)
             continue;   // a name stands for its first declaration
         Ork_TimerScope one(gCalcCellGetVarCoordName);
         Ork_String coordinate = getAlfabet(cell.col) + Ork_String(cell.row);
         if (isWordOnly(cell.name)) {
-            variable.coordinate = std::move(coordinate);
+            variable->coordinate = std::move(coordinate);
         } else {
+            variable->coordinate.clear();
             m_otherNames.append(cell.name);
             m_otherCoordinates.append(std::move(coordinate));
         }
@@ -257,12 +271,15 @@ ErrorStatus KvCalcSS::calculate() {
         registerStandardsFunctions(this);
     }
     {
+        // The name index tells whether any name repeats; only then are the duplicates listed.
         Ork_TimerScope timer(gFindDuplicates);
         Ork_StringArray names;
-        for (const KvVarCell& cell : m_varCells)
-            names.append(cell.name);
         Ork_StringArray duplicated;
-        if (hasDuplicates(names, duplicated, false)) {
+        if (!indexNames()) {
+            for (const KvVarCell& cell : m_varCells)
+                names.append(cell.name);
+        }
+        if (!names.isEmpty() && hasDuplicates(names, duplicated, false)) {
             const Ork_String text = u"There were duplicate variable names found in the standards file " + loadedFile +
                                     u".\nThe duplicates will be ignored. Please correct this file.\n" +
                                     u"Duplicate variable names:\n\n" + appStrs(duplicated, u"\n");
@@ -271,12 +288,18 @@ ErrorStatus KvCalcSS::calculate() {
             getDuplicates(names, indexes, false);
             for (int i = indexes.length() - 1; i >= 0; --i)
                 m_varCells.removeAt(indexes[i]);
+            m_namesValid = m_coordinatesValid = false;
         }
     }
     Ork_TimerScope timer(gCalcCells);
-    SpreadTexts texts(*this);
-    const KvSectionMarkers markers = findSectionMarkers(texts);
-    const KvSectionMarker& calc = markers[KvSection::Calc];
+    // The markers as the declarations were read: values written into the declaration cells since (a text
+    // variable holding "Calc", say) are no markers.
+    if (!m_markersValid) {
+        SpreadTexts texts(*this);
+        m_markers = findSectionMarkers(texts);
+        m_markersValid = true;
+    }
+    const KvSectionMarker& calc = m_markers[KvSection::Calc];
     if (!calc.present)
         return eInvalidInput;
     buildCoordinates();

@@ -10,6 +10,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 #include "sheet/Ork_Spread.h"
+#include "standards/KvDeclarations.h"
 #include "standards/KvVarCells.h"
 
 #include <string>
@@ -32,7 +33,7 @@ public:
     Ork_StringArray genVarValues; // their values, paired by index
 
     KvVarCells& varCells() {
-        m_coordinatesValid = false;
+        m_namesValid = m_coordinatesValid = false;
         return m_varCells;
     }
     const KvVarCells& varCells() const { return m_varCells; }
@@ -69,6 +70,7 @@ public:
 
 private:
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
+    bool indexNames();
     void buildCoordinates();
     int findVariable(const Ork_String& name);
     Ork_String toCoordinates(const Ork_String& expression);
@@ -87,8 +89,12 @@ private:
     KvVarCells m_varCells;
     // Name → first declaration, rebuilt whenever the cells may have changed. Names made of word characters
     // only are replaced by token; the others go through replaceNames.
+    KvSectionMarkers m_markers;   // of the document loaded, found when its declarations were read
+    bool m_markersValid = false;
+    bool m_namesValid = false;
     bool m_coordinatesValid = false;
     std::unordered_map<std::u16string, Variable, NameHash, std::equal_to<>> m_variables;
+    std::vector<Variable*> m_firstDeclarations;   // per variable cell: its name's entry when it is the first
     Ork_StringArray m_otherNames;
     Ork_StringArray m_otherCoordinates;
 };

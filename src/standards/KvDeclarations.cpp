@@ -1,5 +1,8 @@
 #include "standards/KvDeclarations.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr const char16_t* kKeywords[4] = {u"Input", u"Output", u"Local", u"Calc"};
@@ -73,4 +76,68 @@ void readDeclarations(KvSheetTexts& sheet, const KvSectionMarkers& markers, Ork_
             }
         }
     }
+}
+
+KvSectionMarkers readSectionsAndDeclarations(KvSheetTexts& sheet, Ork_Array<KvVarCell>& cells) {
+    struct Declared {
+        int col;
+        int row;
+        KvValueType type;
+        Ork_String name;
+    };
+    std::vector<Declared> declared;   // every cell that declares something, row by row
+    KvSectionMarkers markers;
+    const int cols = sheet.columns();
+    const int rows = sheet.rows();
+    Ork_String text;
+    const auto scanRow = [&](int row, bool markersMissing) {
+        for (int col = 1; col <= cols; ++col) {
+            sheet.readText(col, row, text);
+            if (text.isEmpty())
+                continue;
+            if (markersMissing) {
+                for (int k = 0; k < 4; ++k) {
+                    KvSectionMarker& m = markers.markers[static_cast<std::size_t>(k)];
+                    if (!m.present && text == kKeywords[k])
+                        m = {true, col, row};
+                }
+            }
+            Declared d{col, row, KvValueType::String, {}};
+            if (KvVarCell::parseDeclaration(text, d.type, d.name))
+                declared.push_back(std::move(d));
+        }
+    };
+    const auto allFound = [&] {
+        return std::all_of(markers.markers.begin(), markers.markers.end(), [](const KvSectionMarker& m) { return m.present; });
+    };
+    // As findSectionMarkers, up to the row where the last marker is found; then on as far as a section reaches.
+    int scanned = 0;
+    while (scanned < rows && !allFound())
+        scanRow(++scanned, true);
+    int reach = 0;
+    for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
+        int first = 0, last = 0;
+        if (markers.rowsOf(section, rows, first, last))
+            reach = std::max(reach, last);
+    }
+    while (scanned < reach)
+        scanRow(++scanned, false);
+
+    for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
+        int first = 0, last = 0;
+        if (!markers.rowsOf(section, rows, first, last))
+            continue;
+        for (const Declared& d : declared) {
+            if (d.row < first || d.row > last || isMarkerCell(markers, d.col, d.row))
+                continue;
+            KvVarCell cell;
+            cell.valueType = d.type;
+            cell.name = d.name;
+            cell.cellType = static_cast<KvCellType>(static_cast<int>(section));
+            cell.col = d.col;
+            cell.row = d.row;
+            cells.append(std::move(cell));
+        }
+    }
+    return markers;
 }

@@ -51,3 +51,7 @@ KvSectionMarkers findSectionMarkers(KvSheetTexts& sheet);
 // the sheet, each section row by row and each row from column 1. Only name, value type, role and place are
 // set.
 void readDeclarations(KvSheetTexts& sheet, const KvSectionMarkers& markers, Ork_Array<KvVarCell>& cells);
+
+// Both of the above in one pass over the cells (each cell is read once, where the two would read the
+// declarations twice): the same markers, and the same declarations appended in the same order.
+KvSectionMarkers readSectionsAndDeclarations(KvSheetTexts& sheet, Ork_Array<KvVarCell>& cells);

@@ -8,6 +8,8 @@
 KvVarCell::KvVarCell() = default;
 KvVarCell::KvVarCell(const KvVarCell& other) = default;
 KvVarCell& KvVarCell::operator=(const KvVarCell& other) = default;
+KvVarCell::KvVarCell(KvVarCell&& other) noexcept = default;
+KvVarCell& KvVarCell::operator=(KvVarCell&& other) noexcept = default;
 KvVarCell::~KvVarCell() = default;
 
 bool KvVarCell::parseDeclaration(const Ork_String& text, KvValueType& valueType, Ork_String& name) {

@@ -31,6 +31,8 @@ public:
     KvVarCell();
     KvVarCell(const KvVarCell& other);
     KvVarCell& operator=(const KvVarCell& other);
+    KvVarCell(KvVarCell&& other) noexcept;
+    KvVarCell& operator=(KvVarCell&& other) noexcept;
     virtual ~KvVarCell();
 
     // Reads the declaration at (col, row); on success takes its name and value type, the place and the role.

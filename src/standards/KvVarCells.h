@@ -25,6 +25,7 @@ public:
     auto begin() const { return cells_.begin(); }
     auto end() const { return cells_.end(); }
     int append(const KvVarCell& cell) { return cells_.append(cell); }
+    int append(KvVarCell&& cell) { return cells_.append(std::move(cell)); }
     bool removeAt(int index) { return cells_.removeAt(index); }
     // Empties the cells; the mapping stays.
     void resetVarCells() { cells_.removeAll(); }

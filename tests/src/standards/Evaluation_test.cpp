@@ -239,3 +239,15 @@ TEST_F(Evaluation, EachEvaluationSeesTheSheetAndDataFilesAsTheyAreNow) {
     ASSERT_TRUE(StartDlgStandardsSS(third));
     EXPECT_EQ(third.varCells[0].value, u"23");
 }
+
+// The sections are where the sheet's markers stand: a text variable whose value reads "Calc" does not start
+// the statements at its declaration cell (and so cannot turn the next variable's value into a statement).
+TEST_F(Evaluation, ValuesWrittenIntoDeclarationsAreNoSectionMarkers) {
+    const Ork_String file = writeSheet("m.kvs", {{"Input"}, {"String S1"}, {"String S2"}, {"Output"}, {"Double W"},
+                                                 {"Local"}, {"Double L"}, {"Calc"}, {"L = 2"}});
+    KvDlgStandardsData record = directRecord(file, {input(u"S1", u"Calc", KvValueType::String),
+                                                    input(u"S2", u"W = 99", KvValueType::String), output(u"W")});
+    record.varCells[2].value = u"0";
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[2].value, u"0");
+}

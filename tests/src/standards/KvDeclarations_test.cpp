@@ -27,10 +27,27 @@ private:
     int cols_ = 0;
 };
 
+// The declarations of a sheet, read both ways: markers then declarations, and in one pass. Both must agree.
 Ork_Array<KvVarCell> declarations(std::vector<std::vector<Ork_String>> rows) {
     Texts texts(std::move(rows));
+    const KvSectionMarkers markers = findSectionMarkers(texts);
     Ork_Array<KvVarCell> cells;
-    readDeclarations(texts, findSectionMarkers(texts), cells);
+    readDeclarations(texts, markers, cells);
+    Ork_Array<KvVarCell> onePass;
+    const KvSectionMarkers same = readSectionsAndDeclarations(texts, onePass);
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(same.markers[k].present, markers.markers[k].present);
+        EXPECT_EQ(same.markers[k].row, markers.markers[k].row);
+        EXPECT_EQ(same.markers[k].col, markers.markers[k].col);
+    }
+    EXPECT_EQ(onePass.length(), cells.length());
+    for (int i = 0; i < std::min(onePass.length(), cells.length()); ++i) {
+        EXPECT_EQ(onePass[i].name, cells[i].name);
+        EXPECT_EQ(onePass[i].cellType, cells[i].cellType);
+        EXPECT_EQ(onePass[i].valueType, cells[i].valueType);
+        EXPECT_EQ(onePass[i].col, cells[i].col);
+        EXPECT_EQ(onePass[i].row, cells[i].row);
+    }
     return cells;
 }
 
@@ -133,6 +150,27 @@ TEST(Sections, WithoutCalcMarkerTheLastSectionRunsToTheLastRowAndMissingSections
     EXPECT_EQ(cells[1].name, u"Z");
     EXPECT_EQ(cells[1].col, 3);
     EXPECT_EQ(cells[1].cellType, KvCellType::Local);
+}
+
+// All four markers may be found long before a section ends: a Calc marker at the top leaves the last section
+// running to the last row; markers sharing a row give their sections the same rows.
+TEST(Sections, SectionsReachPastTheLastMarkerAndMayShareRows) {
+    const auto cells = declarations({
+        {u"Calc", u"Double NotInASection"},
+        {u"Input", u"Output"},
+        {u"Double A", u"Int B"},
+        {u"Local"},
+        {u"String L"},
+        {u""},
+        {u"", u"Double M"},
+    });
+    ASSERT_EQ(cells.length(), 6);
+    EXPECT_EQ(cells[0].name, u"A");
+    EXPECT_EQ(cells[0].cellType, KvCellType::Input);
+    EXPECT_EQ(cells[2].name, u"A");
+    EXPECT_EQ(cells[2].cellType, KvCellType::Output);
+    EXPECT_EQ(cells[5].name, u"M");
+    EXPECT_EQ(cells[5].cellType, KvCellType::Local);
 }
 
 TEST(Sections, TheFirstMarkerOfAKeywordCountsAndMarkersMatchExactly) {
