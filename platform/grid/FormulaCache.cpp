@@ -29,9 +29,9 @@ std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view tex
     {
         std::lock_guard<std::mutex> lock(mutex_);
         makeKey(lookup_, text, col, row, style);
-        auto found = programs_.find(lookup_);
-        if (found != programs_.end())
-            return found->second;
+        const int found = keys_.find(lookup_);
+        if (found >= 0)
+            return programs_[static_cast<std::size_t>(found)];
     }
     auto parsed = std::make_shared<ParsedProgram>();
     if (!parseFormula(text, col, row, style, parsed->formula, error))
@@ -40,12 +40,14 @@ std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view tex
     std::lock_guard<std::mutex> lock(mutex_);
     std::shared_ptr<const ParsedProgram> program = shareLocked(std::move(parsed));
     makeKey(lookup_, text, col, row, style);
-    if (programs_.size() >= kMaxPrograms || textChars_ + lookup_.size() > kMaxTextChars) {
+    if (keys_.find(lookup_) >= 0)
+        return program;   // another thread parsed it meanwhile
+    if (programs_.size() >= kMaxPrograms || keys_.textChars() + lookup_.size() > kMaxTextChars) {
+        keys_.clear();
         programs_.clear();
-        textChars_ = 0;
     }
-    if (programs_.emplace(lookup_, program).second)
-        textChars_ += lookup_.size();
+    keys_.add(lookup_, static_cast<int>(programs_.size()));
+    programs_.push_back(program);
     return program;
 }
 
@@ -76,9 +78,9 @@ std::shared_ptr<const ParsedProgram> FormulaCache::shareLocked(std::shared_ptr<P
 
 void FormulaCache::clear() {
     std::lock_guard<std::mutex> lock(mutex_);
+    keys_.clear();
     programs_.clear();
     byContent_.clear();
-    textChars_ = 0;
     sweepAt_ = kFirstSweep;
 }
 

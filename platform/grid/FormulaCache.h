@@ -12,8 +12,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "grid/FormulaParser.h"
+#include "grid/TextKeyTable.h"
 
 namespace grid {
 
@@ -46,9 +48,9 @@ private:
 
     std::mutex mutex_;
     std::u16string lookup_;   // the key of the text being looked up, its room reused
-    std::unordered_map<std::u16string, std::shared_ptr<const ParsedProgram>> programs_;
+    TextKeyTable keys_;       // key → index in programs_
+    std::vector<std::shared_ptr<const ParsedProgram>> programs_;
     std::unordered_map<std::string, std::weak_ptr<const ParsedProgram>> byContent_;
-    std::size_t textChars_ = 0;
     static constexpr std::size_t kFirstSweep = 1024;
     std::size_t sweepAt_ = kFirstSweep;
 };
