@@ -30,7 +30,8 @@ struct Border {
 };
 
 struct CellAttrs {
-    std::optional<CellType> type;
+    // Shared: a sheet gives the same type to whole columns of cells.
+    std::shared_ptr<const CellType> type;
     bool locked = false;
     std::optional<Font> font;
     std::optional<std::uint32_t> backColour;

@@ -348,7 +348,12 @@ bool Sheet::setCellType(int col, int row, const CellType& type) {
     col = internal(col), row = internal(row);
     if (!writable(col, row))
         return false;
-    attrsFor(col, row).type = type;
+    CellAttrs& attrs = attrsFor(col, row);
+    if (!attrs.type || !(*attrs.type == type)) {
+        if (!lastType_ || !(*lastType_ == type))
+            lastType_ = std::make_shared<const CellType>(type);
+        attrs.type = lastType_;
+    }
     // An empty value stays empty; a value written before the type keeps its content.
     return true;
 }

@@ -234,6 +234,7 @@ private:
         std::vector<Operand> stack;   // one evaluation stack for the whole pass
     };
     std::vector<std::unique_ptr<CalcScratch>> calcScratch_;
+    std::shared_ptr<const CellType> lastType_;   // the type set last, given again to the next cell of that type
     std::vector<CellId> dirty_;
     std::vector<CellId> byName_;          // cells whose formulas call functions by name
     std::uint32_t pass_ = 0;

@@ -171,16 +171,22 @@ ErrorStatus KvCalcSS::replaceGenVars() {
 // Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
 bool KvCalcSS::indexNames() {
     Ork_TimerScope names(gCalcCellGetVarNames);
-    m_variables.clear();
-    m_variables.reserve(static_cast<std::size_t>(m_varCells.length()));
+    m_variables.reset();
+    m_nameMemory.release();
+    m_variables.emplace(&m_nameMemory);
+    m_variables->reserve(static_cast<std::size_t>(m_varCells.length()));
     m_firstDeclarations.assign(static_cast<std::size_t>(m_varCells.length()), nullptr);
+    m_nextName = m_nextWord = 0;
+    m_digitNames = false;
     bool distinct = true;
     for (int i = 0; i < m_varCells.length(); ++i) {
-        const auto [at, added] = m_variables.try_emplace(m_varCells[i].name, Variable{i, {}});
+        const Ork_String& name = m_varCells[i].name;
+        const auto [at, added] = m_variables->try_emplace(name, Variable{i, {}});
         if (added)
             m_firstDeclarations[static_cast<std::size_t>(i)] = &at->second;
         else
             distinct = false;
+        m_digitNames = m_digitNames || (!name.empty() && name[0] >= u'0' && name[0] <= u'9');
     }
     m_namesValid = true;
     m_coordinatesValid = false;
@@ -216,14 +222,36 @@ void KvCalcSS::buildCoordinates() {
 int KvCalcSS::findVariable(const Ork_String& name) {
     if (!m_coordinatesValid)
         buildCoordinates();
-    const auto found = m_variables.find(std::u16string_view(name));
-    return found == m_variables.end() ? -1 : found->second.index;
+    const Variable* variable = lookUp(name, m_nextName);
+    return variable ? variable->index : -1;
+}
+
+// The variable of a name, trying first the variable cell after the one this kind of look-up found last:
+// statements mostly name their variables in the order they are declared, and a sheet of thousands of them
+// would otherwise pay a cache miss in the hash table per look-up.
+KvCalcSS::Variable* KvCalcSS::lookUp(std::u16string_view name, std::size_t& next) {
+    if (next < m_firstDeclarations.size()) {
+        Variable* hinted = m_firstDeclarations[next];
+        if (hinted && std::u16string_view(m_varCells[static_cast<int>(next)].name) == name) {
+            ++next;
+            return hinted;
+        }
+    }
+    if (!m_variables)
+        return nullptr;
+    const auto found = m_variables->find(name);
+    if (found == m_variables->end())
+        return nullptr;
+    next = static_cast<std::size_t>(found->second.index) + 1;
+    return &found->second;
 }
 
 // Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
 // whole words in one pass, so a coordinate just put in ("B12") is never taken for a variable of that name.
 Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
+    if (!m_coordinatesValid)
+        buildCoordinates();
     Ork_String result;
     result.reserve(expression.size() + 8);
     const std::u16string_view text(expression);
@@ -237,9 +265,10 @@ Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
         while (end < text.size() && isWordChar(text[end]))
             ++end;
         const std::u16string_view word = text.substr(i, end - i);
-        const auto found = m_variables.find(word);
-        if (found != m_variables.end() && !found->second.coordinate.empty())
-            result += found->second.coordinate;
+        const bool maybeName = m_digitNames || word[0] < u'0' || word[0] > u'9';   // numbers are no names
+        const Variable* variable = maybeName ? lookUp(word, m_nextWord) : nullptr;
+        if (variable && !variable->coordinate.empty())
+            result += variable->coordinate;
         else
             result += word;
         i = end;

@@ -15,6 +15,8 @@
 
 #include <string>
 #include <string_view>
+#include <memory_resource>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -72,6 +74,8 @@ private:
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
     bool indexNames();
     void buildCoordinates();
+    struct Variable;
+    Variable* lookUp(std::u16string_view name, std::size_t& next);
     int findVariable(const Ork_String& name);
     Ork_String toCoordinates(const Ork_String& expression);
     ui::Window* messageOwner();
@@ -93,8 +97,15 @@ private:
     bool m_markersValid = false;
     bool m_namesValid = false;
     bool m_coordinatesValid = false;
-    std::unordered_map<std::u16string, Variable, NameHash, std::equal_to<>> m_variables;
+    using VariableMap = std::pmr::unordered_map<std::u16string, Variable, NameHash, std::equal_to<>>;
+    // The map's nodes come from one buffer given back whole when the names are indexed again: a sheet of
+    // thousands of variables would otherwise allocate and free a node per name at every evaluation.
+    std::pmr::monotonic_buffer_resource m_nameMemory;
+    std::optional<VariableMap> m_variables;
     std::vector<Variable*> m_firstDeclarations;   // per variable cell: its name's entry when it is the first
+    std::size_t m_nextName = 0;   // look-up hints: the variable cell after the one found last
+    std::size_t m_nextWord = 0;
+    bool m_digitNames = false;    // whether a name starts with a digit (else such words are never looked up)
     Ork_StringArray m_otherNames;
     Ork_StringArray m_otherCoordinates;
 };
