@@ -261,3 +261,22 @@ TEST_F(SheetTest, AResetSheetKeepsNoTraceOfItsCells) {
     sheet.setValue(2, 7, u"4");
     EXPECT_EQ(sheet.text(4, 1, TextKind::Value), u"7");
 }
+
+// Cells given the same type share it; changing one cell's type leaves the others as they were.
+TEST_F(SheetTest, CellsOfOneTypeStayIndependent) {
+    CellType number;
+    number.kind = CellKind::Number;
+    number.decimals = 3;
+    ASSERT_TRUE(sheet.setCellType(1, 1, number));
+    ASSERT_TRUE(sheet.setCellType(1, 2, number));
+    CellType text;
+    text.kind = CellKind::Edit;
+    text.maxLength = 20;
+    ASSERT_TRUE(sheet.setCellType(1, 2, text));
+    ASSERT_TRUE(sheet.setCellType(1, 3, number));
+    EXPECT_EQ(sheet.cellType(1, 1), number);
+    EXPECT_EQ(sheet.cellType(1, 2), text);
+    EXPECT_EQ(sheet.cellType(1, 3), number);
+    sheet.setNumber(1, 1, 2.5);
+    EXPECT_EQ(sheet.text(1, 1, TextKind::Data), u"2.500");
+}
