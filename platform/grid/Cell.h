@@ -1,6 +1,6 @@
 #pragma once
-// One stored cell. Most cells hold only a value or a formula; the rarer attributes (type, lock, font, colours,
-// border, tag) live in a side record so that a sheet of a million cells stays small.
+// One stored cell. Most cells hold only a value or a formula, often with a type; the rarer attributes (lock,
+// font, colours, border, tag) live in a side record so that a sheet of a million cells stays small.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,8 +30,6 @@ struct Border {
 };
 
 struct CellAttrs {
-    // Shared: a sheet gives the same type to whole columns of cells.
-    std::shared_ptr<const CellType> type;
     bool locked = false;
     std::optional<Font> font;
     std::optional<std::uint32_t> backColour;
@@ -45,6 +43,7 @@ using CellId = std::uint32_t;   // 0 is no cell
 struct Cell {
     Value value;
     std::shared_ptr<const Formula> formula;
+    std::shared_ptr<const CellType> type;   // shared: a sheet gives one type to whole columns of cells
     std::unique_ptr<CellAttrs> attrs;
     std::int32_t col = 0, row = 0;
     // Scratch of the recalculation: the pass that last visited the cell and its ordering numbers there.

@@ -45,6 +45,7 @@ void CellStore::erase(CellId id) {
         place(0, c.col, c.row);
     c.value = Value();
     c.formula.reset();
+    c.type.reset();
     c.attrs.reset();
     c.flags = 0;
     free_.push_back(id);

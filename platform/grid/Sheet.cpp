@@ -118,9 +118,10 @@ const CellAttrs* Sheet::attrsAt(int col, int row) const {
 Value Sheet::convertText(int col, int row, std::u16string_view text) const {
     if (text.empty())
         return Value();
-    const CellType type = cellType(col, row);
+    const CellId id = cellAt(col, row);
+    const CellKind kind = id && store_.cell(id).type ? store_.cell(id).type->kind : CellKind::General;
     double n;
-    switch (type.kind) {
+    switch (kind) {
     case CellKind::General:
     case CellKind::CheckBox:
     case CellKind::Number:
@@ -277,8 +278,8 @@ void Sheet::textInto(int col, int row, TextKind kind, std::u16string& out) const
     }
     if (!c)
         return;
-    if (kind == TextKind::Data && c->value.isNumber() && c->attrs && c->attrs->type) {
-        const CellType& t = *c->attrs->type;
+    if (kind == TextKind::Data && c->value.isNumber() && c->type) {
+        const CellType& t = *c->type;
         if (t.kind == CellKind::Number) {
             out = formatFixed(c->value.numberValue(), t.decimals, t.separator);
             return;
@@ -348,19 +349,20 @@ bool Sheet::setCellType(int col, int row, const CellType& type) {
     col = internal(col), row = internal(row);
     if (!writable(col, row))
         return false;
-    CellAttrs& attrs = attrsFor(col, row);
-    if (!attrs.type || !(*attrs.type == type)) {
+    Cell& c = store_.cell(store_.findOrCreate(col, row));
+    if (!c.type || !(*c.type == type)) {
         if (!lastType_ || !(*lastType_ == type))
             lastType_ = std::make_shared<const CellType>(type);
-        attrs.type = lastType_;
+        c.type = lastType_;
     }
     // An empty value stays empty; a value written before the type keeps its content.
     return true;
 }
 
 CellType Sheet::cellType(int col, int row) const {
-    const CellAttrs* a = attrsAt(col, row);
-    return a && a->type ? *a->type : CellType{};
+    const CellId id = cellAt(internal(col), internal(row));
+    const Cell* c = id ? &store_.cell(id) : nullptr;
+    return c && c->type ? *c->type : CellType{};
 }
 
 bool Sheet::setLocked(int col, int row, bool locked) {

@@ -221,12 +221,13 @@ bool Sheet::copyBlock(const Block& block, int targetCol, int targetRow) {
         int col, row;
         Value value;
         std::shared_ptr<const Formula> formula;
+        std::shared_ptr<const CellType> type;
         std::unique_ptr<CellAttrs> attrs;
     };
     std::vector<Copy> copies;
     store_.forEachInBlock(src, [&](CellId id) {
         const Cell& c = store_.cell(id);
-        copies.push_back({c.col + dc, c.row + dr, c.value, c.formula,
+        copies.push_back({c.col + dc, c.row + dr, c.value, c.formula, c.type,
                           c.attrs ? std::make_unique<CellAttrs>(*c.attrs) : nullptr});
         return true;
     });
@@ -240,12 +241,14 @@ bool Sheet::copyBlock(const Block& block, int targetCol, int targetRow) {
         if (store_.cell(id).formula)
             dropFormula(id);
         store_.cell(id).value = Value();
+        store_.cell(id).type.reset();
         store_.cell(id).attrs.reset();
     }
     std::vector<CellId> copiedFormulas;
     for (Copy& copy : copies) {
         CellId id = store_.findOrCreate(copy.col, copy.row);
         Cell& c = store_.cell(id);
+        c.type = std::move(copy.type);
         c.attrs = std::move(copy.attrs);
         if (copy.formula && copy.col > 0 && copy.row > 0) {
             // Relative references move with the copy; one that leaves the sheet is lost.
