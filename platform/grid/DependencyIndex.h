@@ -2,9 +2,15 @@
 // Which formula cells read which positions. A reference is filed under the 8-row stretches of the columns it
 // covers, so "who reads (col, row)?" looks at one short list; blocks too large for that are kept on a list of
 // their own. Positions need not hold a cell yet: a formula may read a cell that is filled later.
+//
+// The stretches of a column are found through pages of 256 stretches, as cells are in the cell store: two
+// array reads instead of a hash look-up, and clearing keeps the lists' memory for the next contents (a
+// standards sheet is loaded and its statements registered again at every evaluation).
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <unordered_map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "grid/Cell.h"
@@ -24,12 +30,20 @@ private:
         std::int32_t col1, row1, col2, row2;
         CellId reader;
     };
+    using Stretch = std::vector<Entry>;
     static constexpr int kRowBits = 3;
-    static constexpr long long kMaxBuckets = 64;
-    static std::uint64_t key(int col, int rowBucket) {
-        return (std::uint64_t(std::uint32_t(col)) << 32) | std::uint32_t(rowBucket);
-    }
-    std::unordered_map<std::uint64_t, std::vector<Entry>> buckets_;
+    static constexpr long long kMaxStretches = 64;
+    static constexpr std::size_t kPageBits = 8, kPageMask = (1u << kPageBits) - 1;
+    static constexpr std::size_t kKeptPages = 256;   // pages clear() keeps (6 KB each)
+    using Page = std::array<Stretch, kPageMask + 1>;
+
+    // The list of column `col`, stretch `stretch`; null when none was ever made.
+    const Stretch* find(int col, int stretch) const;
+    Stretch* find(int col, int stretch) { return const_cast<Stretch*>(std::as_const(*this).find(col, stretch)); }
+    Stretch& make(int col, int stretch);
+
+    std::vector<std::vector<std::unique_ptr<Page>>> columns_;
+    std::size_t pages_ = 0;
     std::vector<Entry> wide_;
 };
 

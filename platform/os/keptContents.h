@@ -3,7 +3,7 @@
 // inode, size, and modification and change times to the nanosecond). A file whose stat shows all of them
 // unchanged is given from here without being opened; any difference means it is read again. A file changed
 // shortly before it was read is not kept: times advance in ticks, and a second change within the same tick
-// would leave them as they were. Used by os::readBytes only.
+// would leave them as they were. Used by os::readShared only.
 #include <cstddef>
 #include <memory>
 #include <mutex>
