@@ -113,8 +113,7 @@ ErrorStatus KvCalcSS::readVarCells() {
     Ork_Array<KvVarCell> cells;
     m_markers = readSectionsAndDeclarations(texts, cells);
     m_markersValid = true;
-    for (KvVarCell& cell : cells)
-        m_varCells.append(std::move(cell));
+    m_varCells.takeCells(std::move(cells));
     return eOk;
 }
 
@@ -248,11 +247,11 @@ KvCalcSS::Variable* KvCalcSS::lookUp(std::u16string_view name, std::size_t& next
 
 // Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
 // whole words in one pass, so a coordinate just put in ("B12") is never taken for a variable of that name.
-Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
+void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
     if (!m_coordinatesValid)
         buildCoordinates();
-    Ork_String result;
+    result.clear();
     result.reserve(expression.size() + 8);
     const std::u16string_view text(expression);
     std::size_t i = 0;
@@ -275,7 +274,6 @@ Ork_String KvCalcSS::toCoordinates(const Ork_String& expression) {
     }
     if (!m_otherNames.isEmpty())
         replaceNames(result, m_otherNames, m_otherCoordinates, false);
-    return result;
 }
 
 // ---- the calculation
@@ -342,12 +340,16 @@ ErrorStatus KvCalcSS::calculate() {
 }
 
 ErrorStatus KvCalcSS::calcCell(int col, int row) {
-    Ork_String text;
+    // The texts of a statement go into strings kept from statement to statement (no allocation per statement
+    // once they have grown); a child call is evaluated by another window, so nothing re-enters here meanwhile.
+    Ork_String& text = m_statement.text;
+    Ork_String& name = m_statement.name;
+    Ork_String& expression = m_statement.expression;
+    name.clear();
+    expression.clear();
     if (!getCellText(col, row, text, 3) || text.isEmpty())
         return eInvalidInput;
 
-    Ork_String name;
-    Ork_String expression;
     bool assignment = true;
     {
         // At the first "=", both sides trimmed of blanks and tabs.
@@ -393,14 +395,15 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
             setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
         else
             setNumberCell(col, row, 7, false);
-        const Ork_String formula = toCoordinates(expression);
+        Ork_String& formula = m_statement.formula;
+        toCoordinates(expression, formula);
         if (!ssSetFormula(col, row, formula.c_str(), true)) {
             reportFailedEquation(name, expression, row);
             return eInvalidInput;
         }
     }
     Ork_TimerScope timer(gCalcCellCalcFunctions);
-    Ork_String result;
+    Ork_String& result = m_statement.result;
     if (!getCellText(col, row, result, 3)) {
         reportFailedEquation(name, expression, row);
         return eInvalidInput;

@@ -77,7 +77,7 @@ private:
     struct Variable;
     Variable* lookUp(std::u16string_view name, std::size_t& next);
     int findVariable(const Ork_String& name);
-    Ork_String toCoordinates(const Ork_String& expression);
+    void toCoordinates(const Ork_String& expression, Ork_String& result);
     ui::Window* messageOwner();
 
     // Looked up by the words of a statement without copying them.
@@ -91,6 +91,10 @@ private:
     };
 
     KvVarCells m_varCells;
+    struct StatementTexts {
+        Ork_String text, name, expression, formula, result;
+    };
+    StatementTexts m_statement;   // calcCell's working texts
     // Name → first declaration, rebuilt whenever the cells may have changed. Names made of word characters
     // only are replaced by token; the others go through replaceNames.
     KvSectionMarkers m_markers;   // of the document loaded, found when its declarations were read

@@ -29,6 +29,8 @@ public:
     bool removeAt(int index) { return cells_.removeAt(index); }
     // Empties the cells; the mapping stays.
     void resetVarCells() { cells_.removeAll(); }
+    // Replaces the cells with these; the mapping stays.
+    void takeCells(Ork_Array<KvVarCell>&& cells) { cells_ = std::move(cells); }
     KvSSMapping& mapping() { return mapping_; }
     const KvSSMapping& mapping() const { return mapping_; }
 
