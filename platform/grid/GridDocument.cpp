@@ -53,6 +53,13 @@ std::u16string trimmed(std::u16string_view s) {
     return std::u16string(s.substr(b, e - b));
 }
 
+// One object for a run of cells of equal type: documents give whole columns the same type.
+std::shared_ptr<const CellType> sharedType(CellType&& type, std::shared_ptr<const CellType>& last) {
+    if (!last || !(*last == type))
+        last = std::make_shared<const CellType>(std::move(type));
+    return last;
+}
+
 std::uint64_t cellKey(int col, int row) { return std::uint64_t(std::uint32_t(col)) << 32 | std::uint32_t(row); }
 
 bool overlaps(const Span& a, const Span& b) {
@@ -365,9 +372,9 @@ private:
             return true;
         }
         if (attr == u"type")
-            return once(cell.type.has_value()) && readType(cell, why);
+            return once(cell.type != nullptr) && readType(cell, why);
         if (attr == u"font")
-            return once(cell.font.has_value()) && readFont(cell, why);
+            return once(cell.font != nullptr) && readFont(cell, why);
         if (attr == u"colours")
             return once(cell.back.has_value() || cell.fore.has_value()) && readColours(cell, why);
         if (attr == u"border")
@@ -458,7 +465,7 @@ private:
             why = u"a type needs its kind=";
             return false;
         }
-        cell.type = type;
+        cell.type = sharedType(std::move(type), lastType_);
         return true;
     }
 
@@ -489,7 +496,7 @@ private:
         };
         if (!readPairs(visit, why))
             return false;
-        cell.font = font;
+        cell.font = std::make_shared<const Font>(font);
         return true;
     }
 
@@ -559,6 +566,7 @@ private:
     }
 
     GridDocument& doc_;
+    std::shared_ptr<const CellType> lastType_;   // the type read last, shared with the cells after it
     int line_ = 0;
     bool sizeSeen_ = false, refStyleSeen_ = false;
     std::vector<LineToken> tokens_;
@@ -590,6 +598,7 @@ GridDocument GridDocument::capture(const Sheet& sheet) {
     doc.spans_ = sheet.spans();
     std::sort(doc.spans_.begin(), doc.spans_.end(),
               [](const Span& a, const Span& b) { return a.row != b.row ? a.row < b.row : a.col < b.col; });
+    std::shared_ptr<const CellType> lastType;
     sheet.forEachCell([&](int col, int row) {
         CellRecord cell;
         cell.col = col, cell.row = row;
@@ -603,9 +612,10 @@ GridDocument GridDocument::capture(const Sheet& sheet) {
         if (std::u16string tag = sheet.tag(col, row); !tag.empty())
             cell.tag = tag;
         if (CellType type = sheet.cellType(col, row); !(type == CellType{}))
-            cell.type = type;
+            cell.type = sharedType(std::move(type), lastType);
         cell.locked = sheet.locked(col, row);
-        cell.font = sheet.font(col, row);
+        if (std::optional<Font> font = sheet.font(col, row))
+            cell.font = std::make_shared<const Font>(std::move(*font));
         std::uint32_t back = 0, fore = 0;
         if (sheet.colours(col, row, back, fore))
             cell.back = back, cell.fore = fore;

@@ -7,6 +7,7 @@
 // grows with the file's size only: no count or index in a file makes the reader allocate more.
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +44,11 @@ private:
         std::optional<Value> value;
         std::optional<std::u16string> formula;
         std::optional<std::u16string> tag;
-        std::optional<CellType> type;
+        // The rarer, larger attributes are held apart, so that the records a loaded sheet runs through at
+        // every load stay small.
+        std::shared_ptr<const CellType> type;
         bool locked = false;
-        std::optional<Font> font;
+        std::shared_ptr<const Font> font;
         std::optional<std::uint32_t> back, fore;
         std::optional<Border> border;
     };
