@@ -16,8 +16,8 @@ namespace os::detail {
 
 class KeptContents {
 public:
-    static constexpr std::size_t kMaxFileBytes = 16u << 20;
-    static constexpr std::size_t kMaxBytes = 64u << 20;   // all files together; beyond, it starts again empty
+    static constexpr std::size_t kMaxFileBytes = 4u << 20;
+    static constexpr std::size_t kMaxBytes = 32u << 20;   // all files together; beyond, it starts again empty
 
     static KeptContents& instance();
 
