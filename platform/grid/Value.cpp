@@ -1,5 +1,6 @@
 #include "grid/Value.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include <cmath>
@@ -68,8 +69,12 @@ Value Value::boolean(bool b) {
 Value Value::text(std::u16string_view t) {
     Value v;
     v.kind_ = ValueKind::Text;
-    if (!t.empty())
-        v.text_ = std::make_shared<const std::u16string>(t);
+    if (!t.empty()) {
+        std::shared_ptr<char16_t[]> chars = std::make_shared_for_overwrite<char16_t[]>(t.size());
+        std::copy(t.begin(), t.end(), chars.get());
+        v.text_ = std::move(chars);
+        v.length_ = static_cast<std::uint32_t>(t.size());
+    }
     return v;
 }
 
