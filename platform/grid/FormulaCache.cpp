@@ -33,9 +33,13 @@ std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view tex
         if (found >= 0)
             return programs_[static_cast<std::size_t>(found)];
     }
-    auto parsed = std::make_shared<ParsedProgram>();
-    if (!parseFormula(text, col, row, style, parsed->formula, error))
+    Formula formula;
+    if (!parseFormula(text, col, row, style, formula, error))
         return nullptr;
+    // Copied, not moved, into the program made after parsing: its operations then lie next to it in memory,
+    // away from the parser's scratch, and registering or computing the cell reads them together.
+    auto parsed = std::make_shared<ParsedProgram>();
+    parsed->formula = formula;
     parsed->key = parsed->formula.key();
     std::lock_guard<std::mutex> lock(mutex_);
     std::shared_ptr<const ParsedProgram> program = shareLocked(std::move(parsed));
