@@ -29,6 +29,16 @@ int copyOut(const std::u16string& text, char16_t* buffer) {
     return int(text.size());
 }
 
+// The window, with its cell editor closed (what was typed kept in its cell): rows and columns are about to
+// move, or the contents to be replaced, and an editor left open would write its text into whatever cell then
+// sits under it.
+SpreadWindow* restructuring(SSWindow w) {
+    SpreadWindow* s = spread(w);
+    if (s && s->editMode())
+        s->setEditMode(false);
+    return s;
+}
+
 Block block(long col1, long row1, long col2, long row2) { return Block{int(col1), int(row1), int(col2), int(row2)}; }
 
 // A change the grid accepted asks for a repaint (a window picture then shows it).
@@ -165,7 +175,7 @@ int SSGetTextTip(SSWindow grid, short* status, long* delay, SSFont* font, std::u
 }
 
 int SSReset(SSWindow grid) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     if (!s)
         return 0;
     s->reset();
@@ -180,7 +190,7 @@ long SSGetMaxCols(SSWindow grid) {
 }
 
 int SSSetMaxCols(SSWindow grid, long count) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && count >= 0 && count <= grid::kMaxCols ? changed(s, s->sheet().setMaxCols(int(count))) : 0;
 }
 
@@ -190,7 +200,7 @@ long SSGetMaxRows(SSWindow grid) {
 }
 
 int SSSetMaxRows(SSWindow grid, long count) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && count >= 0 && count <= grid::kMaxRows ? changed(s, s->sheet().setMaxRows(int(count))) : 0;
 }
 
@@ -296,32 +306,32 @@ int SSGetScrollBarSize(SSWindow grid, int* verticalWidth, int* horizontalHeight)
 }
 
 int SSInsRow(SSWindow grid, long row) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && row >= 1 ? changed(s, s->sheet().insertRows(int(row))) : 0;
 }
 
 int SSDelRow(SSWindow grid, long row) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && row >= 1 && row <= s->sheet().maxRows() ? changed(s, s->sheet().deleteRows(int(row))) : 0;
 }
 
 int SSInsCol(SSWindow grid, long col) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && col >= 1 ? changed(s, s->sheet().insertCols(int(col))) : 0;
 }
 
 int SSDelCol(SSWindow grid, long col) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s && col >= 1 && col <= s->sheet().maxCols() ? changed(s, s->sheet().deleteCols(int(col))) : 0;
 }
 
 int SSCopyRange(SSWindow grid, long col1, long row1, long col2, long row2, long targetCol, long targetRow) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s ? changed(s, s->sheet().copyBlock(block(col1, row1, col2, row2), int(targetCol), int(targetRow))) : 0;
 }
 
 int SSMoveRange(SSWindow grid, long col1, long row1, long col2, long row2, long targetCol, long targetRow) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     return s ? changed(s, s->sheet().moveBlock(block(col1, row1, col2, row2), int(targetCol), int(targetRow))) : 0;
 }
 
@@ -399,7 +409,7 @@ int SSAddCustomFunctionExt(SSWindow grid, const char16_t* name, short minArgs, s
 }
 
 int SSLoadFromFile(SSWindow grid, const char16_t* fileName) {
-    SpreadWindow* s = spread(grid);
+    SpreadWindow* s = restructuring(grid);
     if (!s || !fileName)
         return 0;
     if (s->editMode())

@@ -471,3 +471,36 @@ TEST_F(SpreadWindowTest, APictureShowsTheFilledSheet) {
     EXPECT_EQ(merged.width(), spread->cellRect(1, 1).width() * 3);
     EXPECT_EQ(at({spread->cellRect(1, 1).right - 1, merged.top + 3}), ui::colors::white);
 }
+
+// A cell being edited when rows or columns are inserted, deleted or moved keeps what was typed: the editor is
+// closed first, so the text lands in the cell it was typed into and moves with it.
+TEST_F(SpreadWindowTest, StructureChangesCloseTheEditorIntoItsOwnCell) {
+    SSSetData(grid, 2, 4, u"below");
+    ASSERT_TRUE(robot.clickAt(*grid, centre(2, 3)));
+    ASSERT_TRUE(robot.type(*grid, u"42"));
+    ASSERT_EQ(SSGetEditMode(grid), 1);
+    ASSERT_EQ(SSDelRow(grid, 1), 1);
+    EXPECT_EQ(SSGetEditMode(grid), 0);
+    EXPECT_EQ(data(2, 2), u"42");
+    EXPECT_EQ(data(2, 3), u"below");
+
+    SSSetActiveCell(grid, 3, 1);
+    ASSERT_TRUE(robot.type(*grid, u"7"));
+    ASSERT_EQ(SSInsCol(grid, 1), 1);
+    EXPECT_EQ(SSGetEditMode(grid), 0);
+    EXPECT_EQ(data(4, 1), u"7");
+
+    SSSetActiveCell(grid, 1, 1);
+    ASSERT_TRUE(robot.type(*grid, u"x"));
+    ASSERT_EQ(SSSetMaxRows(grid, 3), 1);
+    EXPECT_EQ(SSGetEditMode(grid), 0);
+    EXPECT_EQ(data(1, 1), u"x");
+
+    // New contents leave nothing typed before them behind.
+    ASSERT_TRUE(robot.type(*grid, u"y"));
+    ASSERT_EQ(SSReset(grid), 1);
+    EXPECT_EQ(SSGetEditMode(grid), 0);
+    SSSetMaxCols(grid, 4);
+    SSSetMaxRows(grid, 6);
+    EXPECT_EQ(data(1, 1), u"");
+}
