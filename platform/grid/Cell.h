@@ -31,7 +31,7 @@ struct Border {
 
 struct CellAttrs {
     bool locked = false;
-    std::optional<Font> font;
+    std::shared_ptr<const Font> font;   // shared: a sheet gives one font to whole rows and columns
     std::optional<std::uint32_t> backColour;
     std::optional<std::uint32_t> foreColour;
     std::optional<Border> border;

@@ -382,13 +382,18 @@ bool Sheet::setFont(int col, int row, const Font& font) {
     col = internal(col), row = internal(row);
     if (!writable(col, row))
         return false;
-    attrsFor(col, row).font = font;
+    CellAttrs& attrs = attrsFor(col, row);
+    if (!attrs.font || !(*attrs.font == font)) {
+        if (!lastFont_ || !(*lastFont_ == font))
+            lastFont_ = std::make_shared<const Font>(font);
+        attrs.font = lastFont_;
+    }
     return true;
 }
 
 std::optional<Font> Sheet::font(int col, int row) const {
     const CellAttrs* a = attrsAt(col, row);
-    return a ? a->font : std::nullopt;
+    return a && a->font ? std::optional<Font>(*a->font) : std::nullopt;
 }
 
 bool Sheet::setColours(int col, int row, std::uint32_t back, std::uint32_t fore) {

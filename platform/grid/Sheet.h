@@ -235,6 +235,7 @@ private:
     };
     std::vector<std::unique_ptr<CalcScratch>> calcScratch_;
     std::shared_ptr<const CellType> lastType_;   // the type set last, given again to the next cell of that type
+    std::shared_ptr<const Font> lastFont_;       // the same for fonts
     std::vector<CellId> dirty_;
     std::vector<CellId> byName_;          // cells whose formulas call functions by name
     std::uint32_t pass_ = 0;

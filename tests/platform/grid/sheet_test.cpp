@@ -280,3 +280,15 @@ TEST_F(SheetTest, CellsOfOneTypeStayIndependent) {
     sheet.setNumber(1, 1, 2.5);
     EXPECT_EQ(sheet.text(1, 1, TextKind::Data), u"2.500");
 }
+
+// Cells given the same font share it, as rows and columns of them are; changing one leaves the others.
+TEST_F(SheetTest, CellsOfOneFontStayIndependent) {
+    const Font plain{u"Tahoma", 15};
+    const Font bold{u"Tahoma", 15, true};
+    ASSERT_TRUE(sheet.setFont(Block{1, 1, 3, 1}, plain));
+    ASSERT_TRUE(sheet.setFont(2, 1, bold));
+    EXPECT_EQ(sheet.font(1, 1), plain);
+    EXPECT_EQ(sheet.font(2, 1), bold);
+    EXPECT_EQ(sheet.font(3, 1), plain);
+    EXPECT_FALSE(sheet.font(4, 1).has_value());
+}
