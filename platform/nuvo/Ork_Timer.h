@@ -51,14 +51,5 @@ private:
     Ork_Timer& timer_;
 };
 
-// Runs a timer for the life of a scope, so a step is bracketed on every way out of it.
-class Ork_TimerScope {
-public:
-    explicit Ork_TimerScope(Ork_Timer& timer) : timer_(timer) { timer_.start(); }
-    ~Ork_TimerScope() { timer_.end(); }
-    Ork_TimerScope(const Ork_TimerScope&) = delete;
-    Ork_TimerScope& operator=(const Ork_TimerScope&) = delete;
-
-private:
-    Ork_Timer& timer_;
-};
+// The module's name for the same bracket around one step.
+using Ork_TimerScope = Ork_FunctionTimer;
