@@ -3,7 +3,7 @@
 // evaluation loads its document again.
 #include "cadhost/AcRx.h"
 #include "cadhost/ModuleHost.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "frame/SSModule.h"
 #include "nuvo/Ork_Settings.h"
 #include "standards/KvDlgStandardsData.h"

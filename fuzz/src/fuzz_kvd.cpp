@@ -1,7 +1,7 @@
 // Any bytes as a settings file (.kvd): they read without failing hard, every entry has a key, and the
 // settings taken from them write a list that reads back as the same settings.
-#include "sheet/KvSSSettings.h"
-#include "sheet/Ork_SimplePropsList.h"
+#include "spread/KvSSSettings.h"
+#include "spread/Ork_SimplePropsList.h"
 
 #include <cstdint>
 #include <cstdlib>

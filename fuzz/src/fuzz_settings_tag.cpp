@@ -1,8 +1,8 @@
 // Any text as a sheet's settings tag (one byte one character, so 0xA4 is the separator): it parses without
 // failing hard, writes a text that reads back as the same entries, and settings taken from it keep their
 // variable names and values paired.
-#include "sheet/KvSSSettings.h"
-#include "sheet/Ork_SimplePropsList.h"
+#include "spread/KvSSSettings.h"
+#include "spread/Ork_SimplePropsList.h"
 #include "os/utf16.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The bracing dialog: edits the host's bracing record.
 // For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
-#include "frame/KvRecordDlg.h"
+#include "base/KvRecordDlg.h"
 #include "nuvo/records/KvBracingDlgData.h"
 
 class CDlgBracing : public KvRecordDlg<KvBracingDlgData> {

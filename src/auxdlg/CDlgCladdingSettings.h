@@ -1,7 +1,7 @@
 #pragma once
 // The cladding settings dialog: edits the host's cladding record.
 // For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
-#include "frame/KvRecordDlg.h"
+#include "base/KvRecordDlg.h"
 #include "nuvo/records/KvCladdingDlgData.h"
 
 class CDlgCladdingSettings : public KvRecordDlg<KvCladdingDlgData> {

@@ -1,7 +1,7 @@
 #pragma once
 // The record of the CIS/2 information dialog: five choices whose meaning is the caller's. The first picks
 // one of two radio buttons; the others are check boxes.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 
 class SS_EXPORT KvDlgCis2Data {
 public:

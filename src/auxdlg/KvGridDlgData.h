@@ -1,7 +1,7 @@
 #pragma once
 // The record of the grid dialog: two rows of grid lines, each a count, a spacing and a label, and an option.
 // What they mean is the caller's; the dialog only shows and edits them.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "nuvo/Ork_String.h"
 
 class SS_EXPORT KvGridDlgData {

@@ -1,6 +1,6 @@
 #pragma once
 // The record of the look-up dialog: what to offer, what the user picked, and how the dialog ended.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The record of the image selection dialog: the pictures offered and the one chosen.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 

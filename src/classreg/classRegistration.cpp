@@ -1,5 +1,5 @@
 // The exported class-registration functions of the property-palette components.
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 
 // Registering and cleaning up write the system registry; until the class table is here, nothing is
 // registered and the callers learn it.

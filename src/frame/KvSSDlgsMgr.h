@@ -8,7 +8,7 @@
 // pool made for a test owns nothing until it calls destroyAll).
 #include "cadhost/AcArray.h"
 #include "cadhost/ErrorStatus.h"
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 
 class CDlgSSStandards;
 

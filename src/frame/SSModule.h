@@ -3,7 +3,7 @@
 // host's load and unload messages, and the API version query. The host finds these three by name, with C
 // linkage (cadhost/ModuleHost.h).
 #include "cadhost/AcRx.h"
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 
 namespace ui {
 struct Image;

@@ -1,7 +1,7 @@
 // The exported entry points of the macro dialogs, their cut and array dialogs and the macro definition editor.
 #include "frame/KvModelessDlgs.h"
-#include "frame/KvResourceGuard.h"
-#include "frame/SSExports.h"
+#include "base/KvResourceGuard.h"
+#include "SS/SSExports.h"
 #include "macrodlg/CDlgArray.h"
 #include "macrodlg/CDlgMacro.h"
 #include "macrodlg/CDlgMacroCuts.h"

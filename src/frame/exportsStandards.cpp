@@ -1,7 +1,7 @@
 // The exported entry points of the spreadsheet jobs.
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "frame/KvSSDlgsMgr.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "sheet/CDlgSSStandards.h"
 #include "sheet/CDlgStringArray.h"
 #include "sheet/CFormula.h"

@@ -3,7 +3,7 @@
 // For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
 #include "cadhost/AcArray.h"
 #include "cadhost/AcDbObjectId.h"
-#include "frame/KvRecordDlg.h"
+#include "base/KvRecordDlg.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/records/DynArrayData.h"
 

@@ -1,6 +1,6 @@
 #include "macrodlg/CDlgMacro.h"
 
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "resources/resourceIds.h"
 
 CDlgMacro::CDlgMacro(ui::Window* parent) : ui::Dialog(IDD_MACRO, parent) {}

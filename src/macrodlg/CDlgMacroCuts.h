@@ -1,7 +1,7 @@
 #pragma once
 // The cut dialog: edits one cut of a macro.
 // For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
-#include "frame/KvRecordDlg.h"
+#include "base/KvRecordDlg.h"
 #include "nuvo/records/DlgMacroCutsData.h"
 
 class CDlgMacroCuts : public KvRecordDlg<DlgMacroCutsData> {

@@ -1,6 +1,6 @@
 #include "macroedit/CDlgEditMacro.h"
 
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "resources/resourceIds.h"
 
 CDlgEditMacro::CDlgEditMacro(ui::Window* parent) : ui::Dialog(IDD_EDIT_MACRO, parent) {}

@@ -1,7 +1,7 @@
 #pragma once
 // The section library editor: groups, types and value tables of the library, on three tabs.
 // For now it holds its record and ends with OK or Cancel; its controls arrive with the dialog itself.
-#include "frame/KvRecordDlg.h"
+#include "base/KvRecordDlg.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/records/DlgEditLibData.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A profile value table of the section library: its name, the column headers and one row of texts per
 // profile.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "nuvo/Ork_Array.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"

@@ -1,6 +1,6 @@
 #include "sheet/CDlgFindReplace.h"
 
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "grid/Sheet.h"
 #include "nuvo/dlgSize.h"
 #include "nuvo/hostTexts.h"

@@ -4,9 +4,9 @@
 // finds or every match of the sheet, and offers to wrap to the first cell at the end of the sheet.
 //
 // The grid owns the window object; the window asks the grid to close it when the user cancels.
-#include "frame/KvDlgLayout.h"
+#include "base/KvDlgLayout.h"
 #include "nuvo/Ork_String.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "sheet/CDlgSSAsTool.h"
 
 #include "cadhost/MainWindow.h"
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "resources/resourceIds.h"
 
 CDlgSSAsTool::CDlgSSAsTool(ui::Window* parent) : ui::Dialog(IDD_SS_AS_TOOL, parent) {}

@@ -1,7 +1,7 @@
 #pragma once
 // A hidden window with one grid, in which a sheet is built off screen (the bill output builds its sheet here),
 // and its holder, which makes the window on first need and destroys it with itself.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "sheet/CDlgSSOptions.h"
 
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "grid/CellAddress.h"
 #include "grid/Sheet.h"
 #include "nuvo/hostTexts.h"

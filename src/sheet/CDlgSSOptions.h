@@ -4,7 +4,7 @@
 // editSheetOptions runs it on a grid and applies what the user accepted.
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
 class CDlgSSOptions : public ui::Dialog {

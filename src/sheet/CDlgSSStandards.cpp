@@ -1,6 +1,6 @@
 #include "sheet/CDlgSSStandards.h"
 
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 #include "os/snapshot.h"
 #include "resources/resourceIds.h"
 

@@ -2,11 +2,11 @@
 // The string array dialog: a table editor for rows of texts under fixed column headers (and optional row
 // headers), optionally with rows added and removed, sized under a key of the host's size store. startGridDialog
 // runs it on a copy of the caller's rows; OK rebuilds the rows from the grid.
-#include "frame/KvDlgLayout.h"
+#include "base/KvDlgLayout.h"
 #include "nuvo/Ork_Array.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
 class CDlgStringArray : public ui::Dialog {

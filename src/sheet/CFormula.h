@@ -15,7 +15,7 @@
 #include "nuvo/Ork_Array.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
 #include <cstdint>

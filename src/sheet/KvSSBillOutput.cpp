@@ -1,15 +1,15 @@
 #include "sheet/KvSSBillOutput.h"
 
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/records/billPictures.h"
 #include "os/files.h"
 #include "os/paths.h"
 #include "sheet/CDlgSSAsTool.h"
-#include "sheet/KvSSSettings.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/KvSSSettings.h"
+#include "spread/Ork_Spread.h"
 #include "sheet/billDate.h"
-#include "sheet/sheetSettingsFiles.h"
+#include "spread/sheetSettingsFiles.h"
 
 #include <algorithm>
 

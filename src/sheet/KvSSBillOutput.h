@@ -3,7 +3,7 @@
 // (onAddRow, onAddSubTotals), then onEndFeed, which finishes the sheet and saves it with its settings. The
 // sheet is built in a hidden grid window, prepared from a settings file; each line may get a picture of its
 // part, made by the host, in a row of its own below the line.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/AcArray.h"
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"

@@ -2,8 +2,8 @@
 
 #include "cadhost/CommandLine.h"
 #include "cadhost/MainWindow.h"
-#include "frame/SSExports.h"
-#include "frame/SSTimers.h"
+#include "SS/SSExports.h"
+#include "base/SSTimers.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"

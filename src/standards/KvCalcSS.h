@@ -9,7 +9,7 @@
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvVarCells.h"
 

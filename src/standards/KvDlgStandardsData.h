@@ -1,7 +1,7 @@
 #pragma once
 // Everything one standards evaluation travels with: the sheet, the macro and its mapping target (macro mode)
 // or the caller's variables (direct mode). The record owns none of the host objects it points to.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/Drawing.h"
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"

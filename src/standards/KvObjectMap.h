@@ -3,7 +3,7 @@
 //
 // A map is written as its mapping string: object, "•", the kind's keyword, a blank, property
 // ("EndPlate•Distance Gap").
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/Drawing.h"
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"

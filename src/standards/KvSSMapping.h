@@ -4,7 +4,7 @@
 //
 // In module-group mode no maps are used: a variable's name says what it reaches (KvObjectMap::getSetVarByName)
 // in every module of the record's group.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/AcArray.h"
 #include "cadhost/Drawing.h"
 #include "cadhost/ErrorStatus.h"

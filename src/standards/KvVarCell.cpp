@@ -1,7 +1,7 @@
 #include "standards/KvVarCell.h"
 
 #include "nuvo/textHelpers.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "standards/KvSSMapping.h"
 
 // Special members are defined here, out of line, so that they are part of the module's exported interface.

@@ -1,7 +1,7 @@
 #pragma once
 // One variable of a standards spreadsheet: its declaration's name, role, value type and place in the grid,
 // and its current value as text.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_String.h"
 #include "standards/KvCellType.h"

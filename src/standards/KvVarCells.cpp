@@ -1,7 +1,7 @@
 #include "standards/KvVarCells.h"
 
 #include "cadhost/MainWindow.h"
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 #include "nuvo/Ork_Settings.h"
 #include "standards/KvDlgStandardsData.h"
 #include "ui/Services.h"

@@ -1,7 +1,7 @@
 #pragma once
 // All variables of a standards spreadsheet, in declaration order, with the mapping that connects them to a
 // macro.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "cadhost/ErrorStatus.h"
 #include "nuvo/Ork_Array.h"
 #include "standards/KvSSMapping.h"

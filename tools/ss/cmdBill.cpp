@@ -10,7 +10,7 @@
 #include "os/files.h"
 #include "os/utf16.h"
 #include "sheet/KvSSBillOutput.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,7 +3,7 @@
 #include "SSHost.h"
 #include "cmdCalc.h"
 #include "jsonText.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"

@@ -5,7 +5,7 @@
 #include "SSHost.h"
 #include "ssServices.h"
 #include "cadhost/CommandLine.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "grid/GridDocument.h"
 #include "grid/Sheet.h"
 #include "nuvo/Ork_Array.h"

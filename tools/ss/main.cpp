@@ -4,7 +4,7 @@
 #include "cmdCalc.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 
 #include <cstdio>
 #include <cstring>

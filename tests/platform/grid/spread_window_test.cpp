@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "../ui/uiTestSupport.h"
+#include "support/uiTestSupport.h"
 #include "TempFolder.h"
 #include "grid/GridDocument.h"
 #include "grid/diagnostics.h"

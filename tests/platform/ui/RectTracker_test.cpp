@@ -1,4 +1,4 @@
-#include "uiTestSupport.h"
+#include "support/uiTestSupport.h"
 
 #include "ui/Desktop.h"
 #include "ui/RectTracker.h"

@@ -1,5 +1,5 @@
 #include "testWindows.h"
-#include "uiTestSupport.h"
+#include "support/uiTestSupport.h"
 
 #include "ui/Button.h"
 #include "ui/Clipboard.h"

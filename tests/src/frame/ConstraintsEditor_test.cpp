@@ -1,10 +1,10 @@
 // The single modeless constraints editor.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "cadhost/HostLog.h"
 #include "cadhost/MainWindow.h"
 #include "frame/KvModelessDlgs.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "macroedit/CDlgEditMacro.h"
 #include "ui/Failures.h"
 #include "ui/Robot.h"

@@ -1,11 +1,11 @@
 // Each entry point runs the dialog of its class, from its template.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "auxdlg/KvDlgCis2Data.h"
 #include "auxdlg/KvGridDlgData.h"
 #include "auxdlg/KvLookUpDlgData.h"
 #include "auxdlg/KvSelectImageDlgData.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "nuvo/macro/MacroData.h"
 #include "resources/resourceIds.h"
 #include "sheet/CFormula.h"

@@ -1,7 +1,7 @@
 // libSS.so exports the module's interface and nothing else of the module: every entry point, the exported
 // data classes with their special members, the 25 timers and gSSDlgsMgr. Read from the built library's
 // dynamic symbol table, as a host's loader sees it.
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The child layout of resizable dialogs.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
-#include "frame/KvDlgLayout.h"
+#include "base/KvDlgLayout.h"
 #include "ui/Dialog.h"
 #include "ui/Robot.h"
 

@@ -1,8 +1,8 @@
 // The pool of hidden standards windows.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "frame/KvSSDlgsMgr.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "sheet/CDlgSSStandards.h"
 #include "standards/KvDlgStandardsData.h"
 #include "ui/Failures.h"

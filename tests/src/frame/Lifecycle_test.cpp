@@ -1,12 +1,12 @@
 // The module's life in the host: attach, the load and unload messages, detach.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "cadhost/AcEdCommandStack.h"
 #include "cadhost/AcRxDynamicLinker.h"
 #include "cadhost/HostLog.h"
 #include "frame/KvModelessDlgs.h"
 #include "frame/KvSSDlgsMgr.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "macrodlg/CDlgMacro.h"
 #include "nuvo/macro/MacroData.h"
 #include "resources/resourceIds.h"

@@ -1,10 +1,10 @@
 // The slot table of modeless macro dialogs: the slot index is the dialog's handle.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "cadhost/HostLog.h"
 #include "cadhost/MainWindow.h"
 #include "frame/KvModelessDlgs.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "macrodlg/CDlgMacro.h"
 #include "nuvo/macro/MacroData.h"
 #include "ui/Failures.h"

@@ -1,9 +1,9 @@
 // The advanced profile dialog's entry points and the profile callback the module gives it.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "cadhost/Drawing.h"
 #include "cadhost/HostLog.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "frame/macroProfCallBack.h"
 #include "macrodlg/CDlgMacroProfAdv.h"
 #include "nuvo/macro/MacroData.h"

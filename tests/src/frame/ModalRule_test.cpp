@@ -1,5 +1,5 @@
 // Modal entry points: the record goes into the dialog, and comes back only when the dialog ends with OK.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "auxdlg/CDlgCis2.h"
 #include "auxdlg/CDlgGrid.h"
@@ -7,7 +7,7 @@
 #include "auxdlg/KvDlgCis2Data.h"
 #include "auxdlg/KvGridDlgData.h"
 #include "auxdlg/KvLookUpDlgData.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "macrodlg/CDlgMacro.h"
 #include "nuvo/macro/MacroData.h"
 #include "resources/resourceIds.h"

@@ -1,8 +1,8 @@
 // The module's one-line prompt dialog.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
-#include "frame/KvResourceGuard.h"
-#include "frame/Ork_DlgPromptString.h"
+#include "base/KvResourceGuard.h"
+#include "base/Ork_DlgPromptString.h"
 #include "resources/resourceIds.h"
 #include "ui/Robot.h"
 #include "ui/Script.h"

@@ -1,11 +1,11 @@
 // The entry points that run a dialog on one of the host's records: what goes in, and what comes back.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "auxdlg/CDlgBracing.h"
 #include "auxdlg/CDlgEditProfCuts.h"
 #include "auxdlg/CDlgLevels.h"
 #include "frame/KvModelessDlgs.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "macrodlg/CDlgArray.h"
 #include "macrodlg/CDlgMacroCuts.h"
 #include "macroedit/CDlgEditMacro.h"

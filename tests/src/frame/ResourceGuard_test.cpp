@@ -1,11 +1,11 @@
 // Every entry point that shows a dialog does so with the module's resources current, and restores the
 // host's on every way out.
-#include "frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "auxdlg/KvDlgCis2Data.h"
 #include "auxdlg/KvGridDlgData.h"
-#include "frame/KvResourceGuard.h"
-#include "frame/SSExports.h"
+#include "base/KvResourceGuard.h"
+#include "SS/SSExports.h"
 #include "resources/resourceIds.h"
 #include "ui/Dialog.h"
 #include "ui/Resources.h"

@@ -1,5 +1,5 @@
 // The 25 exported profiling timers: their names and their order are part of the interface.
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 #include "nuvo/Ork_String.h"
 
 #include <gtest/gtest.h>

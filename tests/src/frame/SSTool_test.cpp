@@ -1,5 +1,5 @@
 // The `ss` host: loads the built module as the CAD host does and runs one command.
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 
 #include <gtest/gtest.h>
 

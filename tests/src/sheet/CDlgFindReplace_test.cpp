@@ -1,6 +1,6 @@
 // The find/replace window of a grid: searching along the rows, wrapping at the end of the sheet, replacing
 // one match or all of them, the F3 / F5 keys, and the window's life beside its grid.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "platform/nuvo/TempFolder.h"
 

@@ -1,5 +1,5 @@
 // The hidden tool window and its holder.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "cadhost/MainWindow.h"
 #include "sheet/CDlgSSAsTool.h"

@@ -1,6 +1,6 @@
 // The sheet options dialog: what it shows of a sheet, texts kept while counts go down and up, counts and
 // sizes held to what a grid takes, and what OK and Cancel leave on the sheet.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "grid/CellAddress.h"
 #include "grid/Sheet.h"

@@ -1,10 +1,10 @@
 // The table editor run by startGridDialog: what it shows, adding and removing rows, editing cells, OK and
 // Cancel, the Add and Remove flag, its size key and its layout when resized.
-#include "../frame/frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "platform/nuvo/TempFolder.h"
 
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "grid/Sheet.h"
 #include "nuvo/DlgSizeStore.h"
 #include "nuvo/hostTexts.h"

@@ -1,7 +1,7 @@
 // The formula window in its three modes, driven as the user and the entry points drive it.
 #include "formulaTestSupport.h"
 
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "ui/Robot.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The bill written into a sheet: its rows and their growth, column kinds, subtotals, the variables stamped at
 // the end, picture rows, and what a copy of the writer does with the hidden window.
-#include "settingsTestSupport.h"
+#include "support/settingsTestSupport.h"
 
 #include "cadhost/Drawing.h"
 #include "cadhost/MainWindow.h"
@@ -8,7 +8,7 @@
 #include "nuvo/records/billPictures.h"
 #include "resources/resourceIds.h"
 #include "sheet/KvSSBillOutput.h"
-#include "sheet/KvSSSettings.h"
+#include "spread/KvSSSettings.h"
 #include "sheet/billDate.h"
 #include "ui/Desktop.h"
 #include "ui/Failures.h"

@@ -2,7 +2,7 @@
 #include "sheet/formulaChain.h"
 
 #include "nuvo/Ork_String.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Formula windows on real sheet files: the fixture maps drive T: to the formula test data (whose tables name
 // each other as "t:\..."), and drive U: to a fresh folder where a test writes the sheets that call them.
-#include "../frame/frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
 #include "grid/Value.h"
 #include "os/paths.h"

@@ -1,7 +1,7 @@
 // The statement translator: loading, general variables, name replacement, statements and their failures.
 #include "engineFixture.h"
 
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 #include "nuvo/Ork_Settings.h"
 
 #include <gtest/gtest.h>

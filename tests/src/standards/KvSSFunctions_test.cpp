@@ -1,6 +1,6 @@
 // The twelve standards sheet functions, used as an author uses them: in formulas of a live grid, with their
 // data files in a library folder of the test's own.
-#include "src/sheet/sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 #include "src/standards/standardsFixture.h"
 
 #include "grid/ssOperations.h"

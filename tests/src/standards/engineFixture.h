@@ -1,11 +1,11 @@
 #pragma once
 // Standards sheets written as grid documents into a test library, evaluated with the module attached as the
 // host attaches it.
-#include "src/frame/frameTestSupport.h"
+#include "support/frameTestSupport.h"
 #include "standardsFixture.h"
 
 #include "frame/KvSSDlgsMgr.h"
-#include "frame/SSExports.h"
+#include "SS/SSExports.h"
 #include "sheet/CDlgSSStandards.h"
 #include "standards/KvCalcSS.h"
 #include "ui/Script.h"

@@ -1,4 +1,4 @@
-#include "frame/KvDlgLayout.h"
+#include "base/KvDlgLayout.h"
 
 #include "ui/Window.h"
 

@@ -1,8 +1,8 @@
-#include "sheet/KvSSSettings.h"
+#include "spread/KvSSSettings.h"
 
-#include "sheet/Ork_SimplePropsList.h"
-#include "sheet/Ork_Spread.h"
-#include "sheet/sheetSettingsFiles.h"
+#include "spread/Ork_SimplePropsList.h"
+#include "spread/Ork_Spread.h"
+#include "spread/sheetSettingsFiles.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sheet/KvSSRegistrySets.h"
+#include "spread/KvSSRegistrySets.h"
 
 #include "os/Registry.h"
 

@@ -1,5 +1,5 @@
 // Ork_Spread: fonts, automatic sizing and the fit modes that share the client width among the columns.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include <algorithm>
 #include <cmath>

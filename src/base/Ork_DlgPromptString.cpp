@@ -1,4 +1,4 @@
-#include "frame/Ork_DlgPromptString.h"
+#include "base/Ork_DlgPromptString.h"
 
 #include "resources/resourceIds.h"
 

@@ -1,4 +1,4 @@
-#include "sheet/Ork_SimplePropsList.h"
+#include "spread/Ork_SimplePropsList.h"
 
 #include "nuvo/crtNumbers.h"
 #include "os/files.h"

@@ -1,7 +1,7 @@
 // Ork_Spread: inserting, deleting, moving and copying rows and columns, and merging equal cells.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
-#include "frame/Ork_DlgPromptString.h"
+#include "base/Ork_DlgPromptString.h"
 #include "nuvo/hostTexts.h"
 
 Ork_String Ork_Spread::askHeaderText(bool rows) {

@@ -1,5 +1,5 @@
 // Ork_Spread: selection, free cells and Tab handling, search and replace.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include "ui/Desktop.h"
 

@@ -1,5 +1,5 @@
 // Selection, free cells and Tab handling, search and replace.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "ui/Desktop.h"
 #include "ui/Robot.h"

@@ -1,11 +1,11 @@
 // Header and footer paths, preparing a sheet from a settings file (with the registry's fallback), and saving
 // a sheet with its print files beside it.
-#include "settingsTestSupport.h"
+#include "support/settingsTestSupport.h"
 
 #include "nuvo/textHelpers.h"
 #include "os/paths.h"
-#include "sheet/KvSSSettings.h"
-#include "sheet/sheetSettingsFiles.h"
+#include "spread/KvSSSettings.h"
+#include "spread/sheetSettingsFiles.h"
 
 #include <gtest/gtest.h>
 

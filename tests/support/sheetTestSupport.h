@@ -1,8 +1,8 @@
 #pragma once
 // A dialog with a placeholder frame, and a grid made in its place, on a desktop with the module attached.
-#include "../frame/frameTestSupport.h"
+#include "support/frameTestSupport.h"
 
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
 

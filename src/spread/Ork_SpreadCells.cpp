@@ -1,5 +1,5 @@
 // Ork_Spread: cell texts and numbers, whole rows and columns, cell types and locks.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include "nuvo/crtNumbers.h"
 #include "os/files.h"

@@ -2,13 +2,13 @@
 // Sheet-settings tests: a grid in a dialog (SheetTest), plus a private installation folder, a private
 // registry store and a second folder that plays the place where sheets are saved.
 #include "platform/nuvo/TempFolder.h"
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "nuvo/Ork_Settings.h"
 #include "os/Registry.h"
 #include "os/files.h"
 #include "os/utf16.h"
-#include "sheet/KvSSRegistrySets.h"
+#include "spread/KvSSRegistrySets.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // What the grid does with the user's input: the context menu, the check-column link, the F3 / F5 / F8 keys,
 // the messages it answers, and what it frees when it goes.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "nuvo/hostTexts.h"
 #include "ui/Clipboard.h"

@@ -1,12 +1,12 @@
-#include "sheet/sheetSettingsFiles.h"
+#include "spread/sheetSettingsFiles.h"
 
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/textHelpers.h"
 #include "os/files.h"
 #include "os/paths.h"
-#include "sheet/KvSSRegistrySets.h"
-#include "sheet/KvSSSettings.h"
-#include "sheet/Ork_Spread.h"
+#include "spread/KvSSRegistrySets.h"
+#include "spread/KvSSSettings.h"
+#include "spread/Ork_Spread.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Ork_Spread: creation in place, the standard look, the messages and keys it takes, the context menu, the
 // check-column link and the find/replace window it hosts.
-#include "sheet/Ork_Spread.h"
+#include "spread/Ork_Spread.h"
 
 #include "nuvo/hostTexts.h"
-#include "sheet/KvSSSettings.h"
-#include "sheet/sheetSettingsFiles.h"
+#include "spread/KvSSSettings.h"
+#include "spread/sheetSettingsFiles.h"
 #include "ui/Desktop.h"
 #include "ui/Menu.h"
 

@@ -1,9 +1,9 @@
 // The settings list, its two text forms (the corner tag and the 8-bit settings file), the settings record
 // and the registry record.
-#include "settingsTestSupport.h"
+#include "support/settingsTestSupport.h"
 
-#include "sheet/KvSSSettings.h"
-#include "sheet/Ork_SimplePropsList.h"
+#include "spread/KvSSSettings.h"
+#include "spread/Ork_SimplePropsList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The standard look, fonts and text tips, automatic sizing and the fit modes.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The module's 25 profiling timers. They bracket the steps of a standards evaluation and only accumulate;
 // the host reads them by name, so their names and their order are part of the exported interface.
-#include "frame/ssExport.h"
+#include "SS/ssExport.h"
 #include "nuvo/Ork_Timer.h"
 
 #include <array>

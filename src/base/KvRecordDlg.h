@@ -2,7 +2,7 @@
 // A modal dialog that works on its own copy of a caller's record, and the rule by which the exported entry
 // points run one: the record is copied in, the dialog runs with this module's resources current, and only
 // when it ends with OK is the dialog's copy copied back; Cancel leaves the caller's record untouched.
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 #include "ui/Dialog.h"
 
 template <class Record>

@@ -1,4 +1,4 @@
-#include "frame/SSTimers.h"
+#include "base/SSTimers.h"
 
 // Defined in one translation unit, so they are constructed in this order and destroyed in reverse.
 Ork_Timer gLoadFile(u"gLoadFile");

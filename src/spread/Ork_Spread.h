@@ -9,7 +9,7 @@
 #include "nuvo/Ork_Array.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
-#include "sheet/TSpread.h"
+#include "spread/TSpread.h"
 
 #include <memory>
 

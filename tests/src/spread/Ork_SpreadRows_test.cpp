@@ -1,5 +1,5 @@
 // Inserting, appending, deleting, moving and copying rows and columns, and merging equal cells.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "nuvo/hostTexts.h"
 #include "resources/resourceIds.h"

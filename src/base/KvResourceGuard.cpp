@@ -1,4 +1,4 @@
-#include "frame/KvResourceGuard.h"
+#include "base/KvResourceGuard.h"
 
 #include "nuvo/KvTempResourceOverride.h"
 

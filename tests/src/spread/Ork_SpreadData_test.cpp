@@ -1,5 +1,5 @@
 // The grid wrapper's transfers of texts and numbers, cell types and locks, and the sheet's size.
-#include "sheetTestSupport.h"
+#include "support/sheetTestSupport.h"
 
 #include "../../platform/grid/TempFolder.h"
 #include "grid/SpreadWindow.h"

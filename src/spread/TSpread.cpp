@@ -1,4 +1,4 @@
-#include "sheet/TSpread.h"
+#include "spread/TSpread.h"
 
 TSpread::TSpread() = default;
 TSpread::~TSpread() = default;
