@@ -1,0 +1,78 @@
+#pragma once
+// The script of user steps that `ss dialog` plays against a live dialog: one step a line, read whole and
+// checked before anything runs, so a malformed line never leaves a dialog half driven.
+//
+// A line is a verb and its words. A word is bare (no blanks) or quoted with "..." where \" is a quote and
+// \\ a backslash; a quoted word may hold blanks, quotes, '#' and ';'. A line whose first non-blank character
+// is '#' is a comment; blank lines are ignored. Where a step's last word is a text (set, choose, toggle, tab,
+// cell, expect, answer prompt/file/menu), an unquoted rest of the line is taken as it stands, inner blanks
+// included, so `set Name Bolt group 1` sets "Bolt group 1".
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ssdialog {
+
+enum class StepKind {
+    Click,       // click NAME [shift|ctrl]
+    RightClick,  // rightclick NAME
+    Set,         // set NAME TEXT: types into the control, then leaves it as a user would
+    Choose,      // choose NAME ITEM|#INDEX
+    Check,       // check NAME 0|1|2
+    Toggle,      // toggle NAME ITEM: one item of a check-list
+    Tab,         // tab CAPTION: a tab control's page
+    Key,         // key KEYS: Tab, Shift+Tab, Enter, Escape, F3, Ctrl+C, ...
+    Cell,        // cell GRID COL ROW TEXT
+    Header,      // header GRID COL
+    Resize,      // resize W H
+    Wait,        // wait MS: the virtual clock
+    Answer,      // answer box BUTTON | prompt TEXT | file PATH | menu ITEM | pick ... | cancel KIND
+    Expect,      // expect NAME TEXT
+    Png,         // png FILE
+    Ok,          // ok
+    Cancel,      // cancel
+    Dialog,      // dialog TEMPLATE ... end: the steps between drive the next modal dialog of that template
+};
+
+// What an `answer` step queues, for the next request of that kind.
+enum class AnswerKind { Box, Prompt, File, Menu, Pick, Cancel };
+// What `answer cancel KIND` cancels.
+enum class RequestKind { Box, Prompt, File, Menu, Pick, Dialog };
+
+struct Step {
+    StepKind kind = StepKind::Ok;
+    int line = 0;                 // 1-based line of the script (for --steps, the step's position)
+    std::u16string name;          // the control, grid or dialog template the step acts on
+    std::u16string text;          // the text, item, caption, file or button word
+    std::optional<int> index;     // choose ... #INDEX (0-based)
+    int number = 0;               // check state; cell and header column; resize width; wait milliseconds
+    int number2 = 0;              // cell row; resize height
+    unsigned vk = 0;              // key: the virtual key (ui/constants.h VK_*, or an upper-case letter/digit)
+    unsigned mods = 0;            // key and click: ui::Modifiers
+    AnswerKind answer = AnswerKind::Box;
+    RequestKind cancels = RequestKind::Box;  // answer cancel KIND
+    std::vector<std::u16string> values;  // answer pick: the values the pick gives back, one word each
+    std::vector<Step> body;       // dialog: the steps up to its `end`
+};
+
+struct ScriptError {
+    int line = 0;
+    std::string message;  // what is wrong, in the user's words ("unknown step 'clik'")
+};
+
+// Reads a whole script (UTF-8). False, with the first bad line and why, when any line is malformed or a
+// `dialog` has no `end` (or an `end` no `dialog`).
+bool parseScript(std::string_view utf8, std::vector<Step>& steps, ScriptError& error);
+
+// The --steps form: lines separated by ';' outside quotes, numbered from 1 in order.
+bool parseStepsOption(std::string_view utf8, std::vector<Step>& steps, ScriptError& error);
+
+// A KEYS word ("Shift+Tab", "Ctrl+C", "F3", "Enter") as a virtual key and modifiers; false when unknown.
+bool parseKeys(std::u16string_view keys, unsigned& vk, unsigned& mods);
+
+// A button word of `answer box` (OK, Cancel, Yes, No, Abort, Retry, Ignore; any case) as its id.
+std::optional<int> parseBoxButton(std::u16string_view word);
+
+} // namespace ssdialog
