@@ -18,6 +18,14 @@ Script::FailureHandler& defaultHandler() {
 
 std::u16string n(long long v) { return numberText(v); }
 
+// Menu texts as a user reads them: without the '&' of a mnemonic and the tab before an accelerator.
+bool sameMenuText(std::u16string_view item, std::u16string_view wanted) {
+    std::u16string shown;
+    for (char16_t c : item.substr(0, item.find(u'\t')))
+        if (c != u'&') shown += c;
+    return equalsNoCase(shown, wanted);
+}
+
 std::u16string describeButtons(unsigned buttons) {
     switch (buttons) {
     case MB_OK:
@@ -108,7 +116,18 @@ Script& Script::answerMenu(int id) {
     return push(std::move(a));
 }
 
+Script& Script::answerMenu(std::u16string itemText) {
+    Answer a(Kind::Menu);
+    a.menuText = std::move(itemText);
+    return push(std::move(a));
+}
+
 Script& Script::cancelMenu() { return answerMenu(0); }
+
+Script& Script::matchAnswersByKind() {
+    m_byKind = true;
+    return *this;
+}
 
 Script& Script::answerTrack(Rect result) {
     return answerTrack([result](const TrackRequest&) { return std::optional<Rect>(result); });
@@ -128,7 +147,7 @@ Script& Script::answerPick(PickResult result) {
     return push(std::move(a));
 }
 
-std::optional<Script::Answer> Script::take(Kind kind, const std::u16string& what) {
+std::optional<Script::Answer> Script::take(Kind kind, const std::u16string& what, int templateId, bool prompt) {
     m_log.push_back(what);
     auto describeAnswer = [](const Answer& a) -> std::string {
         switch (a.kind) {
@@ -149,6 +168,19 @@ std::optional<Script::Answer> Script::take(Kind kind, const std::u16string& what
     };
     if (m_answers.empty()) {
         fail("unexpected " + os::toUtf8(what) + ": the script has no answer left");
+        return std::nullopt;
+    }
+    if (m_byKind) {
+        for (auto it = m_answers.begin(); it != m_answers.end(); ++it) {
+            if (it->kind != kind)
+                continue;
+            if (kind == Kind::Modal && (it->prompt != prompt || (!prompt && it->templateId != templateId)))
+                continue;
+            Answer a = std::move(*it);
+            m_answers.erase(it);
+            return a;
+        }
+        fail("unexpected " + os::toUtf8(what) + ": the script has no answer for it");
         return std::nullopt;
     }
     if (m_answers.front().kind != kind) {
@@ -192,7 +224,8 @@ void Script::verify() {
 
 void Script::runModal(Dialog& dialog) {
     const int id = dialog.templateId();
-    std::optional<Answer> a = take(Kind::Modal, u"modal " + n(id) + u" \"" + dialog.getWindowText() + u"\"");
+    std::optional<Answer> a = take(Kind::Modal, u"modal " + n(id) + u" \"" + dialog.getWindowText() + u"\"", id,
+                                   isPromptDialog(id, nullptr));
     if (!a) return;  // the dialog ends at once with IDCANCEL
     if (a->prompt) {
         int editId = 0;
@@ -255,6 +288,14 @@ int Script::popupMenu(const MenuRequest& request) {
         for (const MenuItem& item : *request.items)
             if (!item.isSeparator()) what += u" [" + n(item.id) + u" " + item.text + u"]";
     std::optional<Answer> a = take(Kind::Menu, what);
+    if (a && a->menuText && request.items) {
+        for (const MenuItem& item : *request.items)
+            if (!item.isSeparator() && item.isEnabled() && sameMenuText(item.text, *a->menuText)) a->number = item.id;
+        if (a->number == 0) {
+            fail("the menu answer \"" + os::toUtf8(*a->menuText) + "\" is not an enabled item of the menu");
+            return 0;
+        }
+    }
     if (!a || a->number == 0) return 0;
     bool offered = false;
     if (request.items)

@@ -48,11 +48,18 @@ public:
     Script& answerPrompt(std::u16string text);
     Script& cancelPrompt();
     Script& answerMenu(int id);  // must be an enabled item of the menu
+    Script& answerMenu(std::u16string itemText);  // the enabled item with that text, ignoring case and '&'
     Script& cancelMenu();
     Script& answerTrack(Rect result);
     Script& answerTrack(TrackHandler handler);
     Script& cancelTrack();
     Script& answerPick(PickResult result);
+
+    // From now on a request takes the first answer queued for its kind (a modal dialog: the first answer for
+    // its template, or a prompt answer when it is a prompt), whatever was queued before it; by default the
+    // answers are taken strictly in order. A user's script says "the next box gets Yes" without knowing in
+    // which order the dialog will ask.
+    Script& matchAnswersByKind();
 
     // Every request so far, one line each ("modal 133", "box Caption: text -> 6", ...).
     const std::vector<std::u16string>& log() const { return m_log; }
@@ -86,18 +93,22 @@ private:
         bool prompt = false;
         std::optional<std::u16string> promptText;
         int number = 0;
+        std::optional<std::u16string> menuText;  // a menu answer by item text rather than id
         std::optional<std::vector<std::u16string>> files;
         TrackHandler tracker;
         PickResult pickResult;
     };
-    // The next answer when it is of `kind`; otherwise reports `what` as unexpected and returns nothing.
-    std::optional<Answer> take(Kind kind, const std::u16string& what);
+    // The next answer when it is of `kind` (by kind: the first one of `kind`, for a modal dialog the first one
+    // for `templateId`, or for a prompt when `prompt`); otherwise reports `what` as unexpected and returns
+    // nothing.
+    std::optional<Answer> take(Kind kind, const std::u16string& what, int templateId = 0, bool prompt = false);
     void fail(const std::string& message);
     Script& push(Answer a);
 
     FailureHandler m_onFailure;
     ServiceHandler* m_previous;
     std::deque<Answer> m_answers;
+    bool m_byKind = false;
     std::vector<std::u16string> m_log;
     std::vector<MessageBoxRequest> m_boxes;
     std::vector<FileDialogRequest> m_files;

@@ -2,6 +2,7 @@
 #include "SSHost.h"
 #include "cmdBill.h"
 #include "cmdCalc.h"
+#include "cmdDialog.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
 #include "base/SSTimers.h"
@@ -37,13 +38,16 @@ const char kHelp[] =
     "  calc FILE [--csv] load a grid document or CSV file, recalculate, print the values\n"
     "  convert IN OUT [--values]\n"
     "                    convert between a grid document and CSV (by extension)\n"
+    "  dialog ENTRY [RECORD.json] [--script FILE | --steps 'A; B'] [--png OUT.png]\n"
+    "                    open a dialog of the module on a record, drive it, picture it\n"
+    "  dialog --list     the dialogs it can open\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
     "\n"
     "exit codes: 0 done, 1 wrong usage, 2 an input cannot be read, 3 an output cannot be\n"
     "written, 4 the module could not be loaded, 5 an evaluation failed, 6 a look-up\n"
-    "found no value\n";
+    "found no value, 7 a dialog's script step could not be done\n";
 
 const char kTimersHelp[] =
     "usage: ss timers [--json]\n"
@@ -128,6 +132,8 @@ int main(int argc, char** argv) {
         return sscmd::runRead(rest, stdout, stderr);
     if (std::strcmp(argv[1], "bill") == 0)
         return sscmd::runBill(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "dialog") == 0)
+        return sscmd::runDialog(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kUsage;
 }

@@ -115,6 +115,26 @@ TEST_F(ServicesTest, PopupMenuReturnsOrPostsTheChosenCommand) {
     EXPECT_TRUE(menu.items()[0].isChecked());
 }
 
+TEST_F(ServicesTest, ByKindEachRequestTakesTheFirstAnswerOfItsKind) {
+    RecordingWindow owner;
+    ASSERT_TRUE(owner.create(u"Frame", u"", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100}, nullptr, 0));
+    Menu menu;
+    ASSERT_TRUE(menu.createPopupMenu());
+    menu.appendMenu(MF_STRING, 32811, u"&Copy\tCtrl+C");
+    menu.appendMenu(MF_STRING | MF_GRAYED, 32812, u"Paste");
+    Script script(capture());
+    script.matchAnswersByKind().answerMenu(u"copy").answerFile(u"a.kvs").answerBox(IDNO).answerMenu(u"Paste");
+    EXPECT_EQ(messageBox(nullptr, u"Save?", u"Q", MB_YESNO), IDNO);             // queued third, asked first
+    EXPECT_EQ(menu.trackPopupMenu(TPM_RETURNCMD, 10, 10, &owner), 32811);      // by its text as shown
+    EXPECT_EQ(Services::fileDialog({})->front(), u"a.kvs");
+    EXPECT_TRUE(failures.empty());
+    EXPECT_EQ(menu.trackPopupMenu(TPM_RETURNCMD, 10, 10, &owner), 0);          // a greyed item is no answer
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(messageBox(nullptr, u"Again?", u"Q", MB_YESNO), IDNO);           // nothing left of its kind
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[1].find("no answer"), std::string::npos);
+}
+
 TEST_F(ServicesTest, CommandsPostedWhileAModalDialogRunsArriveBeforeItEnds) {
     registerSimple(900);
     HookDialog dlg(900);

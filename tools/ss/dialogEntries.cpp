@@ -1,0 +1,325 @@
+#include "dialogEntries.h"
+
+#include "SS/SSExports.h"
+#include "auxdlg/KvLookUpDlgData.h"
+#include "grid/GridDocument.h"
+#include "grid/SpreadWindow.h"
+#include "nuvo/records/DlgCSP2Data.h"
+#include "nuvo/records/DlgProfCutsData.h"
+#include "nuvo/records/DlgProfFeaturesData.h"
+#include "nuvo/records/KvBracingDlgData.h"
+#include "nuvo/records/KvCladdingDlgData.h"
+#include "nuvo/records/KvLevelsDlgData.h"
+#include "os/utf16.h"
+#include "resources/resourceIds.h"
+#include "sheet/KvSSBillOutput.h"
+#include "spread/Ork_Spread.h"
+#include "ui/Desktop.h"
+#include "ui/constants.h"
+#include "ui/textUtil.h"
+
+#include <filesystem>
+
+namespace sscmd {
+namespace {
+
+bool badRecord(DialogRun& run, const std::string& error) {
+    run.badRecord = true;
+    run.error = error;
+    return false;
+}
+
+// The record's reader, or none for the defaults.
+struct Reading {
+    explicit Reading(DialogRun& r) : run(r) {
+        if (run.record)
+            reader.emplace(*run.record, "");
+    }
+    bool finish() { return !reader || reader->finish() || badRecord(run, reader->error()); }
+    DialogRun& run;
+    std::optional<RecordReader> reader;
+};
+
+// The dialog of template `templateId` is about to open modally: the steps drive it.
+void driveModal(DialogRun& run, int templateId) { run.player->driveModal(templateId, *run.steps, run.atEnd); }
+
+void noteEnding(DialogRun& run) {
+    const auto result = run.player->endResult();
+    run.ended = !result ? "not shown" : *result == ui::IDOK ? "OK" : "Cancel";
+}
+
+// ---- Spreadsheets
+
+bool runStringArray(DialogRun& run) {
+    Ork_StringArray columnNames, rowNames;
+    Ork_Array<Ork_StringArray> rows;
+    bool addRemove = true;
+    Ork_String sizeKey, title;
+    Reading in(run);
+    if (in.reader) {
+        in.reader->texts("columnNames", columnNames, true);
+        in.reader->texts("rowNames", rowNames);
+        in.reader->rows("rows", rows);
+        in.reader->flag("addRemove", addRemove);
+        in.reader->text("sizeKey", sizeKey);
+        in.reader->text("title", title);
+    } else {
+        columnNames.append(u"Name");
+        columnNames.append(u"Value");
+    }
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_STRING_ARRAY);
+    run.returned = startGridDialog(columnNames, rowNames, rows, addRemove, sizeKey, title);
+    noteEnding(run);
+    run.recordOut = {{"columnNames", textsJson(columnNames)}, {"rowNames", textsJson(rowNames)},
+                     {"rows", rowsJson(rows)},          {"addRemove", addRemove},
+                     {"sizeKey", textJson(sizeKey)},    {"title", textJson(title)}};
+    return true;
+}
+
+bool runReadSSFile(DialogRun& run) {
+    Ork_String path;
+    Reading in(run);
+    if (!in.reader)
+        return badRecord(run, "path: missing (ReadSSFile reads the sheet file the record names)");
+    in.reader->text("path", path, true);
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_FORMULA);
+    Ork_String firstCell;
+    Ork_StringArray headers;
+    Ork_Array<Ork_StringArray> rows;
+    ReadSSFile(path, firstCell, headers, rows);
+    noteEnding(run);
+    run.recordOut = {{"path", textJson(path)},
+                     {"firstCell", textJson(firstCell)},
+                     {"headers", textsJson(headers)},
+                     {"rows", rowsJson(rows)}};
+    return true;
+}
+
+bool runEvaluateSS(DialogRun& run) {
+    Reading in(run);
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_FORMULA);
+    EvaluateSS();
+    noteEnding(run);
+    return true;
+}
+
+bool runStandardsTest(DialogRun& run) {
+    Reading in(run);
+    if (!in.finish())
+        return false;
+    run.returned = StartDlgStandardsSStest();
+    run.ended = "no dialog";
+    return true;
+}
+
+// The standards window as a tool: the hidden sheet the bill output builds, shown so that a user can look at
+// it, search it (F3) and replace in it (F5). The record names a grid document to show in it.
+bool runSSAsTool(DialogRun& run) {
+    Ork_String document;
+    Ork_StringArray columns;
+    Reading in(run);
+    if (in.reader) {
+        in.reader->text("document", document);
+        in.reader->texts("columnNames", columns);
+    }
+    if (!in.finish())
+        return false;
+    if (columns.isEmpty())
+        columns.append(u"Item");
+    KvSSBillOutput bill;
+    std::error_code ec;
+    const Ork_String output =
+        Ork_String::fromUtf8((std::filesystem::temp_directory_path(ec) / "ss-dialog-sstool.sss").string());
+    if (bill.init(output, columns, {}, {}, {}, {}, {}) != eOk || !bill.getSSPointer()) {
+        run.returned = false;
+        run.ended = "not shown";
+        return true;
+    }
+    grid::SpreadWindow& sheetWindow = *bill.getSSPointer();
+    if (!document.isEmpty()) {
+        std::u16string error;
+        if (!grid::GridDocument::load(sheetWindow.sheet(), document, error))
+            return badRecord(run, "document: " + os::toUtf8(error));
+        sheetWindow.invalidate();
+    }
+    ui::Window* window = sheetWindow.getTopLevelParent();
+    window->showWindow(ui::SW_SHOW);
+    window->setFocus();
+    run.player->play(*window, *run.steps);
+    const bool open = !DialogPlayer::hasEnded(*window);
+    if (open && run.atEnd)
+        run.atEnd(*window);
+    run.ended = open ? "still open" : "closed";
+    Ork_Array<Ork_StringArray> cells;
+    const auto& sheet = sheetWindow.sheet();
+    for (int row = 1; row <= sheet.maxRows() && row <= 1000; ++row) {
+        Ork_StringArray texts;
+        for (int col = 1; col <= sheet.maxCols() && col <= 100; ++col)
+            texts.append(sheetWindow.displayText(col, row));
+        cells.append(texts);
+    }
+    run.recordOut = {{"document", textJson(document)}, {"columnNames", textsJson(columns)}, {"cells", rowsJson(cells)}};
+    if (open)
+        run.player->endLikeAUser(*window);
+    return true;
+}
+
+// ---- Dialogs whose controls are not specified: they hold their record and end with OK or Cancel.
+
+template <class Record, bool (*Entry)(Record&), int TemplateId>
+bool runNamesValues(DialogRun& run) {
+    Record record;
+    Reading in(run);
+    if (in.reader) {
+        in.reader->texts("names", record.names);
+        in.reader->texts("values", record.values);
+    }
+    if (!in.finish())
+        return false;
+    driveModal(run, TemplateId);
+    run.returned = Entry(record);
+    noteEnding(run);
+    run.recordOut = {{"names", textsJson(record.names)}, {"values", textsJson(record.values)}};
+    return true;
+}
+
+bool runLookUp(DialogRun& run) {
+    KvLookUpDlgData record;
+    Reading in(run);
+    if (in.reader) {
+        RecordReader& r = *in.reader;
+        r.text("title", record.title);
+        r.text("label", record.label);
+        r.texts("columns", record.columns);
+        r.texts("items", record.items);
+        r.number("selection", record.selection);
+        r.text("selectedText", record.selectedText);
+        r.flag("allowEdit", record.allowEdit);
+        r.flag("multiSelect", record.multiSelect);
+        r.number("result", record.result);
+    }
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_LOOKUP);
+    run.returned = StartDlgLookUp(record);
+    noteEnding(run);
+    run.recordOut = {{"title", textJson(record.title)},     {"label", textJson(record.label)},
+                     {"columns", textsJson(record.columns)}, {"items", textsJson(record.items)},
+                     {"selection", record.selection},        {"selectedText", textJson(record.selectedText)},
+                     {"allowEdit", record.allowEdit},        {"multiSelect", record.multiSelect},
+                     {"result", record.result}};
+    return true;
+}
+
+bool runSelectMacro(DialogRun& run) {
+    Ork_String title, chosen;
+    Ork_StringArray names;
+    std::vector<bool> enabledFlags;
+    int filterFirst = 0, filterSecond = 0;
+    bool option = false, flag = false;
+    Reading in(run);
+    if (in.reader) {
+        RecordReader& r = *in.reader;
+        r.text("title", title);
+        r.texts("names", names, true);
+        r.flags("enabled", enabledFlags);
+        r.number("filterFirst", filterFirst);
+        r.number("filterSecond", filterSecond);
+        r.text("chosen", chosen);
+        r.flag("option", option);
+        r.flag("flag", flag);
+    }
+    if (!in.finish())
+        return false;
+    if (!enabledFlags.empty() && static_cast<int>(enabledFlags.size()) != names.length())
+        return badRecord(run, "enabled: one flag per name expected");
+    driveModal(run, IDD_SELECT_MACRO);
+    if (enabledFlags.empty()) {
+        run.returned = StartDlgSelectMacro(title, names, filterFirst, filterSecond, chosen, option, flag);
+    } else {
+        AcArray<bool> enabled;
+        for (bool e : enabledFlags)
+            enabled.append(e);
+        run.returned = StartDlgSelectMacro(title, names, enabled, filterFirst, filterSecond, chosen, option, flag);
+    }
+    noteEnding(run);
+    Json enabledOut = Json::array();
+    for (bool e : enabledFlags)
+        enabledOut.push_back(e);
+    run.recordOut = {{"title", textJson(title)},   {"names", textsJson(names)},     {"enabled", enabledOut},
+                     {"filterFirst", filterFirst}, {"filterSecond", filterSecond}, {"chosen", textJson(chosen)},
+                     {"option", option},           {"flag", flag}};
+    return true;
+}
+
+
+} // namespace
+
+const std::vector<DialogEntry>& dialogEntries() {
+    static const std::vector<DialogEntry> entries = {
+        // name             entry point                  record            modal  run
+        {"macro", "StartDlgMacro", "macro", true, nullptr, "the macro dialog: not yet built"},
+        {"macromodeless", "StartDlgMacroModeless", "macro", false, nullptr, "the macro dialog: not yet built"},
+        {"editconstrmodal", "StartDlgEditConstrModal", "edit-constraints", true, nullptr,
+         "the macro definition editor: not yet built"},
+        {"editconstraints", "StartDlgEditConstraints", "edit-constraints", false, nullptr,
+         "the macro definition editor: not yet built"},
+        {"stringarray", "startGridDialog", "string-array", true, runStringArray, "a list of rows edited in a grid"},
+        {"readssfile", "ReadSSFile", "sheet-file", true, runReadSSFile, "the formula window reading a sheet file"},
+        {"evaluatess", "EvaluateSS", "none", true, runEvaluateSS, "the formula window on c:\\a\\t3.sss"},
+        {"standardstest", "StartDlgStandardsSStest", "none", true, runStandardsTest,
+         "the fixed test evaluation (a hidden window: the script has no dialog to drive)"},
+        {"genvars", "StartDlgGenVars", "auto-standards", true, nullptr, "the general variables dialog: not yet built"},
+        {"editlibsections", "StartDlgEditLibSections", "edit-lib", true, nullptr,
+         "the section library editor: not yet built"},
+        {"editlibsimple", "StartDlgEditLibSimple", "prof-values-table", true, nullptr,
+         "the simple section editor: not yet built"},
+        {"selectmacro", "StartDlgSelectMacro", "select-macro", true, runSelectMacro, "as it stands: OK or Cancel"},
+        {"macrocuts", "StartDlgMacroCuts", "macro-cuts", true, nullptr, "the cuts dialog: not yet built"},
+        {"profadv", "StartDlgMacroProfAdv", "macro", true, nullptr, "the advanced profile dialog: not yet built"},
+        {"profcuts", "StartEditProfCutsDlg", "names-values", true,
+         runNamesValues<DlgProfCutsData, StartEditProfCutsDlg, IDD_EDIT_PROF_CUTS>, "as it stands: OK or Cancel"},
+        {"array", "StartArrayDlg", "dyn-array", true, nullptr, "the array dialog: not yet built"},
+        {"designer", "StartDlgDesigner", "design-name", true, nullptr, "the dialog designer: not yet built"},
+        {"csp2", "StartDlgCSP2", "names-values", true, runNamesValues<DlgCSP2Data, StartDlgCSP2, IDD_CSP2>,
+         "as it stands: OK or Cancel"},
+        {"proffeatures", "StartDlgProfFeatures", "names-values", true,
+         runNamesValues<DlgProfFeaturesData, StartDlgProfFeatures, IDD_PROF_FEATURES>, "as it stands: OK or Cancel"},
+        {"grid", "StartDlgGrid", "grid", true, nullptr, "the grid dialog: not yet built"},
+        {"levels", "StartDlgLevels", "names-values", true,
+         runNamesValues<KvLevelsDlgData, StartDlgLevels, IDD_LEVELS>, "as it stands: OK or Cancel"},
+        {"lookup", "StartDlgLookUp", "look-up", true, runLookUp, "as it stands: OK or Cancel"},
+        {"selectimage", "StartDlgSelectImage", "select-image", true, nullptr, "the image selection: not yet built"},
+        {"cladding", "StartDlgCladdingSettings", "names-values", true,
+         runNamesValues<KvCladdingDlgData, StartDlgCladdingSettings, IDD_CLADDING_SETTINGS>,
+         "as it stands: OK or Cancel"},
+        {"cis2", "StartDlgCis2Info", "cis2", true, nullptr, "the CIS/2 dialog: not yet built"},
+        {"bracing", "StartDlgBracing", "names-values", true,
+         runNamesValues<KvBracingDlgData, StartDlgBracing, IDD_BRACING>, "as it stands: OK or Cancel"},
+        {"dstvpoints", "StartDSTVPointsDlg", "none", true, nullptr, "the DSTV point dialogs: not yet built"},
+        // Dialogs without an entry point of their own, reached the way the host reaches them.
+        {"sstool", "DlgSSAsTool", "ss-as-tool", false, runSSAsTool,
+         "the bill's sheet window, shown; F3 finds and F5 replaces in its grid"},
+        {"options", "editSheetOptions", "none", true, nullptr,
+         "the sheet options dialog: reached through the section library editors, not yet built"},
+        {"prompt", "Ork_DlgPromptString", "none", true, nullptr,
+         "the prompt dialog: reached through a grid's header question, from the section library editors"},
+    };
+    return entries;
+}
+
+const DialogEntry* findDialogEntry(const std::string& name) {
+    const std::u16string wanted = os::toUtf16(name);
+    for (const DialogEntry& entry : dialogEntries())
+        if (ui::equalsNoCase(os::toUtf16(entry.name), wanted) || ui::equalsNoCase(os::toUtf16(entry.entryPoint), wanted))
+            return &entry;
+    return nullptr;
+}
+
+} // namespace sscmd

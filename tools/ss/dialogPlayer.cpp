@@ -1,0 +1,429 @@
+#include "dialogPlayer.h"
+
+#include "grid/SpreadWindow.h"
+#include "os/utf16.h"
+#include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Dialog.h"
+#include "ui/ListCtrl.h"
+#include "ui/Static.h"
+#include "ui/TabCtrl.h"
+#include "ui/Window.h"
+#include "ui/constants.h"
+#include "ui/paint/WindowPainter.h"
+#include "ui/textUtil.h"
+
+#include <algorithm>
+
+namespace sscmd {
+
+using ssdialog::Step;
+using ssdialog::StepKind;
+
+namespace {
+
+std::string utf8(std::u16string_view text) { return os::toUtf8(text); }
+
+// A caption or label as the user reads it: without the '&' of a mnemonic, blanks around it and a closing ':'.
+std::u16string shownText(std::u16string_view text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size() && text[i + 1] != u'&')
+            continue;
+        out += text[i];
+    }
+    while (!out.empty() && (out.back() == u' ' || out.back() == u':'))
+        out.pop_back();
+    while (!out.empty() && out.front() == u' ')
+        out.erase(out.begin());
+    return out;
+}
+
+bool isLabel(const ui::Window& w) {
+    if (dynamic_cast<const ui::Static*>(&w))
+        return true;
+    const auto* button = dynamic_cast<const ui::Button*>(&w);
+    return button && button->isGroupBox();
+}
+
+// Every descendant in tab order (children in creation order, each followed by its own descendants); the
+// visible ones first, so a hidden page's control of the same caption never shadows the shown one.
+void collect(ui::Window& parent, std::vector<ui::Window*>& out) {
+    for (ui::Window* child : parent.children()) {
+        out.push_back(child);
+        collect(*child, out);
+    }
+}
+
+std::vector<ui::Window*> descendants(ui::Window& dialog) {
+    std::vector<ui::Window*> all;
+    collect(dialog, all);
+    std::stable_partition(all.begin(), all.end(), [](ui::Window* w) { return w->isWindowVisible(); });
+    return all;
+}
+
+grid::SpreadWindow* firstGrid(ui::Window& dialog) {
+    for (ui::Window* w : descendants(dialog))
+        if (auto* g = grid::SpreadWindow::fromWindow(w))
+            return g;
+    return nullptr;
+}
+
+ui::Point centre(const ui::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// "GRID[COL,ROW]": a grid cell as an `expect` names it.
+bool splitCellName(const std::u16string& name, std::u16string& gridName, int& col, int& row) {
+    const auto open = name.rfind(u'[');
+    if (open == std::u16string::npos || name.empty() || name.back() != u']')
+        return false;
+    const std::string inside = utf8(name.substr(open + 1, name.size() - open - 2));
+    const auto comma = inside.find(',');
+    if (comma == std::string::npos)
+        return false;
+    try {
+        std::size_t used = 0;
+        col = std::stoi(inside.substr(0, comma), &used);
+        row = std::stoi(inside.substr(comma + 1), &used);
+    } catch (...) {
+        return false;
+    }
+    gridName = name.substr(0, open);
+    return col >= 0 && row >= 0;
+}
+
+} // namespace
+
+DialogPlayer::DialogPlayer(std::string pngPrefix)
+    : m_script([this](const std::string& message) { fail(message); }),
+      m_robot([this](const std::string& message) { fail(message); }),
+      m_pngPrefix(std::move(pngPrefix)) {
+    m_script.matchAnswersByKind();
+}
+
+DialogPlayer::~DialogPlayer() = default;
+
+bool DialogPlayer::fail(const std::string& message) {
+    if (!m_failure)
+        m_failure = std::make_pair(m_line, message);
+    return false;
+}
+
+std::string DialogPlayer::failureText() const {
+    if (!m_failure)
+        return {};
+    return m_failure->first > 0 ? "line " + std::to_string(m_failure->first) + ": " + m_failure->second
+                                : m_failure->second;
+}
+
+void DialogPlayer::finish() {
+    m_line = 0;
+    m_script.verify();
+}
+
+void DialogPlayer::driveModal(int templateId, const std::vector<Step>& steps, std::function<void(ui::Window&)> onEnd) {
+    m_script.onModal(templateId, [this, &steps, onEnd](ui::Dialog& dialog) {
+        play(dialog, steps);
+        if (onEnd && !hasEnded(dialog))
+            onEnd(dialog);
+        endLikeAUser(dialog);
+        m_endResult = dialog.result();
+    });
+}
+
+bool DialogPlayer::hasEnded(ui::Window& dialog) {
+    if (!ui::isWindow(&dialog) || !dialog.isWindowVisible())
+        return true;
+    const ui::Dialog* d = dialog.asDialog();
+    return d && d->isEnded();
+}
+
+void DialogPlayer::endLikeAUser(ui::Window& dialog) {
+    ui::Dialog* d = dialog.asDialog();
+    if (!ui::isWindow(&dialog) || (d && d->isEnded()))
+        return;
+    // After a failure the run stops here: the dialog ends as cancelled, whatever its close box would do.
+    if (!failed())
+        m_robot.close(dialog);
+    if (d && ui::isWindow(&dialog) && !d->isEnded())
+        d->endDialog(ui::IDCANCEL);
+}
+
+bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps) {
+    for (const Step& s : steps) {
+        if (failed())
+            return false;
+        m_line = s.line;
+        if (hasEnded(dialog))
+            return fail("the dialog has ended; the step cannot be done");
+        if (!step(dialog, s))
+            return fail("the step cannot be done");
+        if (failed())
+            return false;
+    }
+    return !failed();
+}
+
+ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
+    if (m_resolver)
+        if (ui::Window* w = m_resolver(dialog, name))
+            return w;
+    if (name.size() > 1 && name[0] == u'#') {
+        try {
+            return dialog.findDescendant(std::stoi(utf8(name.substr(1))));
+        } catch (...) {
+            return nullptr;
+        }
+    }
+    const std::u16string wanted = shownText(name);
+    if (ui::equalsNoCase(wanted, u"grid"))
+        if (auto* g = firstGrid(dialog))
+            return g;
+    const std::vector<ui::Window*> all = descendants(dialog);
+    // A control by its own caption (buttons, check boxes) ...
+    for (ui::Window* w : all)
+        if (!isLabel(*w) && ui::equalsNoCase(shownText(w->getWindowText()), wanted))
+            return w;
+    // ... or by the label in front of it: the next control after the label that is not a label itself.
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!isLabel(*all[i]) || !ui::equalsNoCase(shownText(all[i]->getWindowText()), wanted))
+            continue;
+        ui::Window* parent = all[i]->getParent();
+        for (std::size_t j = i + 1; j < all.size(); ++j)
+            if (all[j]->getParent() == parent && !isLabel(*all[j]))
+                return all[j];
+    }
+    return nullptr;
+}
+
+bool DialogPlayer::queueAnswer(const Step& s) {
+    using ssdialog::AnswerKind;
+    using ssdialog::RequestKind;
+    switch (s.answer) {
+    case AnswerKind::Box: {
+        const auto id = ssdialog::parseBoxButton(s.text);
+        if (!id)
+            return fail("'" + utf8(s.text) + "' is not a message box button");
+        m_script.answerBox(*id);
+        return true;
+    }
+    case AnswerKind::Prompt:
+        m_script.answerPrompt(s.text);
+        return true;
+    case AnswerKind::File:
+        m_script.answerFile(s.text);
+        return true;
+    case AnswerKind::Menu:
+        if (s.text.size() > 1 && s.text[0] == u'#') {
+            try {
+                m_script.answerMenu(std::stoi(utf8(s.text.substr(1))));
+            } catch (...) {
+                return fail("'" + utf8(s.text) + "' is not a menu item id");
+            }
+        } else {
+            m_script.answerMenu(s.text);
+        }
+        return true;
+    case AnswerKind::Pick:
+        m_script.answerPick({true, s.values});
+        return true;
+    case AnswerKind::Cancel:
+        switch (s.cancels) {
+        case RequestKind::Box:
+            m_script.answerBox(ui::IDCANCEL);
+            break;
+        case RequestKind::Prompt:
+            m_script.cancelPrompt();
+            break;
+        case RequestKind::File:
+            m_script.cancelFile();
+            break;
+        case RequestKind::Menu:
+            m_script.cancelMenu();
+            break;
+        case RequestKind::Pick:
+            m_script.answerPick({false, {}});
+            break;
+        case RequestKind::Dialog: {
+            int templateId = 0;
+            try {
+                templateId = std::stoi(utf8(s.name));
+            } catch (...) {
+                return fail("'" + utf8(s.name) + "' is not a dialog template number");
+            }
+            m_script.onModal(templateId, ui::IDCANCEL);
+            break;
+        }
+        }
+        return true;
+    }
+    return false;
+}
+
+bool DialogPlayer::expect(ui::Window& dialog, const Step& s) {
+    std::u16string gridName;
+    int col = 0, row = 0;
+    std::u16string shown;
+    if (splitCellName(s.name, gridName, col, row)) {
+        auto* g = grid::SpreadWindow::fromWindow(find(dialog, gridName));
+        if (!g)
+            return fail("no grid '" + utf8(gridName) + "' in the dialog");
+        shown = g->displayText(col, row);
+    } else {
+        ui::Window* w = find(dialog, s.name);
+        if (!w)
+            return fail("no control '" + utf8(s.name) + "' in the dialog");
+        shown = w->getWindowText();
+        const auto* button = dynamic_cast<const ui::Button*>(w);
+        if (button && (button->isCheckBox() || button->isRadioButton()) && s.text.size() == 1 &&
+            s.text[0] >= u'0' && s.text[0] <= u'2')
+            shown = std::u16string(1, static_cast<char16_t>(u'0' + button->getCheck()));
+        if (const auto* tabs = dynamic_cast<const ui::TabCtrl*>(w))
+            shown = tabs->getItemText(tabs->getCurSel());
+    }
+    if (shown != s.text)
+        return fail("expected '" + utf8(s.name) + "' to show \"" + utf8(s.text) + "\", it shows \"" + utf8(shown) +
+                    "\"");
+    return true;
+}
+
+bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
+    auto control = [&](const std::u16string& name) -> ui::Window* {
+        ui::Window* w = find(dialog, name);
+        if (!w)
+            fail("no control '" + utf8(name) + "' in the dialog");
+        return w;
+    };
+    switch (s.kind) {
+    case StepKind::Click: {
+        ui::Window* w = control(s.name);
+        return w && m_robot.click(*w, s.mods);
+    }
+    case StepKind::RightClick: {
+        ui::Window* w = control(s.name);
+        return w && m_robot.rightClick(*w);
+    }
+    case StepKind::Set: {
+        ui::Window* w = control(s.name);
+        if (!w || !m_robot.replaceText(*w, s.text))
+            return false;
+        // Leaving the field as a user does: Tab to the next control, so the field sees its focus go.
+        return m_robot.key(ui::VK_TAB);
+    }
+    case StepKind::Choose: {
+        ui::Window* w = control(s.name);
+        if (!w)
+            return false;
+        if (auto* combo = dynamic_cast<ui::ComboBox*>(w))
+            return s.index ? m_robot.choose(*combo, *s.index) : m_robot.choose(*combo, s.text);
+        if (auto* tabs = dynamic_cast<ui::TabCtrl*>(w)) {
+            int index = s.index.value_or(-1);
+            for (int i = 0; !s.index && i < tabs->getItemCount(); ++i)
+                if (ui::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
+                    index = i;
+            return index >= 0 ? m_robot.choose(*tabs, index) : fail("no tab '" + utf8(s.text) + "'");
+        }
+        if (auto* list = dynamic_cast<ui::ListCtrl*>(w)) {
+            int index = s.index.value_or(-1);
+            for (int i = 0; !s.index && i < list->getItemCount(); ++i)
+                if (ui::equalsNoCase(list->getItemText(i), s.text))
+                    index = i;
+            return index >= 0 ? m_robot.choose(*list, index) : fail("no item '" + utf8(s.text) + "' in the list");
+        }
+        return fail("'" + utf8(s.name) + "' is not a list to choose from");
+    }
+    case StepKind::Check: {
+        auto* button = dynamic_cast<ui::Button*>(control(s.name));
+        if (!button || !(button->isCheckBox() || button->isRadioButton()))
+            return fail("'" + utf8(s.name) + "' is not a check box");
+        // A user clicks until the box shows the state; three clicks go round every state of a 3-state box.
+        for (int i = 0; i < 3 && button->getCheck() != s.number; ++i)
+            if (!m_robot.click(*button))
+                return false;
+        return button->getCheck() == s.number ||
+               fail("'" + utf8(s.name) + "' cannot show the state " + std::to_string(s.number));
+    }
+    case StepKind::Toggle: {
+        auto* combo = dynamic_cast<ui::ComboBox*>(control(s.name));
+        if (!combo)
+            return fail("'" + utf8(s.name) + "' is not a check list");
+        for (int i = 0; i < combo->getCount(); ++i)
+            if (ui::equalsNoCase(combo->getLBText(i), s.text))
+                return m_robot.toggleCheck(*combo, i);
+        return fail("no item '" + utf8(s.text) + "' in '" + utf8(s.name) + "'");
+    }
+    case StepKind::Tab:
+        for (ui::Window* w : descendants(dialog))
+            if (auto* tabs = dynamic_cast<ui::TabCtrl*>(w))
+                for (int i = 0; i < tabs->getItemCount(); ++i)
+                    if (ui::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
+                        return m_robot.choose(*tabs, i);
+        return fail("no tab '" + utf8(s.text) + "' in the dialog");
+    case StepKind::Key:
+        return m_robot.key(s.vk, s.mods);
+    case StepKind::Cell:
+    case StepKind::Header: {
+        auto* g = grid::SpreadWindow::fromWindow(control(s.name));
+        if (!g)
+            return fail("'" + utf8(s.name) + "' is not a grid");
+        const int row = s.kind == StepKind::Cell ? s.number2 : 0;
+        const ui::Rect r = g->cellRect(s.number, row);
+        if (r.width() <= 0 || r.height() <= 0)
+            return fail("the cell " + std::to_string(s.number) + "," + std::to_string(row) + " is not shown");
+        if (!m_robot.clickAt(*g, centre(r)))
+            return false;
+        if (s.kind == StepKind::Header)
+            return true;
+        return m_robot.type(*g, s.text) && m_robot.key(ui::VK_RETURN);
+    }
+    case StepKind::Resize:
+        return m_robot.resize(dialog, s.number, s.number2);
+    case StepKind::Wait:
+        m_robot.advance(static_cast<std::uint64_t>(s.number));
+        return true;
+    case StepKind::Answer:
+        return queueAnswer(s);
+    case StepKind::Expect:
+        return expect(dialog, s);
+    case StepKind::Png: {
+        if (m_pngPrefix.empty())
+            return true;
+        std::string path = m_pngPrefix + utf8(s.text.empty() ? s.name : s.text);
+        if (path.size() < 4 || path.substr(path.size() - 4) != ".png")
+            path += ".png";
+        std::u16string error;
+        if (!ui::writeWindowPng(dialog, path, error)) {
+            m_pictureError = path + ": " + utf8(error);
+            return fail("the picture " + *m_pictureError + " cannot be written");
+        }
+        m_pictures.push_back(path);
+        return true;
+    }
+    case StepKind::Ok:
+    case StepKind::Cancel: {
+        const int id = s.kind == StepKind::Ok ? ui::IDOK : ui::IDCANCEL;
+        if (ui::Window* button = dialog.findDescendant(id); button && button->isWindowVisible() &&
+                                                             button->isWindowEnabled())
+            return m_robot.click(*button);
+        return m_robot.key(s.kind == StepKind::Ok ? ui::VK_RETURN : ui::VK_ESCAPE);
+    }
+    case StepKind::Dialog: {
+        int templateId = 0;
+        try {
+            templateId = std::stoi(utf8(s.name));
+        } catch (...) {
+            return fail("'" + utf8(s.name) + "' is not a dialog template number");
+        }
+        const std::vector<Step>* body = &s.body;
+        m_script.onModal(templateId, [this, body](ui::Dialog& inner) {
+            const int outer = m_line;
+            play(inner, *body);
+            endLikeAUser(inner);
+            m_line = outer;
+        });
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace sscmd
