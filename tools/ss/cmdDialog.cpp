@@ -10,7 +10,7 @@
 #include "cadhost/HostLog.h"
 #include "os/files.h"
 #include "os/utf16.h"
-#include "ui/paint/WindowPainter.h"
+#include "ui/paint/pngFile.h"
 
 #include <cstring>
 #include <filesystem>
@@ -266,14 +266,14 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
         run.steps = &steps;
         run.player = &player;
         const std::string endPicture = !o.png.empty() ? o.png : !o.pngPrefix.empty() ? o.pngPrefix + "end.png" : "";
-        run.atEnd = [&](ui::Window& dialog) {
+        run.atEnd = [&](const ui::Canvas& picture) {
             if (endPicture.empty())
                 return;
             std::u16string error;
-            if (ui::writeWindowPng(dialog, endPicture, error))
+            if (ui::writePngFile(endPicture, picture, error))
                 report.pictures.push_back(endPicture);
             else
-                pictureError = endPicture + ": " + os::toUtf8(error);
+                pictureError = endPicture + " (" + os::toUtf8(error) + ")";
         };
         const bool ran = entry->run(run);
         player.finish();
@@ -303,7 +303,7 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
         return kExitCannotWrite;
     }
     if (pictureError) {
-        std::fprintf(err, "%s: the picture %s cannot be written\n", command.c_str(), pictureError->c_str());
+        std::fprintf(err, "%s: cannot write the picture %s\n", command.c_str(), pictureError->c_str());
         return kExitCannotWrite;
     }
     if (!report.failure.empty()) {

@@ -151,10 +151,8 @@ bool runSSAsTool(DialogRun& run) {
     ui::Window* window = sheetWindow.getTopLevelParent();
     window->showWindow(ui::SW_SHOW);
     window->setFocus();
-    run.player->play(*window, *run.steps);
+    run.player->play(*window, *run.steps, run.atEnd);
     const bool open = !DialogPlayer::hasEnded(*window);
-    if (open && run.atEnd)
-        run.atEnd(*window);
     run.ended = open ? "still open" : "closed";
     Ork_Array<Ork_StringArray> cells;
     const auto& sheet = sheetWindow.sheet();

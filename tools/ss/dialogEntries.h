@@ -17,8 +17,8 @@ struct DialogRun {
     const Json* record = nullptr;   // null: the record's defaults
     const std::vector<ssdialog::Step>* steps = nullptr;
     DialogPlayer* player = nullptr;
-    // Called with the dialog as it stands when the script is done (the end picture).
-    std::function<void(ui::Window&)> atEnd;
+    // Gets the dialog's picture as the script left it (the end picture).
+    DialogPlayer::EndPicture atEnd;
 
     // Filled by the entry: the record as the entry point returned it, whether the entry point returned
     // success, and how the dialog ended ("OK", "Cancel", "still open").

@@ -4,12 +4,14 @@
 #include "os/utf16.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/Desktop.h"
 #include "ui/Dialog.h"
 #include "ui/ListCtrl.h"
 #include "ui/Static.h"
 #include "ui/TabCtrl.h"
 #include "ui/Window.h"
 #include "ui/constants.h"
+#include "ui/paint/Canvas.h"
 #include "ui/paint/WindowPainter.h"
 #include "ui/textUtil.h"
 
@@ -55,9 +57,21 @@ void collect(ui::Window& parent, std::vector<ui::Window*>& out) {
     }
 }
 
+// The dialog's controls, then those of the visible windows it owns (a find dialog opened from it), so that a
+// script goes on in a modeless window its dialog opened.
 std::vector<ui::Window*> descendants(ui::Window& dialog) {
     std::vector<ui::Window*> all;
     collect(dialog, all);
+    for (ui::Window* top : ui::Desktop::topLevelWindows()) {
+        if (top == &dialog || !top->isWindowVisible())
+            continue;
+        for (ui::Window* owner = top->getOwner(); owner; owner = owner->getOwner())
+            if (owner == &dialog || dialog.isChild(owner)) {
+                all.push_back(top);
+                collect(*top, all);
+                break;
+            }
+    }
     std::stable_partition(all.begin(), all.end(), [](ui::Window* w) { return w->isWindowVisible(); });
     return all;
 }
@@ -120,11 +134,9 @@ void DialogPlayer::finish() {
     m_script.verify();
 }
 
-void DialogPlayer::driveModal(int templateId, const std::vector<Step>& steps, std::function<void(ui::Window&)> onEnd) {
-    m_script.onModal(templateId, [this, &steps, onEnd](ui::Dialog& dialog) {
-        play(dialog, steps);
-        if (onEnd && !hasEnded(dialog))
-            onEnd(dialog);
+void DialogPlayer::driveModal(int templateId, const std::vector<Step>& steps, EndPicture atEnd) {
+    m_script.onModal(templateId, [this, &steps, atEnd](ui::Dialog& dialog) {
+        play(dialog, steps, atEnd);
         endLikeAUser(dialog);
         m_endResult = dialog.result();
     });
@@ -148,10 +160,16 @@ void DialogPlayer::endLikeAUser(ui::Window& dialog) {
         d->endDialog(ui::IDCANCEL);
 }
 
-bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps) {
+bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps, EndPicture atEnd) {
+    // The picture before the last step stands in for the end picture when that step ends the dialog.
+    std::optional<ui::Canvas> beforeLast;
+    if (atEnd && steps.empty() && !hasEnded(dialog))
+        beforeLast = ui::renderWindow(dialog);
     for (const Step& s : steps) {
         if (failed())
             return false;
+        if (atEnd && &s == &steps.back() && !hasEnded(dialog))
+            beforeLast = ui::renderWindow(dialog);
         m_line = s.line;
         if (hasEnded(dialog))
             return fail("the dialog has ended; the step cannot be done");
@@ -159,6 +177,12 @@ bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps) {
             return fail("the step cannot be done");
         if (failed())
             return false;
+    }
+    if (atEnd) {
+        if (!hasEnded(dialog))
+            atEnd(ui::renderWindow(dialog));
+        else if (beforeLast)
+            atEnd(*beforeLast);
     }
     return !failed();
 }
@@ -168,11 +192,16 @@ ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
         if (ui::Window* w = m_resolver(dialog, name))
             return w;
     if (name.size() > 1 && name[0] == u'#') {
+        int id = 0;
         try {
-            return dialog.findDescendant(std::stoi(utf8(name.substr(1))));
+            id = std::stoi(utf8(name.substr(1)));
         } catch (...) {
             return nullptr;
         }
+        for (ui::Window* w : descendants(dialog))
+            if (w->getDlgCtrlID() == id && w->isChildWindow())
+                return w;
+        return nullptr;
     }
     const std::u16string wanted = shownText(name);
     if (ui::equalsNoCase(wanted, u"grid"))
@@ -199,13 +228,9 @@ bool DialogPlayer::queueAnswer(const Step& s) {
     using ssdialog::AnswerKind;
     using ssdialog::RequestKind;
     switch (s.answer) {
-    case AnswerKind::Box: {
-        const auto id = ssdialog::parseBoxButton(s.text);
-        if (!id)
-            return fail("'" + utf8(s.text) + "' is not a message box button");
-        m_script.answerBox(*id);
+    case AnswerKind::Box:
+        m_script.answerBox(s.number);
         return true;
-    }
     case AnswerKind::Prompt:
         m_script.answerPrompt(s.text);
         return true;
@@ -392,8 +417,8 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
             path += ".png";
         std::u16string error;
         if (!ui::writeWindowPng(dialog, path, error)) {
-            m_pictureError = path + ": " + utf8(error);
-            return fail("the picture " + *m_pictureError + " cannot be written");
+            m_pictureError = path + " (" + utf8(error) + ")";
+            return fail("cannot write the picture " + *m_pictureError);
         }
         m_pictures.push_back(path);
         return true;

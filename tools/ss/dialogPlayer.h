@@ -36,12 +36,15 @@ public:
 
     void setNameResolver(NameResolver resolver) { m_resolver = std::move(resolver); }
 
+    // Gets the dialog's picture as the script left it: after the last step, or just before it when that step
+    // ended the dialog.
+    using EndPicture = std::function<void(const ui::Canvas&)>;
+
     // The dialog the entry point will run modally comes from `templateId`: the steps drive it, and a dialog
-    // they leave open is closed as a user closes it. `onEnd` gets it just before (for the end picture).
-    void driveModal(int templateId, const std::vector<ssdialog::Step>& steps,
-                    std::function<void(ui::Window&)> onEnd = {});
+    // they leave open is closed as a user closes it.
+    void driveModal(int templateId, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
     // Plays the steps against a window that is already open (a modeless one). False when the run stopped.
-    bool play(ui::Window& dialog, const std::vector<ssdialog::Step>& steps);
+    bool play(ui::Window& dialog, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
 
     // Reports the answers queued and never asked for; call once the entry point has returned.
     void finish();
