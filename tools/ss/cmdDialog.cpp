@@ -277,6 +277,10 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
         };
         const bool ran = entry->run(run);
         player.finish();
+        if (!ran && run.misuse) {
+            std::fprintf(err, "%s: %s\n", command.c_str(), run.error.c_str());
+            return kExitUsage;
+        }
         if (!ran && run.badRecord) {
             std::fprintf(err, "%s: %s: %s\n", command.c_str(), o.record.empty() ? "the record" : o.record.c_str(),
                          run.error.c_str());

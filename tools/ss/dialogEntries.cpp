@@ -29,6 +29,13 @@ bool badRecord(DialogRun& run, const std::string& error) {
     return false;
 }
 
+// Steps given to an entry point that shows nothing to drive: a wrong use of the command, refused before it runs.
+bool noDialogForSteps(DialogRun& run, const char* what) {
+    run.misuse = true;
+    run.error = std::string(what) + " shows no dialog a script can drive";
+    return false;
+}
+
 // The record's reader, or none for the defaults.
 struct Reading {
     explicit Reading(DialogRun& r) : run(r) {
@@ -86,12 +93,14 @@ bool runReadSSFile(DialogRun& run) {
     in.reader->text("path", path, true);
     if (!in.finish())
         return false;
-    driveModal(run, IDD_FORMULA);
+    // The formula window reads the file while it opens and ends itself: there is nothing for a script to drive.
+    if (!run.steps->empty())
+        return noDialogForSteps(run, "ReadSSFile");
     Ork_String firstCell;
     Ork_StringArray headers;
     Ork_Array<Ork_StringArray> rows;
     ReadSSFile(path, firstCell, headers, rows);
-    noteEnding(run);
+    run.ended = "no dialog";
     run.recordOut = {{"path", textJson(path)},
                      {"firstCell", textJson(firstCell)},
                      {"headers", textsJson(headers)},
@@ -113,6 +122,8 @@ bool runStandardsTest(DialogRun& run) {
     Reading in(run);
     if (!in.finish())
         return false;
+    if (!run.steps->empty())
+        return noDialogForSteps(run, "the test evaluation");
     run.returned = StartDlgStandardsSStest();
     run.ended = "no dialog";
     return true;
@@ -269,7 +280,8 @@ const std::vector<DialogEntry>& dialogEntries() {
         {"editconstraints", "StartDlgEditConstraints", "edit-constraints", false, nullptr,
          "the macro definition editor: not yet built"},
         {"stringarray", "startGridDialog", "string-array", true, runStringArray, "a list of rows edited in a grid"},
-        {"readssfile", "ReadSSFile", "sheet-file", true, runReadSSFile, "the formula window reading a sheet file"},
+        {"readssfile", "ReadSSFile", "sheet-file", true, runReadSSFile,
+         "the formula window reading a sheet file (hidden: the script has no dialog to drive)"},
         {"evaluatess", "EvaluateSS", "none", true, runEvaluateSS, "the formula window on c:\\a\\t3.sss"},
         {"standardstest", "StartDlgStandardsSStest", "none", true, runStandardsTest,
          "the fixed test evaluation (a hidden window: the script has no dialog to drive)"},

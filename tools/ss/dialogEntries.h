@@ -27,6 +27,7 @@ struct DialogRun {
     std::string ended;
     std::string error;              // a malformed record: the key's path and what is wrong
     bool badRecord = false;
+    bool misuse = false;            // steps for an entry point that shows nothing to drive
 };
 
 struct DialogEntry {
