@@ -376,7 +376,7 @@ TEST(DialogScriptKeys, BoxButtonsInAnyCase) {
 }
 
 TEST(DialogScriptSamples, TheSampleScriptsRead) {
-    for (const char* name : {"grid-add-row.txt", "options-cancel.txt", "formula-lookup.txt", "standards-find.txt"}) {
+    for (const char* name : {"stringarray-add-row.txt", "sstool-replace.txt", "formula-calculate.txt"}) {
         const std::string path = std::string(SS_SOURCE_DIR) + "/samples/scripts/" + name;
         std::FILE* f = std::fopen(path.c_str(), "rb");
         ASSERT_NE(f, nullptr) << path;

@@ -185,4 +185,31 @@ TEST_F(SsDialog, TheFormulaWindowAndTheTestEvaluationRunAsTheHostRunsThem) {
     EXPECT_NE(test.out.find("test.kvs"), std::string::npos) << test.out;
 }
 
+// The sample scripts as the documentation runs them, from the project folder.
+TEST_F(SsDialog, TheSampleScriptsRunAsTheDocumentationSays) {
+    struct Sample {
+        std::vector<std::string> words;
+        std::string shows;
+    };
+    const std::string prefix = (folder.path() / "sample-").string();
+    const std::vector<Sample> samples = {
+        {{"stringarray", "samples/scripts/bolts.json", "--script", "samples/scripts/stringarray-add-row.txt"},
+         "stringarray: OK"},
+        {{"sstool", "samples/scripts/endplate-tool.json", "--script", "samples/scripts/sstool-replace.txt"},
+         "Replaced 26 occurrences"},
+        {{"evaluatess", "--script", "samples/scripts/formula-calculate.txt"}, "evaluatess: OK"},
+    };
+    for (Sample sample : samples) {
+        sample.words.insert(sample.words.begin(), "dialog");
+        sample.words.push_back("--png-prefix");
+        sample.words.push_back(prefix);
+        const Outcome run =
+            testsupport::runProgram("cd " + testsupport::shellQuote(SS_SOURCE_DIR) + " &&", SS_PROGRAM, sample.words);
+        EXPECT_EQ(run.code, 0) << sample.words[1] << ": " << run.out;
+        EXPECT_NE(run.out.find(sample.shows), std::string::npos) << run.out;
+    }
+    EXPECT_TRUE(fs::exists(prefix + "two-rows.png"));
+    EXPECT_TRUE(fs::exists(prefix + "replaced.png"));
+}
+
 } // namespace
