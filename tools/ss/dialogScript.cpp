@@ -34,6 +34,18 @@ std::string quoted(std::u16string_view word) {
     return "'" + os::toUtf8(word) + "'";
 }
 
+// A whole number from 0 to INT_MAX, written in digits only.
+std::optional<int> wholeNumber(std::u16string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    long long n = 0;
+    for (char16_t c : digits) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        n = n * 10 + (c - u'0');
+        if (n > INT_MAX) return std::nullopt;
+    }
+    return int(n);
+}
+
 // One line's words, read left to right. A quote opens a quoted word only where a word begins, so the inch
 // mark in `set Length 5" long` is part of the text.
 class LineReader {
@@ -116,7 +128,8 @@ public:
     StepReader(LineReader& line, std::u16string verb, std::string& error)
         : m_line(line), m_verb(std::move(verb)), m_error(error) {}
 
-    const std::u16string& verb() const { return m_verb; }
+    // The step as its messages name it, once a keyword after the verb has said more ("answer box").
+    void setVerb(std::u16string verb) { m_verb = std::move(verb); }
 
     bool word(std::u16string& text, const char* what, bool* wasQuoted = nullptr) {
         if (m_line.word(text, m_error, wasQuoted)) return true;
@@ -138,25 +151,16 @@ public:
         if (m_error.empty()) m_error = quoted(m_verb) + " needs " + what + " (\"\" for an empty one)";
         return false;
     }
-    // A whole number from 0 to INT_MAX, written in digits only.
     bool number(int& value, const char* what) {
         std::u16string digits;
         if (!word(digits, what)) return false;
-        long long n = 0;
-        bool ok = !digits.empty();
-        for (char16_t c : digits) {
-            if (c < u'0' || c > u'9' || n > INT_MAX) {
-                ok = false;
-                break;
-            }
-            n = n * 10 + (c - u'0');
-        }
-        if (!ok || n > INT_MAX) {
+        const auto n = wholeNumber(digits);
+        if (!n) {
             const bool negative = !digits.empty() && digits[0] == u'-';
             return fail(quoted(m_verb) + " needs " + what + " as a whole number" +
                         (negative ? " that is not negative" : "") + ", not " + quoted(digits));
         }
-        value = int(n);
+        value = *n;
         return true;
     }
     bool end() {
@@ -195,16 +199,10 @@ bool readChoose(StepReader& r, Step& s) {
     if (!r.text(s.text, "an item's text or #INDEX", &wasQuoted)) return false;
     // A bare #N is an index; an item whose text starts with '#' is written quoted.
     if (!wasQuoted && !s.text.empty() && s.text[0] == u'#') {
-        long long n = 0;
-        bool ok = s.text.size() > 1;
-        for (std::size_t i = 1; ok && i < s.text.size(); ++i) {
-            ok = s.text[i] >= u'0' && s.text[i] <= u'9' && n <= INT_MAX;
-            n = n * 10 + (s.text[i] - u'0');
-        }
-        if (!ok || n > INT_MAX)
+        s.index = wholeNumber(std::u16string_view(s.text).substr(1));
+        if (!s.index)
             return r.fail("'choose' takes #INDEX as # and a whole number, not " + quoted(s.text) +
                           " (quote an item whose text starts with #)");
-        s.index = int(n);
         s.text.clear();
     }
     return true;
@@ -229,7 +227,10 @@ bool readKey(StepReader& r, Step& s) {
 bool readAnswer(StepReader& r, Step& s) {
     std::u16string kind;
     if (!r.word(kind, "what it answers: box, prompt, file, menu, pick or cancel")) return false;
-    if (equalsIgnoringCase(kind, u"box")) {
+    const std::u16string asWritten = kind;
+    for (char16_t& c : kind) c = asciiLower(c);
+    r.setVerb(u"answer " + kind);
+    if (kind == u"box") {
         s.answer = AnswerKind::Box;
         if (!r.word(s.text, "a button: OK, Cancel, Yes, No, Abort, Retry or Ignore")) return false;
         const auto id = parseBoxButton(s.text);
@@ -237,19 +238,19 @@ bool readAnswer(StepReader& r, Step& s) {
         s.number = *id;
         return r.end();
     }
-    if (equalsIgnoringCase(kind, u"prompt")) {
+    if (kind == u"prompt") {
         s.answer = AnswerKind::Prompt;
         return r.text(s.text, "the text typed into the prompt");
     }
-    if (equalsIgnoringCase(kind, u"file")) {
+    if (kind == u"file") {
         s.answer = AnswerKind::File;
         return r.text(s.text, "the file's path");
     }
-    if (equalsIgnoringCase(kind, u"menu")) {
+    if (kind == u"menu") {
         s.answer = AnswerKind::Menu;
         return r.text(s.text, "the menu item");
     }
-    if (equalsIgnoringCase(kind, u"pick")) {
+    if (kind == u"pick") {
         // The values the pick gives back, one word each; none is a pick that succeeds with no values.
         s.answer = AnswerKind::Pick;
         std::u16string value;
@@ -259,7 +260,7 @@ bool readAnswer(StepReader& r, Step& s) {
         }
         return true;
     }
-    if (equalsIgnoringCase(kind, u"cancel")) {
+    if (kind == u"cancel") {
         s.answer = AnswerKind::Cancel;
         std::u16string what;
         if (!r.word(what, "what it cancels: box, prompt, file, menu, pick or dialog")) return false;
@@ -275,7 +276,7 @@ bool readAnswer(StepReader& r, Step& s) {
             }
         return r.fail("'answer cancel' takes box, prompt, file, menu, pick or dialog, not " + quoted(what));
     }
-    return r.fail("'answer' takes box, prompt, file, menu, pick or cancel, not " + quoted(kind));
+    return r.fail("'answer' takes box, prompt, file, menu, pick or cancel, not " + quoted(asWritten));
 }
 
 using StepParser = bool (*)(StepReader&, Step&);
