@@ -6,8 +6,8 @@
 #include "spread/KvSSSettings.h"
 #include "spread/sheetSettingsFiles.h"
 #include "ui/Desktop.h"
-#include "ui/Metrics.h"
 #include "ui/Menu.h"
+#include "ui/Metrics.h"
 
 #include <algorithm>
 
