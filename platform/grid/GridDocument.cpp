@@ -184,7 +184,7 @@ private:
                 why = u"a second \"refstyle\" line";
                 return false;
             }
-            if (!wantCount(2, why) || !intAt(1, 0, 2, a, u"the reference style", why))
+            if (!wantCount(2, why) || !intAt(1, kRefStyleDefault, kRefStyleR1C1, a, u"the reference style", why))
                 return false;
             doc_.refStyle_ = int(a);
             refStyleSeen_ = true;
@@ -544,7 +544,7 @@ private:
 
     // Checks that need the whole document: formulas in its reference style.
     bool finish(std::u16string& error) {
-        const RefStyle style = doc_.refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1;
+        const RefStyle style = formulaStyle(doc_.refStyle_);
         for (auto [index, line] : formulaLines_) {
             const CellRecord& cell = doc_.cells_[index];
             Formula parsed;
@@ -634,7 +634,7 @@ std::string GridDocument::toText() const {
     std::vector<std::u16string> out;
     out.push_back(u"SS grid " + decimalText(kVersion));
     out.push_back(u"size " + decimalText(cols_) + u" " + decimalText(rows_));
-    if (refStyle_ != 0)
+    if (refStyle_ != kRefStyleDefault)
         out.push_back(u"refstyle " + decimalText(refStyle_));
     for (auto [index, on] : switches_)
         out.push_back(u"switch " + decimalText(index) + (on ? u" 1" : u" 0"));

@@ -55,7 +55,7 @@ private:
     class Reader;
 
     int cols_ = 0, rows_ = 0;
-    int refStyle_ = 0;
+    int refStyle_ = kRefStyleDefault;
     std::map<int, bool> switches_;
     std::map<int, std::int64_t> properties_;
     std::map<int, double> widths_, heights_;

@@ -38,7 +38,7 @@ void Sheet::reset() {
     rowHeights_.clear();
     switches_.clear();
     properties_.clear();
-    refStyle_ = 0;
+    refStyle_ = kRefStyleDefault;
     custom_.clear();
     dirty_.clear();
     byName_.clear();
@@ -185,7 +185,7 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
         ++b;
     if (b == text.size() || (text.substr(b) == u"="))
         return clearCell(col, row);
-    const RefStyle style = refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1;
+    const RefStyle style = formulaStyle(refStyle_);
     std::shared_ptr<const ParsedProgram> program = FormulaCache::instance().parse(text, col, row, style, error);
     if (!program)
         return false;
@@ -263,7 +263,7 @@ void Sheet::textInto(int col, int row, TextKind kind, std::u16string& out) const
         return;
     case TextKind::Formula:
         if (c && c->formula)
-            out = c->formula->toText(col, row, refStyle_ == 2 ? RefStyle::R1C1 : RefStyle::A1);
+            out = c->formula->toText(col, row, formulaStyle(refStyle_));
         return;
     case TextKind::Data:
     case TextKind::Value: break;

@@ -28,13 +28,22 @@ namespace grid {
 // The four ways of reading a cell as text.
 enum class TextKind { Data = 0, Formula = 1, Tag = 2, Value = 3 };
 
-// Switches with a role inside the grid (the others are only stored).
+// The switches (set/get switch) that have a name. The first four have a role inside the grid; the others the
+// grid only stores, and they are named by the role the programs using the grid give them. Every other index is
+// only stored too: its callers pass the number their own look prescribes, with a comment saying so.
 enum : int {
     kSwitchRowHeaders = 4,     // row headers shown
     kSwitchAutoCalc = 7,       // automatic recalculation
     kSwitchRepaint = 8,
     kSwitchModified = 30,      // set by the window on user changes; read by the program
+    kSwitchCalcSheet = 12,     // on while a sheet is loaded to be calculated; off in the standard look
+    kSwitchF8 = 13,            // the one F8 flips: on in look mode 1 and while the find/replace window is open
+    kSwitchOffWhileFinding = 20,  // turned off while the find/replace window is open
 };
+
+// Reference styles (SSSetRefStyle): the style formulas are read and written in. The default is A1.
+enum : int { kRefStyleDefault = 0, kRefStyleA1 = 1, kRefStyleR1C1 = 2 };
+inline RefStyle formulaStyle(int refStyle) { return refStyle == kRefStyleR1C1 ? RefStyle::R1C1 : RefStyle::A1; }
 
 struct Span {
     int col = 0, row = 0, cols = 1, rows = 1;
@@ -140,7 +149,7 @@ public:
     std::int64_t property(int index, std::int64_t fallback = 0) const;
     const std::unordered_map<int, bool>& switches() const { return switches_; }
     const std::unordered_map<int, std::int64_t>& properties() const { return properties_; }
-    // 0 default (A1), 1 A1, 2 R1C1: the style formulas are read and written in.
+    // kRefStyleDefault, kRefStyleA1 or kRefStyleR1C1.
     void setRefStyle(int style) { refStyle_ = style; }
     int refStyle() const { return refStyle_; }
 
@@ -218,7 +227,7 @@ private:
     std::unordered_map<int, double> rowHeights_;
     std::unordered_map<int, bool> switches_;
     std::unordered_map<int, std::int64_t> properties_;
-    int refStyle_ = 0;
+    int refStyle_ = kRefStyleDefault;
     std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>> custom_;
     // The working lists of calculate(), one set per nesting level (a custom function may write to the sheet
     // and so calculate inside a calculation), kept so that a pass allocates nothing once they have grown.

@@ -136,7 +136,7 @@ int SSGetSelColor(SSWindow grid, std::uint32_t* back, std::uint32_t* fore) {
 
 int SSSetRefStyle(SSWindow grid, short style) {
     SpreadWindow* s = spread(grid);
-    if (!s || style < 0 || style > 2)
+    if (!s || style < grid::kRefStyleDefault || style > grid::kRefStyleR1C1)
         return 0;
     s->sheet().setRefStyle(style);
     return 1;

@@ -19,6 +19,7 @@ using SSFont = grid::Font;
 using SSWindow = ui::Window*;
 
 // ---- properties and look
+// Switch indexes: grid::kSwitch* (grid/Sheet.h) where they have a name.
 int SSSetBool(SSWindow grid, short index, int value);
 int SSGetBool(SSWindow grid, short index);
 int SSSetInteger(SSWindow grid, short index, long value);
@@ -33,7 +34,7 @@ int SSSetGrayAreaColor(SSWindow grid, std::uint32_t back, std::uint32_t fore);
 int SSSetLockColor(SSWindow grid, std::uint32_t back, std::uint32_t fore);
 int SSSetBackColorStyle(SSWindow grid, short style);
 int SSSetCellNoteIndicator(SSWindow grid, short style);
-int SSSetRefStyle(SSWindow grid, short style);
+int SSSetRefStyle(SSWindow grid, short style);   // grid::kRefStyle*; another style is refused
 int SSSetTextTip(SSWindow grid, short status, long delay, const SSFont* font, std::uint32_t back, std::uint32_t fore);
 int SSGetTextTip(SSWindow grid, short* status, long* delay, SSFont* font, std::uint32_t* back, std::uint32_t* fore);
 int SSReset(SSWindow grid);

@@ -28,7 +28,7 @@ bool StartDlgStandardsSS(KvDlgStandardsData& data) {
 
 bool StartDlgStandardsSStest() {
     KvDlgStandardsData data;
-    data.mode = 1;
+    data.mode = KvDlgStandardsData::kDirectMode;
     data.file = u"c:\\a\\a\\a\\test.kvs";
     data.varCells.append(KvVarCell(u"Column", KvCellType::Input, KvValueType::String, u"IPE-200"));
     data.varCells.append(KvVarCell(u"Thickness", KvCellType::Input, KvValueType::Double, u"10"));

@@ -9,10 +9,6 @@
 
 namespace {
 
-// The grid switch this window turns on while it is open (and the F8 key flips), and the one it turns off.
-constexpr int kSwitchWhileOpen = 13;
-constexpr int kSwitchOffWhileOpen = 20;
-
 // Host texts of the window and its messages.
 constexpr int kCaption = 1136, kFindLabel = 1137, kReplaceLabel = 1138, kFindButton = 1139,
               kReplaceButton = 1140, kReplaceAllButton = 1141, kCancelButton = 285;
@@ -49,9 +45,9 @@ bool CDlgFindReplace::open(Ork_Spread& grid) {
     if (!create(IDD_FIND_REPLACE, &grid, ui::Dialog::Show::Hidden))
         return false;
     setWindowPos(ui::Window::wndTopMost, 0, 0, 0, 0, ui::SWP_NOMOVE | ui::SWP_NOSIZE);
-    m_savedSwitch13 = grid.ssGetBool(kSwitchWhileOpen);
-    grid.ssSetBool(kSwitchWhileOpen, true);
-    grid.ssSetBool(kSwitchOffWhileOpen, false);
+    m_savedSwitch13 = grid.ssGetBool(grid::kSwitchF8);
+    grid.ssSetBool(grid::kSwitchF8, true);
+    grid.ssSetBool(grid::kSwitchOffWhileFinding, false);
     ChangeDlgSize(this, kSizeKey);
     showWindow(ui::SW_SHOW);
     if (ui::Window* field = getDlgItem(IDC_FIND_TEXT))
@@ -88,7 +84,7 @@ void CDlgFindReplace::onCancel() {
     WriteDlgSize(this, kSizeKey);
     Ork_Spread* grid = liveGrid();
     if (grid && !m_savedSwitch13)
-        grid->ssSetBool(kSwitchWhileOpen, false);
+        grid->ssSetBool(grid::kSwitchF8, false);
     endDialog(ui::IDCANCEL);
     // Last: the grid hands this object over for deletion once no handler runs any more.
     if (grid)
@@ -177,7 +173,7 @@ bool CDlgFindReplace::replaceText(bool askToWrap) {
     // The editor is closed first: closing it later would write its old text over the replacement.
     grid->ssSetEditMode(false);
     Ork_String cell;
-    if (!grid->getCellText(column, row, cell, 3) || end > cell.len())
+    if (!grid->getCellText(column, row, cell, Ork_Spread::kTextValue) || end > cell.len())
         return false;
     const Ork_String changed = cell.left(start) + replacement + cell.mid(end);
     if (!grid->ssSetData(column, row, changed.c_str()))
@@ -202,7 +198,7 @@ int CDlgFindReplace::replaceAll() {
         int column = 1, row = 1, foundColumn = 0, foundRow = 0;
         while (grid->findNext(text, column, row, foundColumn, foundRow)) {
             Ork_String cell;
-            grid->getCellText(foundColumn, foundRow, cell, 3);
+            grid->getCellText(foundColumn, foundRow, cell, Ork_Spread::kTextValue);
             const int matches = cell.replaceAll(text, replacement);
             if (grid->replaceInCell(foundColumn, foundRow, text, replacement))
                 count += matches;

@@ -21,8 +21,8 @@ constexpr int kCaption = 1369, kNote1 = 1370, kNote2 = 1371, kNote3 = 1372;
 constexpr int kColumnsLabel = 1373, kRowsLabel = 1374, kHeaderHeightLabel = 1375, kHeaderWidthLabel = 1376;
 constexpr int kOkText = 1, kCancelText = 2;
 
-// Switches of the two small grids: 10 and 11 as the sheet options show their lists, 3 and 4 (row headers)
-// off so that only the texts show.
+// Switches of the two small grids: 10 and 11 (stored only, set by number as the sheet options show their
+// lists), 3 and the row headers off so that only the texts show.
 void setListLook(Ork_Spread& grid, bool oneRow) {
     grid.ssSetBool(10, oneRow);
     grid.ssSetBool(11, !oneRow);
@@ -38,7 +38,7 @@ Ork_StringArray textsUpToLast(Ork_Spread& grid, bool alongRow, int line) {
     int empties = 0;
     for (int i = 1; i <= count; ++i) {
         Ork_String text;
-        grid.getCellText(alongRow ? i : line, alongRow ? line : i, text, 3);
+        grid.getCellText(alongRow ? i : line, alongRow ? line : i, text, Ork_Spread::kTextValue);
         if (text.isEmpty()) {
             ++empties;
             continue;
@@ -92,7 +92,7 @@ bool CDlgSSOptions::applyTo(Ork_Spread& grid) const {
     // its number or letters, and fixing that as its text would make it stale once rows or columns move.
     auto setHeader = [&grid](int column, int row, const Ork_String& text) {
         Ork_String shown;
-        grid.getCellText(column, row, shown, 3);
+        grid.getCellText(column, row, shown, Ork_Spread::kTextValue);
         if (shown != text)
             grid.ssSetData(column, row, text.c_str());
     };

@@ -30,16 +30,16 @@ ErrorStatus CDlgSSStandards::evaluateStandards() {
     }
 
     switch (m_data.mode) {
-    case 0:
+    case KvDlgStandardsData::kMacroMode:
         if (m_grid.prepareFromMacro(m_data) != eOk || m_grid.calculateToMacro(m_data) != eOk)
             return eInvalidInput;
         m_data.varCells = m_grid.varCells();
         return eOk;
-    case 1:
+    case KvDlgStandardsData::kDirectMode:
         if (m_grid.prepareFromCells(m_data) != eOk || m_grid.calculateToCells(m_data.varCells) != eOk)
             return eInvalidInput;
         return eOk;
-    default:
+    default:   // load only
         return eOk;
     }
 }

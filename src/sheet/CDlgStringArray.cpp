@@ -68,9 +68,10 @@ bool CDlgStringArray::onInitDialog() {
 
 void CDlgStringArray::setLook() {
     m_grid.ssSetBool(grid::kSwitchRepaint, false);
-    const std::pair<int, bool> switches[] = {{12, false}, {25, true}, {7, false}, {21, true}, {26, false},
-                                             {13, true},  {32, true}, {18, true}, {0, true},  {11, true},
-                                             {10, false}, {22, true}};
+    // The table's look, in this order; the bare numbers are switches the grid only stores, set by number.
+    const std::pair<int, bool> switches[] = {
+        {grid::kSwitchCalcSheet, false}, {25, true}, {grid::kSwitchAutoCalc, false}, {21, true}, {26, false},
+        {grid::kSwitchF8, true}, {32, true}, {18, true}, {0, true}, {11, true}, {10, false}, {22, true}};
     for (const auto& [index, on] : switches)
         m_grid.ssSetBool(index, on);
     m_grid.ssSetEditEnterAction(5);
@@ -129,7 +130,7 @@ void CDlgStringArray::removeRow() {
     m_grid.ssSetActiveCell(column, row);
     if (m_grid.ssSetEditMode(true)) {
         Ork_String text;
-        m_grid.getCellText(column, row, text, 0);
+        m_grid.getCellText(column, row, text, Ork_Spread::kTextData);
         m_grid.ssSetEditSel(0, text.len());
     }
 }
@@ -143,7 +144,7 @@ void CDlgStringArray::onOK() {
         Ork_StringArray row;
         for (int c = 1; c <= columns; ++c) {
             Ork_String text;
-            m_grid.getCellText(c, r, text, 0);
+            m_grid.getCellText(c, r, text, Ork_Spread::kTextData);
             row.append(text);
         }
         m_rows.append(row);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kSwitchAutoCalc = 7;
-constexpr int kSwitchCalcSheet = 12;
 // A new sheet: 10 rows of 8 columns, its first 6 x 6 cells numbers with two decimals.
 constexpr int kStartRows = 10, kStartCols = 8, kNumberBlock = 6;
 constexpr long kNumberStyle = 0x10000200;
@@ -41,8 +39,8 @@ bool CFormula::onInitDialog() {
     setDlgItemText(IDC_FORMULA_FILE, m_path);
 
     m_grid.createInPlace(this, IDC_FORMULA_GRID, true);
-    m_grid.ssSetBool(kSwitchCalcSheet, true);
-    m_grid.ssSetBool(kSwitchAutoCalc, false);
+    m_grid.ssSetBool(grid::kSwitchCalcSheet, true);
+    m_grid.ssSetBool(grid::kSwitchAutoCalc, false);
     checkDlgButton(IDC_FORMULA_AUTO_CALC, ui::BST_UNCHECKED);
     checkRadioButton(IDC_FORMULA_STYLE_DEFAULT, IDC_FORMULA_STYLE_R1C1, IDC_FORMULA_STYLE_DEFAULT);
     registerFromTable();
@@ -74,7 +72,7 @@ bool CFormula::onInitDialog() {
         // look-ups, and open their windows, a second time.
         if (!loaded)
             m_grid.ssReCalcCell(m_activeCol, m_activeRow);
-        m_grid.getCellText(m_activeCol, m_activeRow, m_resultText, 0);
+        m_grid.getCellText(m_activeCol, m_activeRow, m_resultText, Ork_Spread::kTextData);
         break;
     case Mode::TableLookup:
         evaluateFromTable();
@@ -93,9 +91,9 @@ void CFormula::onDestroy() {
 bool CFormula::onCommand(int id, int code) {
     if (code == ui::BN_CLICKED) {
         switch (id) {
-        case IDC_FORMULA_STYLE_DEFAULT: onReferenceStyle(0); return true;
-        case IDC_FORMULA_STYLE_A1: onReferenceStyle(1); return true;
-        case IDC_FORMULA_STYLE_R1C1: onReferenceStyle(2); return true;
+        case IDC_FORMULA_STYLE_DEFAULT: onReferenceStyle(grid::kRefStyleDefault); return true;
+        case IDC_FORMULA_STYLE_A1: onReferenceStyle(grid::kRefStyleA1); return true;
+        case IDC_FORMULA_STYLE_R1C1: onReferenceStyle(grid::kRefStyleR1C1); return true;
         case IDC_FORMULA_SAVE: onSave(); return true;
         case IDC_FORMULA_LOAD: onLoad(); return true;
         case IDC_FORMULA_AUTO_CALC: onAutoCalculate(); return true;
@@ -115,7 +113,7 @@ void CFormula::showColumnFourFormulas() {
     constexpr int kFormulaColumn = 4, kLastRow = 5;
     for (int row = 1; row <= kLastRow; ++row) {
         Ork_String formula;
-        m_grid.getCellText(kFormulaColumn, row, formula, 1);
+        m_grid.getCellText(kFormulaColumn, row, formula, Ork_Spread::kTextFormula);
         if (row == kLastRow && formula.isEmpty())
             continue;
         m_grid.ssSetData(1, row, formula.c_str());
@@ -127,7 +125,7 @@ void CFormula::showColumnFourFormulas() {
 
 void CFormula::onAutoCalculate() {
     const bool automatic = isDlgButtonChecked(IDC_FORMULA_AUTO_CALC) == ui::BST_CHECKED;
-    m_grid.ssSetBool(kSwitchAutoCalc, automatic);
+    m_grid.ssSetBool(grid::kSwitchAutoCalc, automatic);
     if (ui::Window* recalculate = getDlgItem(IDC_FORMULA_RECALC))
         recalculate->enableWindow(!automatic);
 }
@@ -163,7 +161,7 @@ bool CFormula::loadSheet(const Ork_String& path) {
     if (!loaded)
         m_fileKey = previousKey;
     // A document brings its own calculation switch; in this window the "Auto calculate" box decides.
-    m_grid.ssSetBool(kSwitchAutoCalc, isDlgButtonChecked(IDC_FORMULA_AUTO_CALC) == ui::BST_CHECKED);
+    m_grid.ssSetBool(grid::kSwitchAutoCalc, isDlgButtonChecked(IDC_FORMULA_AUTO_CALC) == ui::BST_CHECKED);
     registerFromTable();
     return loaded;
 }
@@ -187,17 +185,17 @@ void CFormula::readSheet() {
         acutPrintf(u"Sheet too large to read: %d columns, %d rows\n", columns, rows);
         return;
     }
-    m_grid.getCellText(1, 1, m_firstCell, 0);
+    m_grid.getCellText(1, 1, m_firstCell, Ork_Spread::kTextData);
     for (int column = 1; column <= columns; ++column) {
         Ork_String name;
-        m_grid.getCellText(column, Ork_Spread::kHeader, name, 0);
+        m_grid.getCellText(column, Ork_Spread::kHeader, name, Ork_Spread::kTextData);
         m_headers.append(name);
     }
     for (int row = 1; row <= rows; ++row) {
         Ork_StringArray texts;
         for (int column = 1; column <= columns; ++column) {
             Ork_String text;
-            m_grid.getCellText(column, row, text, 0);
+            m_grid.getCellText(column, row, text, Ork_Spread::kTextData);
             texts.append(text);
         }
         m_rows.append(texts);

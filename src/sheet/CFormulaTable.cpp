@@ -113,7 +113,7 @@ bool CFormula::lookupKey(Ork_Spread& calling, const SSValueRecord* args, int cou
             if (count == 4) {
                 // A key argument stands for the cell's text, which may still change while the document loads.
                 Ork_String text;
-                calling.getCellText(arg.cell.col, arg.cell.row, text, 0);
+                calling.getCellText(arg.cell.col, arg.cell.row, text, Ork_Spread::kTextData);
                 addText(text);
             } else {
                 addNumber(arg.cell.col);
@@ -179,7 +179,7 @@ void CFormula::evaluateFromTable() {
             m_outcome.wrote = true;
             m_outcome.column = m_args[2].cell.col;
             m_outcome.row = m_args[2].cell.row;
-            m_grid.getCellText(column, row, m_outcome.written, 0);
+            m_grid.getCellText(column, row, m_outcome.written, Ork_Spread::kTextData);
             m_callingGrid->ssSetData(m_outcome.column, m_outcome.row, m_outcome.written.c_str());
         }
         return;
@@ -211,7 +211,7 @@ bool CFormula::findColumnByHeader(const Ork_String& name, int& column) {
     const int columns = m_grid.getMaxCols();
     for (int c = 1; c <= columns; ++c) {
         Ork_String header;
-        m_grid.getCellText(c, Ork_Spread::kHeader, header, 0);
+        m_grid.getCellText(c, Ork_Spread::kHeader, header, Ork_Spread::kTextData);
         if (header.equal(name, true)) {
             column = c;
             return true;
@@ -224,7 +224,7 @@ bool CFormula::findRowByKey(int keyColumn, const Ork_String& key, int& row) {
     const int rows = m_grid.getMaxRows();
     for (int r = 1; r <= rows; ++r) {
         Ork_String text;
-        m_grid.getCellText(keyColumn, r, text, 0);
+        m_grid.getCellText(keyColumn, r, text, Ork_Spread::kTextData);
         if (text.equal(key, true)) {
             row = r;   // the first occurrence wins
             return true;
@@ -243,7 +243,7 @@ bool CFormula::argumentText(SSValueRecord& arg, Ork_String& text) {
     case SSTypeDouble: text = Ork_String(grid::Value::number(arg.dValue).toText()); return true;
     case SSTypeString: return takeString(arg, text);
     case SSTypeCellRef:
-        return m_callingGrid && m_callingGrid->getCellText(arg.cell.col, arg.cell.row, text, 0);
+        return m_callingGrid && m_callingGrid->getCellText(arg.cell.col, arg.cell.row, text, Ork_Spread::kTextData);
     default:
         return false;   // a range stands for no one text
     }
@@ -257,7 +257,7 @@ bool CFormula::readResult(int column, int row) {
     case kCodeCheckBox:
         m_result->type = SSTypeLong;
         m_result->lValue = 0;
-        if (!m_grid.getCellText(column, row, data, 0))
+        if (!m_grid.getCellText(column, row, data, Ork_Spread::kTextData))
             return false;
         m_result->lValue = data.toInt();
         return true;
@@ -282,7 +282,7 @@ bool CFormula::readResult(int column, int row) {
         m_result->type = SSTypeString;
         m_result->hValue = 0;
         // A failed allocation has been reported by the allocator ("Reallocate failed").
-        return m_grid.getCellText(column, row, data, 0) && setGlobalStr(m_result->hValue, data);
+        return m_grid.getCellText(column, row, data, Ork_Spread::kTextData) && setGlobalStr(m_result->hValue, data);
     }
 }
 

@@ -80,7 +80,7 @@ bool KvSSSettings::readFromSheet(Ork_Spread* grid) {
         return false;
     Ork_String tag;
     Ork_SimplePropsList list;
-    if (grid->getCellText(0, 0, tag, 2) && list.fromText(tag))
+    if (grid->getCellText(0, 0, tag, Ork_Spread::kTextTag) && list.fromText(tag))
         fromPropsList(list);
     return true;
 }

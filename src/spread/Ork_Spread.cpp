@@ -7,6 +7,7 @@
 #include "spread/sheetSettingsFiles.h"
 #include "ui/Desktop.h"
 #include "ui/Menu.h"
+#include "ui/Metrics.h"
 
 #include <algorithm>
 
@@ -55,7 +56,7 @@ bool Ork_Spread::createInPlace(ui::Window* parent, int controlId, bool noOffset)
     rect.offset(-parentRect.left, -parentRect.top);
     // Without the flag the parent is taken to be a dialog with a border and a caption.
     if (!noOffset)
-        rect.offset(-5, -20);
+        rect.offset(-ui::Metrics::kCaptionFrame.left, -ui::Metrics::kCaptionFrame.top);
     placeholder->destroyWindow();
     grid::SpreadWindow::registerClass();
     if (!create(grid::SpreadWindow::kClassName, u"", ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP, rect, parent,
@@ -74,9 +75,11 @@ bool Ork_Spread::createInPlace(ui::Window* parent, int controlId, bool noOffset)
 bool Ork_Spread::setStandardLook(int mode) {
     if (!m_created)
         return false;
-    ssSetBool(8, false);
-    ssSetBool(12, false);
-    ssSetBool(7, false);
+    // In this order, repetitions included. The bare numbers are switches the grid only stores: the look
+    // prescribes them by number.
+    ssSetBool(grid::kSwitchRepaint, false);
+    ssSetBool(grid::kSwitchCalcSheet, false);
+    ssSetBool(grid::kSwitchAutoCalc, false);
     ssSetBool(21, true);
     ssSetBool(26, false);
     ssSetBool(34, true);
@@ -90,19 +93,19 @@ bool Ork_Spread::setStandardLook(int mode) {
     ssSetSelColor(ui::rgb(10, 36, 106), ui::rgb(255, 255, 255));
     ssSetBool(11, true);
     ssSetBool(3, true);
-    ssSetBool(4, true);
+    ssSetBool(grid::kSwitchRowHeaders, true);
     ssSetBool(18, true);
     ssSetLockColor(0xE6E6E6, kSystemColour);
     if (mode == 1) {
-        ssSetBool(13, true);
+        ssSetBool(grid::kSwitchF8, true);
         ssSetBool(10, false);
         ssSetEditEnterAction(0);
     } else {
-        ssSetBool(13, false);
+        ssSetBool(grid::kSwitchF8, false);
         ssSetBool(10, true);
         ssSetEditEnterAction(5);
     }
-    ssSetBool(8, true);
+    ssSetBool(grid::kSwitchRepaint, true);
     return true;
 }
 
@@ -152,7 +155,7 @@ void Ork_Spread::applyCheckLink(int row) {
     if (m_checkColumn < 1 || m_targetColumn < 1)
         return;
     Ork_String text;
-    getCellText(m_checkColumn, row, text, 3);
+    getCellText(m_checkColumn, row, text, kTextValue);
     // Only a definite state moves the lock: a cell that is neither checked nor cleared leaves it alone.
     if (text == u"1")
         ssSetLock(m_targetColumn, row, false);
@@ -254,9 +257,9 @@ void Ork_Spread::watchCheckClick(int column, int row, Input input) {
     ssGetCellType(column, row, type);
     const bool pressable = type.kind == grid::CellKind::Button && !ssGetLock(column, row);
     Ork_String before, after;
-    getCellText(column, row, before, 3);
+    getCellText(column, row, before, kTextValue);
     input();
-    getCellText(column, row, after, 3);
+    getCellText(column, row, after, kTextValue);
     if (isWindow() && ((type.kind == grid::CellKind::CheckBox && before != after) || pressable))
         onCellClicked(column, row);
 }
@@ -336,7 +339,7 @@ bool Ork_Spread::preTranslateMessage(const ui::Msg& msg) {
             return true;
         }
         if (msg.wParam == ui::VK_F8 && m_f8Allowed)
-            ssSetBool(13, !ssGetBool(13));
+            ssSetBool(grid::kSwitchF8, !ssGetBool(grid::kSwitchF8));
     }
     return TSpread::preTranslateMessage(msg);
 }

@@ -34,6 +34,12 @@ class Ork_Spread : public TSpread {
 public:
     static constexpr int kHeader = -32767;
 
+    // The kinds of text getCellText and getColumnTexts read: the grid's four ways of reading a cell as text.
+    static constexpr int kTextData = static_cast<int>(grid::TextKind::Data);
+    static constexpr int kTextFormula = static_cast<int>(grid::TextKind::Formula);
+    static constexpr int kTextTag = static_cast<int>(grid::TextKind::Tag);
+    static constexpr int kTextValue = static_cast<int>(grid::TextKind::Value);  // the value unformatted; the usual kind
+
     // Context-menu codes, and the ids of the commands they become (the n-th command shown gets the n-th id).
     enum ContextCode { kSeparator = 1, kCopy, kPaste, kInsertRow, kDeleteRow, kInsertColumn, kDeleteColumn,
                        kCheckSelected, kUncheckSelected };
@@ -78,8 +84,8 @@ public:
     bool setFontRange(int col1, int row1, int col2, int row2, const Ork_String& face, int height, bool bold,
                       bool tips);
 
-    // ---- Cell texts and numbers (kind: 0 data, 1 formula, 2 tag, 3 value)
-    bool getCellText(int column, int row, Ork_String& text, int kind = 3);
+    // ---- Cell texts and numbers
+    bool getCellText(int column, int row, Ork_String& text, int kind = kTextValue);
     bool getCellInt(int column, int row, int& value);
     bool getCellDouble(int column, int row, double& value);
     bool setCellInt(int column, int row, int value);
@@ -89,7 +95,7 @@ public:
     bool setColumnDoubles(int column, const Ork_Array<double>& values);
     bool setColumnBools(int column, const Ork_Array<bool>& values);
     bool setRowTexts(int row, const Ork_StringArray& texts, bool asValue = false);
-    bool getColumnTexts(int column, Ork_StringArray& texts, int kind = 3);
+    bool getColumnTexts(int column, Ork_StringArray& texts, int kind = kTextValue);
     bool getColumnInts(int column, Ork_Array<int>& values);
     bool getColumnDoubles(int column, Ork_Array<double>& values);
     bool getColumnBools(int column, Ork_Array<bool>& values);

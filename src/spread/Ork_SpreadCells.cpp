@@ -37,7 +37,7 @@ bool Ork_Spread::setModified() { return ssSetBool(grid::kSwitchModified, true); 
 
 bool Ork_Spread::getCellText(int column, int row, Ork_String& text, int kind) {
     text.clear();
-    if (!m_created || !isWindow() || kind < 0 || kind > 3)
+    if (!m_created || !isWindow() || kind < kTextData || kind > kTextValue)
         return false;
     // Straight from the sheet: the library's text calls build every text twice (its length, then the copy),
     // and the standards engine reads every cell of a sheet several times per evaluation.
@@ -50,7 +50,7 @@ bool Ork_Spread::getCellText(int column, int row, Ork_String& text, int kind) {
 
 bool Ork_Spread::getCellInt(int column, int row, int& value) {
     Ork_String text;
-    if (!getCellText(column, row, text, 3))
+    if (!getCellText(column, row, text, kTextValue))
         return false;
     value = _wtoi(text.c_str());
     return true;
@@ -58,7 +58,7 @@ bool Ork_Spread::getCellInt(int column, int row, int& value) {
 
 bool Ork_Spread::getCellDouble(int column, int row, double& value) {
     Ork_String text;
-    if (!getCellText(column, row, text, 3))
+    if (!getCellText(column, row, text, kTextValue))
         return false;
     value = _wtof(text.c_str());
     return true;
@@ -126,7 +126,7 @@ bool Ork_Spread::getColumnTexts(int column, Ork_StringArray& texts, int kind) {
 
 bool Ork_Spread::getColumnInts(int column, Ork_Array<int>& values) {
     Ork_StringArray texts;
-    if (!getColumnTexts(column, texts, 3))
+    if (!getColumnTexts(column, texts, kTextValue))
         return false;
     values.removeAll();
     for (const Ork_String& t : texts)
@@ -136,7 +136,7 @@ bool Ork_Spread::getColumnInts(int column, Ork_Array<int>& values) {
 
 bool Ork_Spread::getColumnDoubles(int column, Ork_Array<double>& values) {
     Ork_StringArray texts;
-    if (!getColumnTexts(column, texts, 3))
+    if (!getColumnTexts(column, texts, kTextValue))
         return false;
     values.removeAll();
     for (const Ork_String& t : texts)
@@ -146,7 +146,7 @@ bool Ork_Spread::getColumnDoubles(int column, Ork_Array<double>& values) {
 
 bool Ork_Spread::getColumnBools(int column, Ork_Array<bool>& values) {
     Ork_StringArray texts;
-    if (!getColumnTexts(column, texts, 3))
+    if (!getColumnTexts(column, texts, kTextValue))
         return false;
     values.removeAll();
     for (const Ork_String& t : texts)
@@ -161,7 +161,7 @@ bool Ork_Spread::getRowTexts(int row, Ork_StringArray& texts) {
     const int columns = getMaxCols();
     for (int c = 1; c <= columns; ++c) {
         Ork_String text;
-        getCellText(c, row, text, 3);
+        getCellText(c, row, text, kTextValue);
         texts.append(text);
     }
     return true;
@@ -220,7 +220,7 @@ bool Ork_Spread::getColumnHeaderTexts(Ork_StringArray& texts) {
     const int columns = getMaxCols();
     for (int c = 1; c <= columns; ++c) {
         Ork_String text;
-        getCellText(c, kHeader, text, 3);
+        getCellText(c, kHeader, text, kTextValue);
         texts.append(text);
     }
     return true;

@@ -169,7 +169,7 @@ bool Ork_Spread::mergeEqualCellsInColumn(int column) {
     int runStart = 1, run = 1;
     for (int r = 1; r <= rows; ++r) {
         Ork_String text;
-        getCellText(column, r, text, 3);
+        getCellText(column, r, text, kTextValue);
         if (r > 1 && !previous.isEmpty() && text == previous) {
             ++run;
             continue;

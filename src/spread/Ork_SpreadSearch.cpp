@@ -134,7 +134,7 @@ bool Ork_Spread::findInRow(const Ork_String& text, bool partial, int row, int st
     const int columns = getMaxCols();
     for (int c = std::max(startColumn, 1); c <= columns; ++c) {
         Ork_String cell;
-        getCellText(c, row, cell, 3);
+        getCellText(c, row, cell, kTextValue);
         if (partial ? cell.contains(text) : cell.equal(text, false)) {
             column = c;
             return true;
@@ -167,7 +167,7 @@ bool Ork_Spread::findNextExact(const Ork_String& text, int startColumn, int star
 
 bool Ork_Spread::findInCell(const Ork_String& text, int column, int row, int start, int& position) {
     Ork_String cell;
-    if (!getCellText(column, row, cell, 3))
+    if (!getCellText(column, row, cell, kTextValue))
         return false;
     position = cell.indexOf(text, std::max(start, 0));
     return position >= 0;
@@ -186,7 +186,7 @@ bool Ork_Spread::selectFoundText(const Ork_String& text, int column, int row, in
 
 bool Ork_Spread::replaceInCell(int column, int row, const Ork_String& findText, const Ork_String& replacement) {
     Ork_String cell;
-    if (!getCellText(column, row, cell, 3))
+    if (!getCellText(column, row, cell, kTextValue))
         return false;
     cell.replaceAll(findText, replacement, false);
     return ssSetData(column, row, cell.c_str());

@@ -109,7 +109,8 @@ Ork_String makeRelative(const Ork_String& documentPath, const Ork_String& file) 
 bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool newSheet) {
     if (!grid || !grid->isCreated())
         return false;
-    for (int index : {12, 25, 7, 21})
+    // 25 and 21 are switches the grid only stores; the preparation sets them by number.
+    for (int index : {int(grid::kSwitchCalcSheet), 25, int(grid::kSwitchAutoCalc), 21})
         grid->ssSetBool(index, true);
     if (newSheet) {
         grid->setMaxCols(6);
@@ -165,7 +166,7 @@ bool copyPrintFile(KvSSSettings& settings, const Ork_String& sheetPath, bool hea
 bool saveSheetWithSettings(Ork_Spread* grid, const Ork_String& path) {
     if (!grid || !grid->isCreated() || !grid->ssSaveToFile(path.c_str(), false))
         return false;
-    grid->ssSetBool(30, false);
+    grid->ssSetBool(grid::kSwitchModified, false);
     KvSSSettings settings;
     settings.readFromSheet(grid);
     // Both files travel with the sheet: a footer must not be left behind because a header was copied.

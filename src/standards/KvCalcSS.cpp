@@ -66,7 +66,9 @@ public:
     explicit SpreadTexts(Ork_Spread& sheet) : sheet_(sheet), cols_(sheet.getMaxCols()), rows_(sheet.getMaxRows()) {}
     int columns() override { return cols_; }
     int rows() override { return rows_; }
-    void readText(int col, int row, Ork_String& out) override { sheet_.getCellText(col, row, out, 3); }
+    void readText(int col, int row, Ork_String& out) override {
+        sheet_.getCellText(col, row, out, Ork_Spread::kTextValue);
+    }
 
 private:
     Ork_Spread& sheet_;
@@ -93,14 +95,14 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
     Ork_String path = name;
     if (!ObjectExportFileExists(name))
         path = Ork_Settings::libDir() + u"Connection Standards\\" + name + u".kvs";
-    ssSetBool(13, true);
-    ssSetBool(8, false);
-    ssSetBool(12, true);
-    ssSetBool(7, false);
+    ssSetBool(grid::kSwitchF8, true);
+    ssSetBool(grid::kSwitchRepaint, false);
+    ssSetBool(grid::kSwitchCalcSheet, true);
+    ssSetBool(grid::kSwitchAutoCalc, false);
     if (!ssLoadFromFile(path.c_str()))
         return eInvalidInput;
     // A document brings its own switches; the statements must not recalculate on every write.
-    ssSetBool(7, false);
+    ssSetBool(grid::kSwitchAutoCalc, false);
     loadedFile = path;
     m_namesValid = m_coordinatesValid = m_markersValid = false;
     return eOk;
@@ -158,7 +160,7 @@ ErrorStatus KvCalcSS::replaceGenVars() {
     Ork_String text;
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
-            if (!getCellText(col, row, text, 3) || text.isEmpty())
+            if (!getCellText(col, row, text, kTextValue) || text.isEmpty())
                 continue;
             if (replaceNames(text, genVarNames, genVarValues, true))
                 ssSetData(col, row, text.c_str());
@@ -347,7 +349,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     Ork_String& expression = m_statement.expression;
     name.clear();
     expression.clear();
-    if (!getCellText(col, row, text, 3) || text.isEmpty())
+    if (!getCellText(col, row, text, kTextValue) || text.isEmpty())
         return eInvalidInput;
 
     bool assignment = true;
@@ -404,7 +406,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     }
     Ork_TimerScope timer(gCalcCellCalcFunctions);
     Ork_String& result = m_statement.result;
-    if (!getCellText(col, row, result, 3)) {
+    if (!getCellText(col, row, result, kTextValue)) {
         reportFailedEquation(name, expression, row);
         return eInvalidInput;
     }
@@ -486,7 +488,7 @@ ErrorStatus KvCalcSS::callChild(const Ork_String& expression, const Ork_String& 
         return eInvalidInput;
     }
 
-    record.mode = 1;
+    record.mode = KvDlgStandardsData::kDirectMode;
     record.file = childPath;
     record.genVarNames = genVarNames;
     record.genVarValues = genVarValues;

@@ -16,7 +16,7 @@ ErrorStatus KvDlgStandardsData::initialize(Ork_DbMacro* dbMacro_, const Ork_Stri
     if (target_.startsWith(u"Module."))
         getSubstrAfter(target_, u'.', group, false);
     moduleGroup = group;
-    mode = 0;
+    mode = kMacroMode;
     file = file_;
     target = target_;
     dbMacro = dbMacro_;

@@ -15,7 +15,11 @@ class MacroData;
 
 class SS_EXPORT KvDlgStandardsData {
 public:
-    std::int32_t mode = 0;                      // 0 macro mode, 1 direct mode, otherwise load only
+    // The values of `mode`. Macro mode reads the inputs from the macro through the sheet's mapping and writes the
+    // outputs back; direct mode takes and gives them in varCells. Any other value only loads the sheet.
+    enum : std::int32_t { kMacroMode = 0, kDirectMode = 1 };
+
+    std::int32_t mode = kMacroMode;
     Ork_String file;                            // the standards spreadsheet
     Ork_DbMacro* dbMacro = nullptr;
     Ork_String target;                          // the mapping target, or "Module." + group name

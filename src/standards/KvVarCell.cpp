@@ -35,7 +35,7 @@ bool KvVarCell::parseDeclaration(const Ork_String& text, KvValueType& valueType,
 
 ErrorStatus KvVarCell::initialize(Ork_Spread& sheet, int col_, int row_, KvCellType cellType_) {
     Ork_String text;
-    if (!sheet.getCellText(col_, row_, text, 3))
+    if (!sheet.getCellText(col_, row_, text, Ork_Spread::kTextValue))
         return eInvalidInput;
     KvValueType type = KvValueType::String;
     if (!parseDeclaration(text, type, name))
@@ -80,5 +80,5 @@ ErrorStatus KvVarCell::setValueToSS(Ork_Spread& sheet) const {
 ErrorStatus KvVarCell::getCurrentValue(Ork_Spread& sheet, Ork_String& text) const {
     if (col < 1 || row < 1 || col > sheet.getMaxCols() || row > sheet.getMaxRows())
         return eInvalidInput;
-    return sheet.getCellText(col, row, text, 3) ? eOk : eInvalidInput;
+    return sheet.getCellText(col, row, text, Ork_Spread::kTextValue) ? eOk : eInvalidInput;
 }

@@ -8,6 +8,7 @@
 #include "cadhost/ModuleHost.h"
 #include "frame/SSModule.h"
 #include "nuvo/DlgSizeStore.h"
+#include "support/uiTestSupport.h"
 #include "ui/Desktop.h"
 #include "ui/Script.h"
 
@@ -21,9 +22,7 @@
 
 namespace frametest {
 
-inline ui::Script::FailureHandler gtestFailure() {
-    return [](const std::string& message) { ADD_FAILURE() << message; };
-}
+using ui::test::gtestFailure;
 
 class FrameTest : public ::testing::Test {
 protected:

@@ -1,7 +1,7 @@
 #pragma once
 // Sheet-settings tests: a grid in a dialog (SheetTest), plus a private installation folder, a private
 // registry store and a second folder that plays the place where sheets are saved.
-#include "platform/nuvo/TempFolder.h"
+#include "support/TempFolder.h"
 #include "support/sheetTestSupport.h"
 
 #include "nuvo/Ork_Settings.h"
@@ -35,10 +35,10 @@ class SettingsTest : public SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        os::Registry::setFolder(m_temp.native() / "registry");
-        std::filesystem::create_directories(m_temp.native() / "install");
-        std::filesystem::create_directories(m_temp.native() / "out");
-        std::filesystem::create_directories(m_temp.native() / "elsewhere");
+        os::Registry::setFolder(m_temp.path() / "registry");
+        std::filesystem::create_directories(m_temp.path() / "install");
+        std::filesystem::create_directories(m_temp.path() / "out");
+        std::filesystem::create_directories(m_temp.path() / "elsewhere");
         Ork_Settings::setOrkDir(install());
     }
     void TearDown() override {
@@ -46,9 +46,9 @@ protected:
         os::Registry::setFolder({});
         SheetTest::TearDown();
     }
-    Ork_String install() const { return m_temp.path() + u"install\\"; }
-    Ork_String out() const { return m_temp.path() + u"out\\"; }
-    Ork_String elsewhere() const { return m_temp.path() + u"elsewhere\\"; }
+    Ork_String install() const { return m_temp.folder() + u"install\\"; }
+    Ork_String out() const { return m_temp.folder() + u"out\\"; }
+    Ork_String elsewhere() const { return m_temp.folder() + u"elsewhere\\"; }
 
     void writeText(const Ork_String& path, const std::string& bytes) { ASSERT_TRUE(os::writeBytes(path, bytes)); }
     std::string readText(const Ork_String& path) {

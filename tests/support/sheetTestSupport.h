@@ -46,7 +46,7 @@ protected:
         EXPECT_TRUE(m_grid->setMaxRows(rows));
         return *m_grid;
     }
-    Ork_String text(int col, int row, int kind = 3) {
+    Ork_String text(int col, int row, int kind = Ork_Spread::kTextValue) {
         Ork_String t;
         m_grid->getCellText(col, row, t, kind);
         return t;

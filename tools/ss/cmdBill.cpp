@@ -1,9 +1,6 @@
 #include "cmdBill.h"
 
 #include "SSHost.h"
-#include "cmdCalc.h"
-#include "cmdStandards.h"
-
 #include "cadhost/Drawing.h"
 #include "grid/Csv.h"
 #include "nuvo/records/Ork_Bill.h"

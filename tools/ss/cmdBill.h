@@ -2,7 +2,9 @@
 // The `ss bill` command: the lines of a CSV file fed through the module's bill output (KvSSBillOutput) as the
 // host product feeds a bill, and the bill sheet saved with its settings, header and footer files. It attaches
 // the module and drives its exported bill-output class, as the host does. `args` are the words after the
-// command name; the result is the process's exit code (kExit* of cmdCalc.h and cmdStandards.h).
+// command name; the result is the process's exit code (exitCodes.h).
+#include "exitCodes.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>

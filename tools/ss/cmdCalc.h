@@ -1,19 +1,14 @@
 #pragma once
 // The `ss calc` and `ss convert` commands: a grid document or a CSV file loaded, recalculated and printed, or
 // converted between the two formats. They need only the grid library. `args` are the words after the command
-// name; the result is the process's exit code (see kExit*).
+// name; the result is the process's exit code (exitCodes.h).
+#include "exitCodes.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace sscmd {
-
-enum : int {
-    kExitOk = 0,
-    kExitUsage = 1,        // unknown option, missing or extra argument
-    kExitBadInput = 2,     // the input file cannot be read or is malformed
-    kExitCannotWrite = 3,  // the output file cannot be written
-};
 
 // ss calc FILE [--csv]: the values of every cell, rows 1..rows and columns 1..columns, as an aligned table
 // (numbers right-aligned) or as CSV.

@@ -1,7 +1,6 @@
 #include "cmdStandards.h"
 
 #include "SSHost.h"
-#include "cmdCalc.h"
 #include "jsonText.h"
 #include "SS/SSExports.h"
 #include "nuvo/Ork_Settings.h"
@@ -259,7 +258,7 @@ int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineS
         return kExitEvaluationFailed;
     }
     KvDlgStandardsData record;
-    record.mode = 1;
+    record.mode = KvDlgStandardsData::kDirectMode;
     record.file = sheet;
     addGeneralVariables(options, record);
     for (const KvVarCell& cell : declared) {

@@ -1,17 +1,15 @@
 #pragma once
 // The standards commands of `ss`: evaluations of connection-standards sheets (direct and macro mode), the
 // declarations of a sheet, and the tour of the library. Each attaches the module and evaluates through its
-// exported entry point StartDlgStandardsSS, as the CAD host does. `args` are the words after the command.
+// exported entry point StartDlgStandardsSS, as the CAD host does. `args` are the words after the command; the
+// result is the process's exit code (exitCodes.h).
+#include "exitCodes.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace sscmd {
-
-enum : int {
-    kExitNoModule = 4,          // the module could not be loaded
-    kExitEvaluationFailed = 5,  // the module refused the evaluation (a message says why)
-};
 
 // ss evaluate SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]... [--json]
 // ss evaluate SHEET --macro MACRO.json --target TARGET [--write OUT.json] [--gen NAME=VALUE]... [--json]

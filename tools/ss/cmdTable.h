@@ -3,19 +3,14 @@
 // a sheet as ReadSSFile gives them. Both load the module (SSHost) and reach it through its exported entry point
 // ReadSSFile only. The formula windows they open are closed as soon as they have done their work
 // (CommandLineServices), so no command waits for a user. `args` are the words after the command name; the
-// result is the process's exit code (kExit* of cmdCalc.h and cmdStandards.h, and kExitNoValue).
-#include "cmdCalc.h"
-#include "cmdStandards.h"
+// result is the process's exit code (exitCodes.h).
+#include "exitCodes.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace sscmd {
-
-enum : int {
-    kExitNoValue = 6,   // ss table: the look-up found no value
-};
 
 // ss table FILE KEYCOLUMN RESULTCOLUMN KEY [--verbose]: the value in RESULTCOLUMN of the first row whose
 // KEYCOLUMN holds KEY (columns by their header texts; texts compared ignoring case). --verbose also prints

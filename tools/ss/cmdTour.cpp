@@ -1,7 +1,6 @@
 // The tour `ss` gives without arguments: where the library is, which connection standards it holds and what
 // they declare, and one evaluation of each sample standard with the values a detailer might enter.
 #include "SSHost.h"
-#include "cmdCalc.h"
 #include "cmdStandards.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"

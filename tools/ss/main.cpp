@@ -5,6 +5,7 @@
 #include "cmdDialog.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
+#include "exitCodes.h"
 #include "base/SSTimers.h"
 
 #include <cstdio>
@@ -55,15 +56,16 @@ const char kTimersHelp[] =
     "Loads the module, runs nothing, and lists its 25 profiling timers in their order:\n"
     "name, completed runs, accumulated seconds and the step each one measures.\n";
 
-// Shared by every command: 2 and 3 are the input and output failures of the file commands.
-enum Exit { kOk = 0, kUsage = 1, kNoModule = 4 };
+using sscmd::kExitNoModule;
+using sscmd::kExitOk;
+using sscmd::kExitUsage;
 
 bool isHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
 
 int listTimers(bool json) {
     SSHost host;
     if (!host.load())
-        return kNoModule;
+        return kExitNoModule;
     if (json)
         std::printf("[\n");
     for (std::size_t i = 0; i < kSSTimers.size(); ++i) {
@@ -81,7 +83,7 @@ int listTimers(bool json) {
     }
     if (json)
         std::printf("]\n");
-    return kOk;
+    return kExitOk;
 }
 
 int timersCommand(int argc, char** argv) {
@@ -89,14 +91,14 @@ int timersCommand(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         if (isHelp(argv[i])) {
             std::fputs(kTimersHelp, stdout);
-            return kOk;
+            return kExitOk;
         }
         if (std::strcmp(argv[i], "--json") == 0) {
             json = true;
             continue;
         }
         std::fprintf(stderr, "ss timers: unknown argument '%s' (try ss timers --help)\n", argv[i]);
-        return kUsage;
+        return kExitUsage;
     }
     return listTimers(json);
 }
@@ -108,11 +110,11 @@ int main(int argc, char** argv) {
         return sscmd::runTour(stdout, stderr);
     if (isHelp(argv[1])) {
         std::fputs(kHelp, stdout);
-        return kOk;
+        return kExitOk;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
         std::printf("ss %s\n", SS_VERSION);
-        return kOk;
+        return kExitOk;
     }
     if (std::strcmp(argv[1], "timers") == 0)
         return timersCommand(argc, argv);
@@ -135,5 +137,5 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "dialog") == 0)
         return sscmd::runDialog(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
-    return kUsage;
+    return kExitUsage;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "grid/Csv.h"
 #include "os/files.h"
 #include "os/utf16.h"

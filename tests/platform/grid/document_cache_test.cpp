@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "grid/DocumentCache.h"
 #include "grid/GridDocument.h"
 

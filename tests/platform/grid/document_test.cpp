@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "grid/GridDocument.h"
 #include "os/files.h"
 #include "os/utf16.h"

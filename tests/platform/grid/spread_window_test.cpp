@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "support/uiTestSupport.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "grid/GridDocument.h"
 #include "grid/diagnostics.h"
 #include "grid/ssOperations.h"
@@ -71,8 +71,7 @@ struct SpreadWindowTest : ui::test::UiTest {
         UiTest::TearDown();
     }
     ui::Point centre(int col, int row) const {
-        const ui::Rect r = spread->cellRect(col, row);
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return ui::test::centre(spread->cellRect(col, row));
     }
     std::u16string data(int col, int row) {
         std::u16string text(std::size_t(SSGetDataLen(grid, col, row)) + 1, u'\0');

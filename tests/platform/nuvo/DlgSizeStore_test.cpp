@@ -1,6 +1,6 @@
 #include "nuvo/DlgSizeStore.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 TEST(SizeStore, KeepsSizesAcrossARestart) {
     TempFolder dir;
-    const Ork_String file = dir.path() + u"config\\dialog-sizes.txt";
+    const Ork_String file = dir.folder() + u"config\\dialog-sizes.txt";
     {
         DlgSizeStore store(file);
         EXPECT_TRUE(store.set(u"DLG_EDIT_MACRO", 640, 480));
@@ -26,7 +26,7 @@ TEST(SizeStore, KeepsSizesAcrossARestart) {
 
 TEST(SizeStore, AnUnknownKeyLeavesTheOutputs) {
     TempFolder dir;
-    DlgSizeStore store(dir.path() + u"s.txt");
+    DlgSizeStore store(dir.folder() + u"s.txt");
     int w = 1, h = 2;
     EXPECT_FALSE(store.get(u"DLG_FINDREPLACE", w, h));
     EXPECT_EQ(w, 1);
@@ -36,10 +36,10 @@ TEST(SizeStore, AnUnknownKeyLeavesTheOutputs) {
 TEST(SizeStore, RefusesSizesThatCannotBeStoredAndSkipsBadLines) {
     TempFolder dir;
     {
-        std::ofstream out(dir.native() / "s.txt");
+        std::ofstream out(dir.path() / "s.txt");
         out << "GOOD\t10\t20\nBAD\tx\t20\nNEG\t-1\t5\nshort\t1\n";
     }
-    DlgSizeStore store(dir.path() + u"s.txt");
+    DlgSizeStore store(dir.folder() + u"s.txt");
     int w = 0, h = 0;
     EXPECT_TRUE(store.get(u"GOOD", w, h));
     EXPECT_FALSE(store.get(u"BAD", w, h));

@@ -1,6 +1,6 @@
 #include "nuvo/Ork_PropertiesList.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -62,10 +62,10 @@ TEST(PropertiesList, FileRoundTripKeepsAwkwardStringsAndFullPrecision) {
     list.set(u"tiny", DBL_MIN);
     list.set(u"big", -DBL_MAX);
     list.set(u"key with\ttab", -7);
-    ASSERT_TRUE(list.writeToFile(dir.path() + u"design.txt"));
+    ASSERT_TRUE(list.writeToFile(dir.folder() + u"design.txt"));
 
     Ork_PropertiesList read;
-    ASSERT_TRUE(read.readFromFile(dir.path() + u"design.txt")) << read.lastError().utf8();
+    ASSERT_TRUE(read.readFromFile(dir.folder() + u"design.txt")) << read.lastError().utf8();
     Ork_String s;
     double d = 0;
     int n = 0;
@@ -121,6 +121,6 @@ TEST(PropertiesList, RefusesMalformedFilesNamingTheLineAndKeepsItsValues) {
     EXPECT_TRUE(Ork_String(list.lastError()).startsWith(u"line 3:"));
     EXPECT_EQ(list.keys(), (std::vector<Ork_String>{u"kept"}));
     TempFolder dir;
-    EXPECT_FALSE(list.readFromFile(dir.path() + u"missing.txt"));
+    EXPECT_FALSE(list.readFromFile(dir.folder() + u"missing.txt"));
     EXPECT_EQ(list.size(), 1);
 }

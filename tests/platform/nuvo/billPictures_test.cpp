@@ -1,5 +1,5 @@
 // The host's picture maker for bill lines: a BMP of the line, its progress window, and its injected failures.
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include "cadhost/Drawing.h"
 #include "nuvo/records/Ork_Bill.h"
@@ -15,12 +15,12 @@ class BillPictures : public ::testing::Test {
 protected:
     void SetUp() override {
         nuvo::resetBmpDialog();
-        m_bill.pictureFolder = m_folder.path();
+        m_bill.pictureFolder = m_folder.folder();
     }
     ui::Canvas read(const Ork_String& file) {
         ui::Canvas image;
         std::u16string error;
-        EXPECT_TRUE(ui::readBmpFile(m_folder.native() / std::filesystem::path(file.utf8()).filename(), image, error));
+        EXPECT_TRUE(ui::readBmpFile(m_folder.path() / std::filesystem::path(file.utf8()).filename(), image, error));
         return image;
     }
     bool make(const Ork_StringArray& texts, Ork_String& file, int& number) {
@@ -87,7 +87,7 @@ TEST_F(BillPictures, AFailureMayLeaveAFileThatIsNoPicture) {
     ASSERT_TRUE(make({u"a"}, file, number));
     ui::Canvas image;
     std::u16string error;
-    EXPECT_FALSE(ui::readBmpFile(m_folder.native() / std::filesystem::path(file.utf8()).filename(), image, error));
+    EXPECT_FALSE(ui::readBmpFile(m_folder.path() / std::filesystem::path(file.utf8()).filename(), image, error));
 }
 
 TEST_F(BillPictures, TheProgressWindowCountsThePicturesOfItsRun) {

@@ -1,7 +1,7 @@
 #include "nuvo/DlgSizeStore.h"
 #include "nuvo/dlgSize.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ui/Desktop.h"
 #include "ui/Window.h"
 #include "ui/constants.h"
@@ -11,7 +11,7 @@
 TEST(DialogSizes, AWindowReopensAtItsStoredSizeAfterARestart) {
     ui::Desktop::reset();
     TempFolder dir;
-    DlgSizeStore::useFile(dir.path() + u"sizes.txt");
+    DlgSizeStore::useFile(dir.folder() + u"sizes.txt");
     {
         ui::Window dlg;
         ASSERT_TRUE(dlg.create(u"#32770", u"Macro", ui::WS_OVERLAPPEDWINDOW, ui::Rect::fromSize(10, 20, 300, 200), nullptr, 0));
@@ -22,7 +22,7 @@ TEST(DialogSizes, AWindowReopensAtItsStoredSizeAfterARestart) {
         EXPECT_TRUE(WriteDlgSize(&dlg, u"DLG_EDIT_MACRO"));
         dlg.destroyWindow();
     }
-    DlgSizeStore::useFile(dir.path() + u"sizes.txt");   // as a new process would read it
+    DlgSizeStore::useFile(dir.folder() + u"sizes.txt");   // as a new process would read it
     ui::Window again;
     ASSERT_TRUE(again.create(u"#32770", u"Macro", ui::WS_OVERLAPPEDWINDOW, ui::Rect::fromSize(50, 60, 300, 200), nullptr, 0));
     EXPECT_TRUE(ChangeDlgSize(&again, u"DLG_EDIT_MACRO"));

@@ -2,7 +2,7 @@
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/hostTexts.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -76,10 +76,10 @@ TEST(Settings, TheDefaultLibraryIsTheBundledSample) {
 TEST(Settings, ReadsAFile) {
     TempFolder dir;
     {
-        std::ofstream out(dir.native() / "ss.ini");
+        std::ofstream out(dir.path() / "ss.ini");
         out << "# comment\nlibrary = /data/lib\nlanguage = German\nstandardsMessages = off\nnonsense\n";
     }
-    ASSERT_TRUE(Ork_Settings::load(dir.path() + u"ss.ini"));
+    ASSERT_TRUE(Ork_Settings::load(dir.folder() + u"ss.ini"));
     if (!std::getenv("SS_LIBRARY")) {
         EXPECT_EQ(Ork_Settings::libDir(), u"\\data\\lib\\");
     }
@@ -88,7 +88,7 @@ TEST(Settings, ReadsAFile) {
     Ork_Settings::setStandardsMessages(true);   // the program's own setting wins
     EXPECT_TRUE(Ork_Settings::standardsMessages());
     Ork_Settings::reset();
-    EXPECT_FALSE(Ork_Settings::load(dir.path() + u"missing.ini"));
+    EXPECT_FALSE(Ork_Settings::load(dir.folder() + u"missing.ini"));
 }
 
 TEST(HostTexts, EveryLineOfTheTableIsATextAndNoNumberTwice) {

@@ -2,7 +2,7 @@
 
 #include "os/files.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ protected:
         return tmp.get("registry/" + Registry::hiveFile(hive).filename().string());
     }
 
-    ostest::TempFolder tmp;
+    TempFolder tmp;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "os/files.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
-using ostest::TempFolder;
 using Lines = std::vector<std::u16string>;
 
 TEST(LineFiles, ReadsEveryEncodingAndLineEnding) {
@@ -142,7 +141,7 @@ TEST(Existence, WildcardsInTheLastNameTestForAnyMatch) {
     EXPECT_TRUE(os::folderExists(tmp.text(u"data\\S*")));
     EXPECT_TRUE(os::folderExists(tmp.text(u"DATA")));
     EXPECT_FALSE(os::folderExists(tmp.text(u"data\\bolts.txt")));
-    ostest::CurrentFolder here(tmp.path() / "Data");
+    CurrentFolder here(tmp.path() / "Data");
     EXPECT_TRUE(os::fileExists(u"*.txt"));
 }
 

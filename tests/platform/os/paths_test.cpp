@@ -1,11 +1,10 @@
 #include "os/paths.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using ostest::TempFolder;
 
 namespace {
 
@@ -67,7 +66,7 @@ TEST(PathResolution, RootedAndRelativePaths) {
     tmp.put("a/b.txt");
     const std::u16string rooted = tmp.text(u"a\\b.txt"); // starts with "\" after conversion
     EXPECT_EQ(os::findExisting(rooted), tmp.path() / "a/b.txt");
-    ostest::CurrentFolder here(tmp.path());
+    CurrentFolder here(tmp.path());
     EXPECT_EQ(os::findExisting(u"a\\b.txt"), fs::current_path() / "a/b.txt");
     EXPECT_EQ(os::findExisting(u".\\a\\..\\a/b.txt"), fs::current_path() / "a/b.txt");
     EXPECT_FALSE(os::resolvePath(u""));

@@ -2,13 +2,11 @@
 #include "os/paths.h"
 #include "os/snapshot.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using ostest::CurrentFolder;
-using ostest::TempFolder;
 
 namespace {
 

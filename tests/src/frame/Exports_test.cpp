@@ -13,29 +13,49 @@
 #include <memory>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-// The global symbols a command lists (nm's lines: [address] type name), by mangled name.
+// One symbol line of nm: "[address] type name". The name is the last field and the type letter the one before
+// it; an undefined symbol has no address. The fields are read as words, not at columns, because the address is
+// as wide as the target's addresses. Other lines (an archive member's "file.o:", blank lines) give false.
+bool parseNmLine(const std::string& line, char& type, std::string& name) {
+    std::vector<std::string> fields;
+    std::istringstream words(line);
+    for (std::string word; words >> word;)
+        fields.push_back(word);
+    if (fields.size() < 2 || fields.size() > 3 || fields[fields.size() - 2].size() != 1)
+        return false;
+    type = fields[fields.size() - 2][0];
+    name = fields.back();
+    return true;
+}
+
+// The global symbols a command lists, by mangled name: undefined and weak-undefined ones ("U", "w", "v") and
+// those local to their object (the other lower-case types, but "u", a unique global) left out.
 std::set<std::string> mangledSymbols(const std::string& command) {
     std::set<std::string> names;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe)
         return names;
-    std::array<char, 8192> line{};
-    while (std::fgets(line.data(), static_cast<int>(line.size()), pipe.get())) {
-        std::string text(line.data());
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-            text.pop_back();
-        // "0000000000012345 T name" or "                 U name"
-        if (text.size() < 19 || text[17] == 'U' || text[17] == 'w' || text[17] == 'v')
+    // Read whole before it is split into lines: a mangled name may be longer than any fixed buffer.
+    std::string output;
+    std::array<char, 8192> chunk{};
+    while (const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), pipe.get()))
+        output.append(chunk.data(), n);
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        char type = 0;
+        std::string name;
+        if (!parseNmLine(line, type, name) || type == 'U' || type == 'w' || type == 'v')
             continue;
-        const char type = text[17];
         if (type >= 'a' && type <= 'z' && type != 'u')
-            continue;  // local to its object
-        names.insert(text.substr(19));
+            continue;
+        names.insert(name);
     }
     return names;
 }
@@ -128,6 +148,27 @@ void expectSpecialMembers(std::string_view cls) {
                                       c + "::operator=(" + c + " const&)", c + "::~" + c + "()",
                                       "typeinfo for " + c, "vtable for " + c})
         EXPECT_TRUE(exported().count(member)) << member;
+}
+
+TEST(Exports, NmLinesAreReadByTheirFieldsWhateverTheAddressWidth) {
+    char type = 0;
+    std::string name;
+    ASSERT_TRUE(parseNmLine("0000000000012345 T StartDlgMacro", type, name));
+    EXPECT_EQ(type, 'T');
+    EXPECT_EQ(name, "StartDlgMacro");
+    ASSERT_TRUE(parseNmLine("00012345 B gLoadFile", type, name));   // a 32-bit target's address
+    EXPECT_EQ(type, 'B');
+    EXPECT_EQ(name, "gLoadFile");
+    ASSERT_TRUE(parseNmLine("                 U _ZdlPv", type, name));   // undefined: no address
+    EXPECT_EQ(type, 'U');
+    EXPECT_EQ(name, "_ZdlPv");
+    ASSERT_TRUE(parseNmLine("U memcpy", type, name));
+    EXPECT_EQ(name, "memcpy");
+    ASSERT_TRUE(parseNmLine("0000000000000010 u _ZN1A1kE\r", type, name));   // a line ending in CR LF
+    EXPECT_EQ(type, 'u');
+    EXPECT_EQ(name, "_ZN1A1kE");
+    for (const char* other : {"", "KvSSDlgsMgr.cpp.o:", "0000000000012345 TT name", "a b c d"})
+        EXPECT_FALSE(parseNmLine(other, type, name)) << other;
 }
 
 TEST(Exports, TheLibraryHasADynamicSymbolTable) { ASSERT_GT(exported().size(), 50u) << SS_MODULE_PATH; }

@@ -2,7 +2,7 @@
 // one match or all of them, the F3 / F5 keys, and the window's life beside its grid.
 #include "support/sheetTestSupport.h"
 
-#include "platform/nuvo/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include "grid/Sheet.h"
 #include "nuvo/DlgSizeStore.h"
@@ -23,7 +23,7 @@ class FindReplace : public sheettest::SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        DlgSizeStore::useFile(m_folder.path() + u"sizes.txt");
+        DlgSizeStore::useFile(m_folder.folder() + u"sizes.txt");
     }
 
     // The grid with texts, its find window open with the two fields filled.

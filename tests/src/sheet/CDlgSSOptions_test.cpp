@@ -16,7 +16,7 @@
 
 namespace {
 
-ui::Point centre(const ui::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+using ui::test::centre;
 
 Ork_StringArray texts(std::initializer_list<const char16_t*> list) {
     Ork_StringArray a;

@@ -2,7 +2,7 @@
 // Cancel, the Add and Remove flag, its size key and its layout when resized.
 #include "support/frameTestSupport.h"
 
-#include "platform/nuvo/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include "SS/SSExports.h"
 #include "grid/Sheet.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-ui::Point centre(const ui::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+using ui::test::centre;
 
 Ork_StringArray texts(std::initializer_list<const char16_t*> list) {
     Ork_StringArray a;
@@ -33,7 +33,7 @@ class StringArray : public frametest::FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        DlgSizeStore::useFile(m_folder.path() + u"sizes.txt");
+        DlgSizeStore::useFile(m_folder.folder() + u"sizes.txt");
         m_rows.append(texts({u"M16", u"8.8"}));
         m_rows.append(texts({u"M20", u"10.9"}));
         m_rows.append(texts({u"M24", u"8.8"}));

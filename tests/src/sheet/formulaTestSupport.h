@@ -1,6 +1,7 @@
 #pragma once
 // Formula windows on real sheet files: the fixture maps drive T: to the formula test data (whose tables name
 // each other as "t:\..."), and drive U: to a fresh folder where a test writes the sheets that call them.
+#include "support/TempFolder.h"
 #include "support/frameTestSupport.h"
 
 #include "grid/Value.h"
@@ -15,8 +16,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace formulatest {
 
@@ -43,17 +42,13 @@ class FormulaTest : public frametest::FrameTest {
 protected:
     void SetUp() override {
         frametest::FrameTest::SetUp();
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("ss-formula-" + std::to_string(::getpid()) + "-" + std::to_string(++s_counter));
-        std::filesystem::create_directories(m_folder);
+        m_folder = m_temp.path();
         os::setDriveFolder(u'T', std::filesystem::path(SS_TEST_DATA) / "sheet" / "formula");
         os::setDriveFolder(u'U', m_folder);
     }
     void TearDown() override {
         os::setDriveFolder(u'T', {});
         os::setDriveFolder(u'U', {});
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
         frametest::FrameTest::TearDown();
     }
 
@@ -99,9 +94,9 @@ protected:
         return text;
     }
 
-    std::filesystem::path m_folder;
+    TempFolder m_temp;
+    std::filesystem::path m_folder;   // m_temp's folder, the U: drive
     std::vector<Ork_String> m_lookedUp;   // the table of each look-up window, innermost first
-    static inline int s_counter = 0;
 };
 
 } // namespace formulatest

@@ -1,7 +1,7 @@
 // The grid wrapper's transfers of texts and numbers, cell types and locks, and the sheet's size.
 #include "support/sheetTestSupport.h"
 
-#include "../../platform/grid/TempFolder.h"
+#include "support/TempFolder.h"
 #include "grid/SpreadWindow.h"
 #include "os/files.h"
 #include "ui/paint/bmpFile.h"

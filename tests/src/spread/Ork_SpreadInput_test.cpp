@@ -22,7 +22,7 @@ Ork_Array<int> codes(std::initializer_list<int> list) {
     return a;
 }
 
-ui::Point centre(const ui::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+using ui::test::centre;
 
 // ---- Context menu
 

@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         SettingsTest::SetUp();
         // Drive C: is the test's own folder, so Windows-style paths name real files.
-        os::setDriveFolder(u'C', m_temp.native());
+        os::setDriveFolder(u'C', m_temp.path());
     }
     void TearDown() override {
         os::clearDriveFolders();
@@ -44,7 +44,7 @@ TEST_F(SheetSettingsFiles, AbsoluteFilesStayAsTheyAre) {
 }
 
 TEST_F(SheetSettingsFiles, OneFolderUpFromTheDocument) {
-    std::filesystem::create_directories(m_temp.native() / "a" / "b");
+    std::filesystem::create_directories(m_temp.path() / "a" / "b");
     touch(u"C:\\a\\h.txt");
     EXPECT_EQ(absolutePath(u"C:\\a\\b\\s.kvs", u"..\\h.txt"), u"C:\\a\\h.txt");
     EXPECT_EQ(absolutePath(u"C:\\a\\b\\s.kvs", u"../h.txt"), u"C:\\a\\h.txt");
@@ -65,7 +65,7 @@ TEST_F(SheetSettingsFiles, BesideTheDocumentThenInTheInstallationFolder) {
 
 TEST_F(SheetSettingsFiles, APosixStyleDocumentPath) {
     touch(out() + u"h.txt");
-    const Ork_String posixFolder = Ork_String::fromUtf8((m_temp.native() / "out").string()) + u"/";
+    const Ork_String posixFolder = Ork_String::fromUtf8((m_temp.path() / "out").string()) + u"/";
     EXPECT_EQ(absolutePath(posixFolder + u"bill.kvs", u"h.txt"), posixFolder + u"h.txt");
     EXPECT_EQ(makeRelative(posixFolder + u"bill.kvs", out() + u"h.txt"), u"h.txt");
 }
@@ -78,7 +78,7 @@ TEST_F(SheetSettingsFiles, AWildcardNeverNamesAFile) {
 // ---- makeRelative
 
 TEST_F(SheetSettingsFiles, RelativeToTheDocumentFolderWithoutCase) {
-    std::filesystem::create_directories(m_temp.native() / "out" / "sub");
+    std::filesystem::create_directories(m_temp.path() / "out" / "sub");
     touch(out() + u"sub\\h.txt");
     EXPECT_EQ(makeRelative(u"C:\\OUT\\bill.kvs", u"C:\\out\\sub\\h.txt"), u"sub\\h.txt");
 }
@@ -202,8 +202,8 @@ TEST_F(SheetSettingsFiles, SavingFindsPrintFilesOfTheInstallationFolder) {
 TEST_F(SheetSettingsFiles, ANewerCopyBesideTheSheetIsKept) {
     touch(elsewhere() + u"head.txt", "old");
     touch(out() + u"head.txt", "newer");
-    std::filesystem::last_write_time(m_temp.native() / "elsewhere" / "head.txt",
-                                     std::filesystem::last_write_time(m_temp.native() / "out" / "head.txt") -
+    std::filesystem::last_write_time(m_temp.path() / "elsewhere" / "head.txt",
+                                     std::filesystem::last_write_time(m_temp.path() / "out" / "head.txt") -
                                          std::chrono::hours(1));
     Ork_Spread& g = grid();
     KvSSSettings settings;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <memory>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "cmdCalc.h"
 #include "grid/GridDocument.h"
 #include "os/files.h"

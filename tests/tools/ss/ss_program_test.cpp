@@ -1,5 +1,7 @@
 // The ss program end to end: the standards commands on a library of the test's own, their output, and their
 // exit codes.
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -7,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 namespace {
@@ -29,8 +30,7 @@ std::string shellQuote(const std::string& s) {
 class SsProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        m_library = fs::temp_directory_path() / ("ss-program-" + std::to_string(rd()) + std::to_string(rd()));
+        m_library = m_temp.path();
         const fs::path scenario = fs::path(SS_TEST_DATA) / "standards" / "scenarios" / "end-plate-direct";
         fs::create_directories(standards());
         fs::copy(scenario, standards(), fs::copy_options::recursive);
@@ -40,10 +40,6 @@ protected:
         const fs::path macro = fs::path(SS_TEST_DATA) / "standards" / "scenarios" / "macro-end-plate";
         fs::copy_file(macro / "EP.kvs", standards() / "EP.kvs");
         fs::copy_file(macro / "EP.map", standards() / "EP.map");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_library, ec);
     }
     fs::path standards() const { return m_library / "Connection Standards"; }
 
@@ -67,6 +63,7 @@ protected:
         return run;
     }
 
+    TempFolder m_temp;
     fs::path m_library;
 };
 

@@ -1,4 +1,4 @@
-#include "macroFixture.h"
+#include "support/macroTestSupport.h"
 
 #include "nuvo/macro/macroAccess.h"
 

@@ -1,6 +1,6 @@
-#include "macroFixture.h"
+#include "support/macroTestSupport.h"
 
-#include "../TempFolder.h"
+#include "support/TempFolder.h"
 #include "nuvo/macro/macroAccess.h"
 #include "os/files.h"
 
@@ -65,12 +65,12 @@ TEST(MacroFile, WritesWhatItReadsAndReadsWhatItWrites) {
     m.macro().setGeneralVariable(u"gen_New", -0.125);
     const std::string text = macroJsonText(m.macro(), m.data);
 
-    TempFolder folder;
+    TempFolder temp;
     Ork_String error;
-    ASSERT_TRUE(writeMacroJson(folder.path() + u"out.json", m.macro(), m.data, error)) << error.utf8();
+    ASSERT_TRUE(writeMacroJson(temp.folder() + u"out.json", m.macro(), m.data, error)) << error.utf8();
     Ork_DbMacro db;
     MacroData data;
-    ASSERT_TRUE(readMacroJson(folder.path() + u"out.json", db, data, error)) << error.utf8();
+    ASSERT_TRUE(readMacroJson(temp.folder() + u"out.json", db, data, error)) << error.utf8();
     EXPECT_EQ(macroJsonText(*db.macro(), data), text);
     EXPECT_EQ(db.macroWrite()->findModule(u"Plate")->constraints[0].value, 1.0 / 3.0);
     EXPECT_EQ(db.macro()->generalVariableValue(u"gen_New"), -0.125);
@@ -138,8 +138,8 @@ TEST(MacroFile, ReadsAByteOrderMarkAndNamesAMissingFile) {
 
 TEST(MacroFile, AFailedWriteLeavesTheOldFile) {
     LoadedMacro m;
-    TempFolder folder;
-    const Ork_String path = folder.path() + u"macro.json";
+    TempFolder temp;
+    const Ork_String path = temp.folder() + u"macro.json";
     Ork_String error;
     ASSERT_TRUE(writeMacroJson(path, m.macro(), m.data, error));
     m.macro().name = u"Changed";

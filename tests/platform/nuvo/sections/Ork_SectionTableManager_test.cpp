@@ -1,4 +1,4 @@
-#include "../TempFolder.h"
+#include "support/TempFolder.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/sections/Ork_SectionTableManager.h"
@@ -135,14 +135,14 @@ TEST_F(SectionTables, HyphenatedTableNamesAndShortRows) {
 }
 
 TEST_F(SectionTables, AnotherLibraryFolderIsReadOnNextUse) {
-    TempFolder folder;
-    ASSERT_TRUE(ObjectExportCreateDirectory(folder.path() + u"prof"));
+    TempFolder temp;
+    ASSERT_TRUE(ObjectExportCreateDirectory(temp.folder() + u"prof"));
     Ork_Array<Ork_StringArray> rows;
     rows.append({u"X.dwg"});
     rows.append({u"SysName", u"I/O", u"English", u"Dutch", u"German", u"French", u"t"});
     rows.append({u"10", u"0", u"FL 10", u"FL 10", u"FL 10", u"FL 10", u"10"});
-    ASSERT_TRUE(writeFile(folder.path() + u"prof\\FL.pr", rows));
-    Ork_Settings::setLibDir(folder.path());
+    ASSERT_TRUE(writeFile(temp.folder() + u"prof\\FL.pr", rows));
+    Ork_Settings::setLibDir(temp.folder());
     EXPECT_FALSE(tables().hasTable(u"IPE"));
     Ork_String value;
     ASSERT_EQ(getSectionValue(u"FL-10", 0, value), eOk);    // inactive sizes still exist

@@ -1,5 +1,5 @@
 #pragma once
-// The end-plate macro of the test data, loaded into both sides of the macro model.
+// The end-plate macro of the test data (or another macro file of it), loaded into both sides of the macro model.
 #include "nuvo/macro/MacroData.h"
 #include "nuvo/macro/Ork_DbMacro.h"
 #include "nuvo/macro/macroJson.h"
