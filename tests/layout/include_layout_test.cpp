@@ -1,6 +1,6 @@
 #include "includeLayout.h"
 
-#include "platform/os/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(IncludeLayout, FilesOutsideTheLayersBelongToNone) {
 class WrongIncludes : public ::testing::Test {
 protected:
     void put(const std::string& file, const std::string& text) { folder.put(file, text); }
-    ostest::TempFolder folder;
+    TempFolder folder;
 };
 
 TEST_F(WrongIncludes, AreEachNamedWithFileAndLine) {

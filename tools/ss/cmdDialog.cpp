@@ -5,6 +5,7 @@
 #include "cmdStandards.h"
 #include "dialogEntries.h"
 #include "dialogScript.h"
+#include "exitCodes.h"
 
 #include "cadhost/CommandLine.h"
 #include "cadhost/HostLog.h"
@@ -43,9 +44,6 @@ const char kHelp[] =
     "2 an unreadable or malformed record or script, 3 an output cannot be written, 4 the\n"
     "module could not be loaded, 5 the entry point failed, 7 a step could not be done, an\n"
     "expect failed, or a dialog or question was left unanswered\n";
-
-// A step that cannot be done, an expect that fails, a dialog or question left unanswered.
-constexpr int kExitStepFailed = 7;
 
 struct Options {
     std::string entry;

@@ -1,6 +1,6 @@
 // ss dialog end to end: the real program opens the module's dialogs on records, plays scripts against them,
 // pictures them, and says how each run ended.
-#include "platform/os/TempFolder.h"
+#include "support/TempFolder.h"
 #include "support/runProgram.h"
 
 #include "ui/paint/Canvas.h"
@@ -31,7 +31,7 @@ protected:
     nlohmann::json json(const std::string& name) { return nlohmann::json::parse(folder.get(name)); }
 
     const std::string kTwoRows = R"({"columnNames": ["Name", "Value"], "rows": [["a", "1"], ["b", "2"]]})";
-    ostest::TempFolder folder;
+    TempFolder folder;
 };
 
 TEST_F(SsDialog, ListsEveryEntryPointWithItsRecordAndWhetherItIsAvailable) {
