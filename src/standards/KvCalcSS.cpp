@@ -8,6 +8,7 @@
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
 #include "os/paths.h"
+#include "os/textCase.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
@@ -41,7 +42,7 @@ std::u16string chainKey(const Ork_String& path) {
     if (auto found = os::findExisting(path))
         key = os::fromNativePath(*found);
     for (char16_t& c : key)
-        c = Ork_String::foldCase(c);
+        c = os::foldCase(c);
     return key;
 }
 
