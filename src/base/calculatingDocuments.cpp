@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace calculatingDocuments {
@@ -27,16 +28,13 @@ std::string documentKey(std::u16string_view path) {
     return (error ? *found : canonical).string();
 }
 
-void enter(const std::string& key) {
-    leave(key);
-    registered().push_back(&key);
-}
+void enter(const std::string& key) { registered().push_back(&key); }
 
 void leave(const std::string& key) {
     std::vector<const std::string*>& keys = registered();
-    const auto it = std::find(keys.begin(), keys.end(), &key);
-    if (it != keys.end())
-        keys.erase(it);
+    const auto it = std::find(keys.rbegin(), keys.rend(), &key);
+    if (it != keys.rend())
+        keys.erase(std::next(it).base());
 }
 
 bool isCalculating(const std::string& key, const std::string* except) {

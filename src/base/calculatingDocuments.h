@@ -17,9 +17,11 @@ namespace calculatingDocuments {
 // The document `path` names, as the rule above compares it; empty when no such file exists.
 std::string documentKey(std::u16string_view path);
 
-// Registers the document whose key `key` holds until leave(key) is called with the same string. The string
-// is read whenever the registry is asked, so its holder may load another document meanwhile without telling.
+// Registers the document whose key `key` holds until leave(key) is called with the same string (each enter
+// wants its own leave). The string is read whenever the registry is asked, so its holder may load another
+// document meanwhile without telling.
 void enter(const std::string& key);
+// Takes back the latest registration of that string; nothing when there is none.
 void leave(const std::string& key);
 
 // Whether a document with this key is being calculated; the holder `except` (by address) does not count. An
