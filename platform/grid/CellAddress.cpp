@@ -1,5 +1,7 @@
 #include "grid/CellAddress.h"
 
+#include "os/textCase.h"
+
 namespace grid {
 
 std::u16string columnLetters(int col) {
@@ -16,9 +18,7 @@ std::size_t readColumnLetters(std::u16string_view text, int& col) {
     std::size_t i = 0;
     long long value = 0;
     while (i < text.size()) {
-        char16_t c = text[i];
-        if (c >= u'a' && c <= u'z')
-            c = char16_t(c - 32);
+        const char16_t c = os::upperCase(text[i]);
         if (c < u'A' || c > u'Z')
             break;
         value = value * 26 + (c - u'A' + 1);

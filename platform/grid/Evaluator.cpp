@@ -1,21 +1,21 @@
 #include "grid/Evaluator.h"
 
+#include "os/textCase.h"
+
+#include <algorithm>
 #include <cmath>
+#include <compare>
 #include <vector>
 
 namespace grid {
 namespace {
 
-char16_t upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
-
+// Texts order by their capitals, so "_" and the other signs between "Z" and "a" sort after the letters.
 int compareTextNoCase(std::u16string_view a, std::u16string_view b) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        char16_t x = upper(a[i]), y = upper(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    const std::strong_ordering order = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char16_t x, char16_t y) { return os::upperCase(x) <=> os::upperCase(y); });
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 int typeRank(const Value& v) {

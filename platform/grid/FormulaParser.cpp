@@ -6,6 +6,7 @@
 #include "grid/CellAddress.h"
 #include "grid/Functions.h"
 #include "grid/Value.h"
+#include "os/textCase.h"
 
 namespace grid {
 namespace {
@@ -13,7 +14,6 @@ namespace {
 bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isNameChar(char16_t c) { return isLetter(c) || isDigit(c) || c == u'_' || c == u'.'; }
-char16_t upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
 
 bool isControl(OpCode code) {
     switch (code) {
@@ -334,7 +334,7 @@ private:
 
     // R1C1: "R2C3" absolute, "R[-1]C[2]" relative, "R" or "C" alone the cell's own row or column.
     bool r1c1Part(std::size_t& p, char16_t letter, int base, int& value, bool& absolute) {
-        if (p >= text_.size() || upper(text_[p]) != letter)
+        if (p >= text_.size() || os::upperCase(text_[p]) != letter)
             return false;
         ++p;
         if (p < text_.size() && text_[p] == u'[') {
@@ -421,7 +421,7 @@ private:
         }
         std::u16string name;
         while (pos_ < text_.size() && isNameChar(text_[pos_]))
-            name += upper(text_[pos_++]);
+            name += os::upperCase(text_[pos_++]);
         if (name.empty())
             return fail(u"name expected");
         if (peek(u'(')) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "grid/FormulaCache.h"
+#include "os/textCase.h"
 
 namespace grid {
 namespace {
@@ -11,14 +12,6 @@ namespace {
 std::u16string decimal(long long n) {
     std::string s = std::to_string(n);
     return std::u16string(s.begin(), s.end());
-}
-
-std::u16string upperName(std::u16string_view name) {
-    std::u16string s(name);
-    for (char16_t& c : s)
-        if (c >= u'a' && c <= u'z')
-            c = char16_t(c - 32);
-    return s;
 }
 
 } // namespace
@@ -555,7 +548,7 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
               c == u'.'))
             return false;
     auto fn = std::make_shared<CustomFunction>();
-    fn->name = upperName(name);
+    fn->name = os::upperCase(name);
     fn->minArgs = minArgs;
     fn->maxArgs = maxArgs;
     fn->callback = std::move(callback);
@@ -591,6 +584,6 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
         flags);
 }
 
-bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(upperName(name)) == 1; }
+bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(os::upperCase(name)) == 1; }
 
 } // namespace grid

@@ -10,6 +10,7 @@
 
 #include "grid/Evaluator.h"
 #include "grid/Sheet.h"
+#include "os/textCase.h"
 
 namespace grid {
 
@@ -293,11 +294,7 @@ void Sheet::calculate(std::span<const CellId> roots, bool forceRoots) {
 }
 
 Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row) {
-    std::u16string key(name);
-    for (char16_t& ch : key)
-        if (ch >= u'a' && ch <= u'z')
-            ch = char16_t(ch - 32);
-    auto it = custom_.find(key);
+    auto it = custom_.find(os::upperCase(name));
     if (it == custom_.end()) {
         known = false;
         return {};

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "os/textCase.h"
+
 namespace grid {
 
 namespace {
@@ -22,8 +24,6 @@ constexpr ErrorName kErrorNames[] = {
     {ErrorCode::Name, u"#NAME?"},  {ErrorCode::NA, u"#N/A"},       {ErrorCode::Num, u"#NUM!"},
     {ErrorCode::Circular, u"#CIRC!"},
 };
-
-char16_t upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
 
 } // namespace
 
@@ -40,7 +40,7 @@ ErrorCode errorFromText(std::u16string_view text) {
             continue;
         bool same = true;
         for (std::size_t i = 0; i < text.size() && same; ++i)
-            same = upper(text[i]) == e.text[i];
+            same = os::upperCase(text[i]) == e.text[i];
         if (same)
             return e.code;
     }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "os/textCase.h"
+
 namespace grid::fn {
 
 bool number(CallContext& ctx, const Operand& arg, double& out, Value& err) {
@@ -84,21 +86,6 @@ Value at(CallContext& ctx, const Operand& arg, int dc, int dr) {
     return ctx.cellValue(arg.col1 + dc, arg.row1 + dr);
 }
 
-char16_t upperChar(char16_t c) {
-    if (c >= u'a' && c <= u'z')
-        return char16_t(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return char16_t(c - 32);
-    return c;
-}
-
-std::u16string upperText(std::u16string_view s) {
-    std::u16string out(s);
-    for (char16_t& c : out)
-        c = upperChar(c);
-    return out;
-}
-
 bool wildcardMatch(std::u16string_view pattern, std::u16string_view text) {
     // Iterative matching with one backtrack point for the last "*": linear in practice, never recursive.
     std::size_t p = 0, t = 0, starP = std::u16string_view::npos, starT = 0;
@@ -116,7 +103,7 @@ bool wildcardMatch(std::u16string_view pattern, std::u16string_view text) {
                 pc = pattern[p + 1];
                 escaped = true;
             }
-            if ((pc == u'?' && !escaped) || upperChar(pc) == upperChar(text[t])) {
+            if ((pc == u'?' && !escaped) || os::upperCase(pc) == os::upperCase(text[t])) {
                 p += escaped ? 2 : 1;
                 ++t;
                 continue;
@@ -155,8 +142,8 @@ Criteria::Criteria(const Value& criteria) {
     text_ = std::u16string(s);
     if (parseNumber(s, num_))
         numeric_ = true;
-    else if (upperText(s) == u"TRUE" || upperText(s) == u"FALSE")
-        isBool_ = true, numeric_ = true, num_ = upperText(s) == u"TRUE" ? 1 : 0;
+    else if (os::upperCase(s) == u"TRUE" || os::upperCase(s) == u"FALSE")
+        isBool_ = true, numeric_ = true, num_ = os::upperCase(s) == u"TRUE" ? 1 : 0;
 }
 
 bool Criteria::matches(const Value& v) const {

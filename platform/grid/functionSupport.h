@@ -25,8 +25,6 @@ Value cellResult(const Value& v);
 // The value at offset (dc, dr) of a reference or of a scalar (a scalar is a 1 x 1 block).
 Value at(CallContext& ctx, const Operand& arg, int dc, int dr);
 
-char16_t upperChar(char16_t c);
-std::u16string upperText(std::u16string_view s);
 // Wildcard match ("*", "?", "~" escapes) without regard to case.
 bool wildcardMatch(std::u16string_view pattern, std::u16string_view text);
 

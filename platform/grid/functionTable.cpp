@@ -3,6 +3,7 @@
 #include <string>
 
 #include "grid/builtins.h"
+#include "os/textCase.h"
 
 namespace grid {
 namespace {
@@ -120,12 +121,8 @@ int findBuiltin(std::u16string_view name) {
         if (n.size() != name.size())
             continue;
         bool same = true;
-        for (std::size_t k = 0; k < n.size() && same; ++k) {
-            char16_t c = name[k];
-            if (c >= u'a' && c <= u'z')
-                c = char16_t(c - 32);
-            same = c == n[k];
-        }
+        for (std::size_t k = 0; k < n.size() && same; ++k)
+            same = os::upperCase(name[k]) == n[k];
         if (same)
             return int(i);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "grid/functionSupport.h"
+#include "os/textCase.h"
 
 namespace grid::fn {
 namespace {
@@ -11,13 +12,6 @@ namespace {
 // The longest text a function builds; a spreadsheet cell holds no more.
 constexpr std::size_t kMaxText = 32767;
 
-char16_t lowerChar(char16_t c) {
-    if (c >= u'A' && c <= u'Z')
-        return char16_t(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return char16_t(c + 32);
-    return c;
-}
 bool isLetter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
 }
@@ -48,7 +42,7 @@ std::u16string formatWith(double x, std::u16string_view format) {
     } else if (x == 0 && sections.size() > 2) {
         section = sections[2];
     }
-    std::u16string upperSection = upperText(section);
+    std::u16string upperSection = os::upperCase(section);
     if (section.empty() || upperSection == u"GENERAL")
         return formatNumber(negativeSection ? -x : x);
 
@@ -285,9 +279,7 @@ Value LOWER(CallContext& ctx, Operand* args, int) {
     Value err;
     if (!text(ctx, args[0], s, err))
         return err;
-    for (char16_t& c : s)
-        c = lowerChar(c);
-    return Value::text(s);
+    return Value::text(os::foldCase(s));
 }
 
 Value UPPER(CallContext& ctx, Operand* args, int) {
@@ -295,7 +287,7 @@ Value UPPER(CallContext& ctx, Operand* args, int) {
     Value err;
     if (!text(ctx, args[0], s, err))
         return err;
-    return Value::text(upperText(s));
+    return Value::text(os::upperCase(s));
 }
 
 Value PROPER(CallContext& ctx, Operand* args, int) {
@@ -306,7 +298,7 @@ Value PROPER(CallContext& ctx, Operand* args, int) {
     bool inWord = false;
     for (char16_t& c : s) {
         if (isLetter(c)) {
-            c = inWord ? lowerChar(c) : upperChar(c);
+            c = inWord ? os::foldCase(c) : os::upperCase(c);
             inWord = true;
         } else {
             inWord = false;

@@ -29,36 +29,10 @@ void shortestDigits(double value, std::string& digits, int& pointPos) {
 }
 
 bool equalUnits(char16_t a, char16_t b, bool ignoreCase) {
-    return a == b || (ignoreCase && Ork_String::foldCase(a) == Ork_String::foldCase(b));
+    return a == b || (ignoreCase && os::foldCase(a) == os::foldCase(b));
 }
 
 } // namespace
-
-char16_t Ork_String::foldCase(char16_t c) { return os::foldCase(c); }
-
-char16_t Ork_String::upperCase(char16_t c) {
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<char16_t>(c - 32);
-    if (c == 0xFF)
-        return 0x178;
-    if (c >= 0x100 && c <= 0x137)
-        return static_cast<char16_t>(c & ~1);
-    if (c >= 0x139 && c <= 0x148)
-        return (c & 1) ? c : static_cast<char16_t>(c - 1);
-    if (c >= 0x14A && c <= 0x177)
-        return static_cast<char16_t>(c & ~1);
-    if (c >= 0x179 && c <= 0x17E)
-        return (c & 1) ? c : static_cast<char16_t>(c - 1);
-    if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2)
-        return static_cast<char16_t>(c - 32);
-    if (c >= 0x430 && c <= 0x44F)
-        return static_cast<char16_t>(c - 32);
-    if (c >= 0x450 && c <= 0x45F)
-        return static_cast<char16_t>(c - 80);
-    return c;
-}
 
 Ork_String::Ork_String(double value, int decimals) {
     if (std::isnan(value)) {
@@ -208,19 +182,9 @@ Ork_String Ork_String::mid(int start, int count) const {
     return Ork_String(substr(static_cast<size_type>(start), static_cast<size_type>(n)));
 }
 
-Ork_String Ork_String::toUpper() const {
-    Ork_String out(*this);
-    for (char16_t& c : out)
-        c = upperCase(c);
-    return out;
-}
+Ork_String Ork_String::toUpper() const { return Ork_String(os::upperCase(*this)); }
 
-Ork_String Ork_String::toLower() const {
-    Ork_String out(*this);
-    for (char16_t& c : out)
-        c = foldCase(c);
-    return out;
-}
+Ork_String Ork_String::toLower() const { return Ork_String(os::foldCase(*this)); }
 
 Ork_String Ork_String::trimmed() const {
     const size_type first = find_first_not_of(u" \t");

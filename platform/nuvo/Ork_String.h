@@ -9,7 +9,8 @@
 // The searches of Ork_StringArray take the opposite flag, `matchCase` (true = exact). The module's calls —
 // variable lookup `equal(name, false)`, target lookup `find(target, index, true)`, duplicate detection
 // `getDuplicates(..., false)` — therefore all compare exactly, like its name replacement.
-// Case-insensitive comparison folds ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic letters.
+// Case-insensitive comparison, toUpper and toLower follow the system's one case rule (os/textCase.h): ASCII,
+// Latin-1, Latin Extended-A, Greek and Cyrillic letters.
 #include <string>
 #include <string_view>
 
@@ -76,8 +77,4 @@ public:
     friend Ork_String operator+(const char16_t* a, const Ork_String& b) { return Ork_String(a) + b; }
     friend Ork_String operator+(const Ork_String& a, char16_t b) { return a + Ork_String(b); }
     friend Ork_String operator+(char16_t a, const Ork_String& b) { return Ork_String(a) + b; }
-
-    // The same case folding the comparisons use, for one UTF-16 unit.
-    static char16_t foldCase(char16_t c);
-    static char16_t upperCase(char16_t c);
 };

@@ -1,5 +1,7 @@
 #include "nuvo/textHelpers.h"
 
+#include "os/textCase.h"
+
 #include <unordered_map>
 #include <unordered_set>
 
@@ -28,7 +30,7 @@ bool isLetter(char16_t c) {
     if (c >= 0xC0 && c <= 0x17F)
         return c != 0xD7 && c != 0xF7;
     // Letters of the alphabets that have case: a letter is one that case mapping changes.
-    return c >= 0x370 && c <= 0x45F && (Ork_String::foldCase(c) != c || Ork_String::upperCase(c) != c);
+    return c >= 0x370 && c <= 0x45F && (os::foldCase(c) != c || os::upperCase(c) != c);
 }
 
 } // namespace
@@ -189,11 +191,7 @@ namespace {
 
 // The text as duplicates are told apart: itself, or folded when case is ignored.
 std::u16string duplicateKey(const Ork_String& text, bool ignoreCase) {
-    std::u16string key = text;
-    if (ignoreCase)
-        for (char16_t& c : key)
-            c = Ork_String::foldCase(c);
-    return key;
+    return ignoreCase ? os::foldCase(text) : std::u16string(text);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "ui/ComboBox.h"
 
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <algorithm>
 
@@ -23,8 +23,10 @@ void ComboBox::resetContent() {
 
 int ComboBox::addString(std::u16string_view text) {
     if (getStyle() & CBS_SORT) {
-        auto it = std::upper_bound(m_items.begin(), m_items.end(), text,
-                                   [](std::u16string_view t, const Item& item) { return lessNoCase(t, item.text); });
+        // After every item that sorts with it, ignoring case: equal texts keep the order they came in.
+        auto it = std::upper_bound(m_items.begin(), m_items.end(), text, [](std::u16string_view t, const Item& item) {
+            return os::compareNoCase(t, item.text) < 0;
+        });
         int index = static_cast<int>(it - m_items.begin());
         return insertString(index, text);
     }
@@ -90,7 +92,7 @@ int ComboBox::findString(int startAfter, std::u16string_view prefix) const {
     int start = (startAfter < -1 || startAfter >= n) ? -1 : startAfter;
     for (int k = 1; k <= n; ++k) {
         int i = (start + k) % n;
-        if (startsWithNoCase(m_items[static_cast<size_t>(i)].text, prefix)) return i;
+        if (os::startsWithNoCase(m_items[static_cast<size_t>(i)].text, prefix)) return i;
     }
     return CB_ERR;
 }
@@ -101,7 +103,7 @@ int ComboBox::findStringExact(int startAfter, std::u16string_view text) const {
     int start = (startAfter < -1 || startAfter >= n) ? -1 : startAfter;
     for (int k = 1; k <= n; ++k) {
         int i = (start + k) % n;
-        if (equalsNoCase(m_items[static_cast<size_t>(i)].text, text)) return i;
+        if (os::equalsNoCase(m_items[static_cast<size_t>(i)].text, text)) return i;
     }
     return CB_ERR;
 }

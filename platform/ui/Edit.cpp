@@ -1,6 +1,6 @@
 #include "ui/Edit.h"
 
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <algorithm>
 
@@ -154,8 +154,8 @@ bool Edit::typeChar(char16_t ch) {
     if (ch == u'\t' && !isMultiLine()) return false;
     if (ch < 0x20 && ch != u'\t') return false;
     if ((getStyle() & ES_NUMBER) && (ch < u'0' || ch > u'9')) return false;
-    if (getStyle() & ES_LOWERCASE) ch = foldCase(ch);
-    if ((getStyle() & ES_UPPERCASE) && ch >= u'a' && ch <= u'z') ch = static_cast<char16_t>(ch - 32);
+    if (getStyle() & ES_LOWERCASE) ch = os::foldCase(ch);
+    if (getStyle() & ES_UPPERCASE) ch = os::upperCase(ch);
     if (m_limit > 0 && getWindowTextLength() - (m_selEnd - m_selStart) >= m_limit) {
         notifyParent(EN_MAXTEXT);
         return false;

@@ -1,6 +1,6 @@
 #include "ui/Failures.h"
 
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 namespace ui {
 
@@ -28,7 +28,7 @@ void Failures::clear() { st() = State{}; }
 bool Failures::takeCreateFailure(const std::u16string& className) {
     State& s = st();
     if (s.createCount <= 0) return false;
-    if (!s.createClass.empty() && !equalsNoCase(s.createClass, className)) return false;
+    if (!s.createClass.empty() && !os::equalsNoCase(s.createClass, className)) return false;
     --s.createCount;
     return true;
 }

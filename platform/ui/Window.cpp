@@ -5,6 +5,7 @@
 #include "ui/Timers.h"
 #include "ui/WindowClasses.h"
 #include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <algorithm>
 
@@ -168,7 +169,7 @@ bool Window::subclassDlgItem(int id, Window& replacement) {
     return true;
 }
 
-bool Window::isClass(std::u16string_view className) const { return equalsNoCase(m_className, className); }
+bool Window::isClass(std::u16string_view className) const { return os::equalsNoCase(m_className, className); }
 
 Window* Window::getTopLevelParent() {
     Window* w = this;

@@ -9,7 +9,7 @@
 #include "ui/Static.h"
 #include "ui/TabCtrl.h"
 #include "ui/ToolTip.h"
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <vector>
 
@@ -45,7 +45,7 @@ std::vector<Entry>& table() {
 
 Entry* find(std::u16string_view name) {
     for (auto& e : table())
-        if (equalsNoCase(e.name, name)) return &e;
+        if (os::equalsNoCase(e.name, name)) return &e;
     return nullptr;
 }
 

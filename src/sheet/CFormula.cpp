@@ -1,5 +1,6 @@
 #include "sheet/CFormula.h"
 
+#include "base/calculatingDocuments.h"
 #include "cadhost/CommandLine.h"
 #include "grid/CellType.h"
 #include "resources/resourceIds.h"
@@ -153,7 +154,7 @@ bool CFormula::loadSheet(const Ork_String& path) {
     const std::string previousKey = m_fileKey;
     // Known before the load calculates the document, so that a look-up of this very file from inside it is
     // refused instead of loading it again and again.
-    m_fileKey = formulaChain::fileKey(path);
+    m_fileKey = calculatingDocuments::documentKey(path);
     m_calculating = true;
     const bool loaded = m_grid.ssLoadFromFile(path.c_str());
     m_calculating = false;

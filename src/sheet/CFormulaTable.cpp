@@ -9,6 +9,7 @@
 // Names and keys compare ignoring case, whole texts only.
 #include "sheet/CFormula.h"
 
+#include "base/calculatingDocuments.h"
 #include "cadhost/CommandLine.h"
 #include "grid/GlobalMemory.h"
 #include "grid/Value.h"
@@ -51,7 +52,7 @@ int CFormula::fromTableFunction(SSValueRecord* result, SSValueRecord* args, std:
     if (count >= 1 && isValidString(args[0])) {
         std::u16string table;
         if (grid::GlobalMemory::toText(args[0].hValue, table) &&
-            formulaChain::holdsFile(formulaChain::fileKey(Ork_String(std::move(table)))))
+            formulaChain::holdsFile(calculatingDocuments::documentKey(table)))
             return 1;   // the table is being calculated already: looking it up again would never end
     }
     CFormula* caller = formulaChain::windowOf(calling);
@@ -167,7 +168,7 @@ void CFormula::evaluateFromTable() {
         return;
     m_path = table;
     setDlgItemText(IDC_FORMULA_FILE, m_path);
-    if (formulaChain::holdsFile(formulaChain::fileKey(table), this) || !loadSheet(table))
+    if (formulaChain::holdsFile(calculatingDocuments::documentKey(table), this) || !loadSheet(table))
         return;
 
     int column = 0, row = 0;

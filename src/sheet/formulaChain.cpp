@@ -1,11 +1,8 @@
 #include "sheet/formulaChain.h"
 
-#include "nuvo/Ork_String.h"
-#include "os/paths.h"
+#include "base/calculatingDocuments.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace formulaChain {
@@ -30,6 +27,7 @@ Ork_Spread* gCalcGrid = nullptr;
 void enter(CFormula* window, Ork_Spread& grid, const std::string& fileKey) {
     leave(window);
     entries().push_back(Entry{window, &grid, gCalcGrid, &fileKey});
+    calculatingDocuments::enter(fileKey);
     gCalcGrid = &grid;
 }
 
@@ -40,6 +38,7 @@ void leave(const CFormula* window) {
         return;
     const Entry gone = *it;
     chain.erase(it);
+    calculatingDocuments::leave(*gone.fileKey);
     // Whoever would give this grid back later gives back what this window found instead: the grid goes away
     // with its window, and a pointer to it must not outlive it.
     if (gCalcGrid == gone.grid)
@@ -61,21 +60,11 @@ CFormula* windowOf(const Ork_Spread* grid) {
 }
 
 bool holdsFile(const std::string& key, const CFormula* except) {
-    if (key.empty())
-        return false;
-    return std::any_of(entries().begin(), entries().end(),
-                       [&](const Entry& e) { return e.window != except && *e.fileKey == key; });
-}
-
-std::string fileKey(const Ork_String& path) {
-    if (path.isEmpty())
-        return {};
-    const std::optional<std::filesystem::path> found = os::findExisting(path);
-    if (!found)
-        return {};
-    std::error_code error;
-    const std::filesystem::path canonical = std::filesystem::weakly_canonical(*found, error);
-    return (error ? *found : canonical).string();
+    const std::string* exceptKey = nullptr;
+    for (const Entry& e : entries())
+        if (except && e.window == except)
+            exceptKey = e.fileKey;
+    return calculatingDocuments::isCalculating(key, exceptKey);
 }
 
 } // namespace formulaChain

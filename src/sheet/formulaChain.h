@@ -9,12 +9,12 @@
 
 class CFormula;
 class Ork_Spread;
-class Ork_String;
 
 namespace formulaChain {
 
-// Joins `window` with its grid; `fileKey` (see fileKey below) names the file the window holds and is read
-// whenever the chain is asked about open files, so the window may change it while it is open.
+// Joins `window` with its grid; `fileKey` (calculatingDocuments::documentKey) names the file the window holds.
+// Until the window leaves, that file counts among the documents being calculated; the key is read whenever
+// anyone asks, so the window may change it while it is open.
 void enter(CFormula* window, Ork_Spread& grid, const std::string& fileKey);
 // Leaves the chain; nothing when `window` is not in it.
 void leave(const CFormula* window);
@@ -23,11 +23,8 @@ Ork_Spread* calcGrid();
 int size();
 // The open window whose grid `grid` is; null for any other grid.
 CFormula* windowOf(const Ork_Spread* grid);
-// Whether a window other than `except` holds the file with that key (an empty key is never held).
+// Whether the file with that key is being calculated, by a window other than `except` or anywhere else (an
+// empty key never is).
 bool holdsFile(const std::string& key, const CFormula* except = nullptr);
-
-// The identity of a sheet file: its resolved path on disk, the same for every spelling of it (case, "\" or
-// "/", "..", links); empty when no such file exists.
-std::string fileKey(const Ork_String& path);
 
 } // namespace formulaChain

@@ -2,17 +2,13 @@
 
 #include "nuvo/crtNumbers.h"
 #include "os/files.h"
+#include "os/textCase.h"
 #include "os/utf16.h"
 
 namespace {
 
 // Keys compare upper-cased character by character, so equal keys have equal lengths.
-std::u16string foldedKey(const Ork_String& key) {
-    std::u16string out(key);
-    for (char16_t& c : out)
-        c = Ork_String::upperCase(c);
-    return out;
-}
+std::u16string foldedKey(const Ork_String& key) { return os::upperCase(key); }
 
 // A separator inside a key or text would shift every following piece of the list when it is read back, so it
 // cannot be written; it is left out instead.

@@ -4,6 +4,7 @@
 #include "nuvo/textHelpers.h"
 #include "os/files.h"
 #include "os/paths.h"
+#include "os/textCase.h"
 #include "spread/KvSSRegistrySets.h"
 #include "spread/KvSSSettings.h"
 #include "spread/Ork_Spread.h"
@@ -45,7 +46,7 @@ bool startsWithFolder(const Ork_String& file, const Ork_String& folder) {
         const char16_t a = file[i], b = folder[i];
         if (isSlash(a) && isSlash(b))
             continue;
-        if (Ork_String::upperCase(a) != Ork_String::upperCase(b))
+        if (os::upperCase(a) != os::upperCase(b))
             return false;
     }
     return true;

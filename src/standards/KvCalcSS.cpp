@@ -4,10 +4,10 @@
 #include "cadhost/MainWindow.h"
 #include "SS/SSExports.h"
 #include "base/SSTimers.h"
+#include "base/calculatingDocuments.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
-#include "os/paths.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
@@ -21,29 +21,28 @@ namespace {
 constexpr const char16_t* kChildFunction = u"CallChild";
 constexpr long kMaxExaminedOccurrences = 99999999;
 
-// The documents being calculated right now. A child call that would reopen one of them, or nest deeper than
-// kMaxNesting, is refused: without this, a child that calls its parent would take a new hidden window per level
-// until memory or the stack ran out.
-std::vector<std::u16string> gChain;
+// How many standards documents are being calculated, one inside the other. A child call that would reopen a
+// document being calculated, or nest deeper than kMaxNesting, is refused: without this, a child that calls its
+// parent would take a new hidden window per level until memory or the stack ran out.
+int gNesting = 0;
 
+// One document in calculation, registered for as long as its calculation runs.
 class ChainEntry {
 public:
-    explicit ChainEntry(std::u16string key) { gChain.push_back(std::move(key)); }
-    ~ChainEntry() { gChain.pop_back(); }
+    explicit ChainEntry(std::string key) : m_key(std::move(key)) {
+        calculatingDocuments::enter(m_key);
+        ++gNesting;
+    }
+    ~ChainEntry() {
+        --gNesting;
+        calculatingDocuments::leave(m_key);
+    }
     ChainEntry(const ChainEntry&) = delete;
     ChainEntry& operator=(const ChainEntry&) = delete;
-};
 
-// The same document reached by different spellings (case, "\" or "/", "..", a drive letter) gives the same
-// key: the path as it stands on disk.
-std::u16string chainKey(const Ork_String& path) {
-    std::u16string key = path;
-    if (auto found = os::findExisting(path))
-        key = os::fromNativePath(*found);
-    for (char16_t& c : key)
-        c = Ork_String::foldCase(c);
-    return key;
-}
+private:
+    const std::string m_key;
+};
 
 bool isWordChar(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_';
@@ -81,8 +80,6 @@ private:
 
 KvCalcSS::KvCalcSS() = default;
 KvCalcSS::~KvCalcSS() = default;
-
-const std::vector<std::u16string>& KvCalcSS::evaluationChain() { return gChain; }
 
 ui::Window* KvCalcSS::messageOwner() {
     ui::Window* owner = getParent();
@@ -332,7 +329,7 @@ ErrorStatus KvCalcSS::calculate() {
     if (!calc.present)
         return eInvalidInput;
     buildCoordinates();
-    ChainEntry running(chainKey(loadedFile));
+    ChainEntry running(calculatingDocuments::documentKey(loadedFile));
     const int cols = getMaxCols();
     const int rows = getMaxRows();
     for (int row = calc.row + 1; row <= rows; ++row)
@@ -476,13 +473,12 @@ ErrorStatus KvCalcSS::callChild(const Ork_String& expression, const Ork_String& 
         return eInvalidInput;
     if (childPath.equal(loadedFile, false))
         return eInvalidInput;
-    const std::u16string key = chainKey(childPath);
-    if (std::find(gChain.begin(), gChain.end(), key) != gChain.end()) {
+    if (calculatingDocuments::isCalculating(calculatingDocuments::documentKey(childPath))) {
         acutPrintf(u"\nChild spreadsheet %s is already being calculated (called from %s); the call is refused.\n",
                    childPath.c_str(), loadedFile.c_str());
         return eInvalidInput;
     }
-    if (static_cast<int>(gChain.size()) >= kMaxNesting) {
+    if (gNesting >= kMaxNesting) {
         acutPrintf(u"\nChild spreadsheet %s nests deeper than %d spreadsheets; the call is refused.\n",
                    childPath.c_str(), kMaxNesting);
         return eInvalidInput;

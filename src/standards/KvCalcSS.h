@@ -67,9 +67,6 @@ public:
     // (and the name comes back) when no candidate exists.
     Ork_String resolveChildFile(const Ork_String& name, bool& found) const;
 
-    // The documents whose calculation is running, outermost first (normalised paths).
-    static const std::vector<std::u16string>& evaluationChain();
-
 private:
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
     bool indexNames();

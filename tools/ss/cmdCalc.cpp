@@ -1,10 +1,10 @@
 #include "cmdCalc.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "grid/Csv.h"
 #include "grid/GridDocument.h"
+#include "os/textCase.h"
 #include "os/utf16.h"
 
 namespace sscmd {
@@ -24,11 +24,8 @@ constexpr const char* kConvertHelp =
     "Exit codes: 0 done, 1 wrong arguments, 2 IN cannot be read or is malformed, 3 OUT cannot be written.\n";
 
 bool isCsv(const std::string& path) {
-    if (path.size() < 4)
-        return false;
-    std::string ext = path.substr(path.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext == ".csv";
+    const std::u16string name = os::toUtf16(path);
+    return name.size() >= 4 && os::equalsNoCase(std::u16string_view(name).substr(name.size() - 4), u".csv");
 }
 
 bool loadSheet(grid::Sheet& sheet, const std::string& path, std::string& error) {

@@ -3,6 +3,7 @@
 #include "ui/TabCtrl.h"
 #include "ui/paint/controlPainters.h"
 #include "ui/paint/pngFile.h"
+#include "os/textCase.h"
 
 #include <algorithm>
 #include <map>
@@ -11,14 +12,7 @@ namespace ui {
 
 namespace {
 
-// Class names compare ignoring case, as the platform compares them; ASCII folding is enough for class names.
-std::u16string foldCase(std::u16string_view name) {
-    std::u16string folded(name);
-    for (char16_t& c : folded)
-        if (c >= u'A' && c <= u'Z') c = char16_t(c - u'A' + u'a');
-    return folded;
-}
-
+// Painters are found by class name ignoring case, as the platform finds window classes: keyed by the folded name.
 std::map<std::u16string, PaintFunction>& registry() {
     static std::map<std::u16string, PaintFunction> painters;
     return painters;
@@ -44,7 +38,7 @@ void paintTree(Canvas& canvas, const Window& w, Point offset, const Rect& parent
     const Rect clientClip = client.intersect(windowClip);
     canvas.setClipRect(clientClip);
     if (!clientClip.isEmpty()) {
-        const auto found = registry().find(foldCase(w.getClassName()));
+        const auto found = registry().find(os::foldCase(w.getClassName()));
         if (found != registry().end())
             found->second(canvas, w, client);
         else if (!painters::paintBuiltIn(canvas, w, client))
@@ -67,13 +61,13 @@ void paintTree(Canvas& canvas, const Window& w, Point offset, const Rect& parent
 
 void WindowPainter::registerPainter(std::u16string_view className, PaintFunction paint) {
     if (paint)
-        registry()[foldCase(className)] = std::move(paint);
+        registry()[os::foldCase(className)] = std::move(paint);
     else
-        registry().erase(foldCase(className));
+        registry().erase(os::foldCase(className));
 }
 
 bool WindowPainter::hasPainter(std::u16string_view className) {
-    return registry().count(foldCase(className)) != 0;
+    return registry().count(os::foldCase(className)) != 0;
 }
 
 Canvas renderWindow(const Window& window) {

@@ -87,6 +87,14 @@ TEST(CaseRule, StartsWithAndSearchFollowTheSameFlag) {
     EXPECT_TRUE(path.endsWith(u".TXT", true));
 }
 
+TEST(CaseRule, UpperAndLowerCaseFollowTheOneCaseRule) {
+    EXPECT_EQ(Ork_String(u"straße ÿāжϊ").toUpper(), u"STRAßE ŸĀЖΪ");
+    // Ϊ and Ϋ pair with ϊ and ϋ both ways; the dotless ı has no capital of its own (İ belongs to i).
+    EXPECT_EQ(Ork_String(u"ŸĀЖΪΫ").toLower(), u"ÿāжϊϋ");
+    EXPECT_TRUE(Ork_String(u"Ϊ").equal(u"ϊ", true));
+    EXPECT_EQ(Ork_String(u"ı").toUpper(), u"ı");
+}
+
 TEST(Search, FindsFromAStartAndToleratesBadPositions) {
     const Ork_String s(u"abcabc");
     EXPECT_EQ(s.indexOf(u"bc"), 1);

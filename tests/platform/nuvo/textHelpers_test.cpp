@@ -105,6 +105,10 @@ TEST(Classify, IsNumberAcceptsWholeDecimalNumbersOnly) {
         EXPECT_FALSE(isNumber(no)) << Ork_String(no).utf8();
 }
 
+TEST(Classify, LettersOfEveryScriptWithCaseAreLetters) {
+    EXPECT_TRUE(hasOnlyLettersNumbers(u"ΪΫϊжЖ"));
+}
+
 TEST(Classify, LettersNumbersAndFileNames) {
     EXPECT_TRUE(hasOnlyLettersNumbers(u"2Width"));
     EXPECT_TRUE(hasOnlyLettersNumbers(u"Größe"));

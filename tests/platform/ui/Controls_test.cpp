@@ -66,6 +66,15 @@ TEST_F(ControlTest, ReadOnlyEditRefusesTypingButTakesText) {
     EXPECT_EQ(e->getWindowText(), u"set");
 }
 
+TEST_F(ControlTest, CaseStylesChangeTypedLettersOfEveryScriptWithCase) {
+    auto* upper = make<Edit>(u"Edit", ES_UPPERCASE | WS_TABSTOP, {0, 0, 100, 20}, 5);
+    robot.type(*upper, u"ipe ÿā жω ß");
+    EXPECT_EQ(upper->getWindowText(), u"IPE ŸĀ ЖΩ ß");   // ß has no capital of one letter
+    auto* lower = make<Edit>(u"Edit", ES_LOWERCASE | WS_TABSTOP, {0, 30, 100, 50}, 6);
+    robot.type(*lower, u"IPE ŸĀ ЖΩ");
+    EXPECT_EQ(lower->getWindowText(), u"ipe ÿā жω");
+}
+
 TEST_F(ControlTest, EditSelectionAndReplace) {
     auto* e = make<Edit>(u"Edit", 0, {0, 0, 100, 20}, 5);
     e->setWindowText(u"Hello world");
@@ -279,6 +288,17 @@ TEST_F(ControlTest, SortedComboInsertsInPlace) {
     c->addString(u"C");
     EXPECT_EQ(c->addString(u"a"), 0);
     EXPECT_EQ(c->addString(u"B2"), 2);
+}
+
+TEST_F(ControlTest, ComboComparesLettersOfEveryScriptWithCaseIgnoringIt) {
+    auto* c = make<ComboBox>(u"ComboBox", CBS_DROPDOWNLIST | CBS_SORT, {0, 0, 100, 200}, 3);
+    c->addString(u"жук");
+    c->addString(u"Бобр");
+    EXPECT_EQ(c->addString(u"ЖАБА"), 1);   // sorts as "жаба": after "Бобр"
+    EXPECT_EQ(c->findStringExact(-1, u"ЖУК"), 2);
+    EXPECT_EQ(c->findString(-1, u"бО"), 0);
+    EXPECT_EQ(c->addString(u"Łódź"), 0);   // "ł" comes before Cyrillic
+    EXPECT_EQ(c->findStringExact(-1, u"łÓDŹ"), 0);
 }
 
 TEST_F(ControlTest, UserChoiceNotifiesAfterTheSelectionChanged) {

@@ -232,6 +232,16 @@ TEST_F(WindowTest, CustomClassesAreMadeByName) {
     EXPECT_EQ(g->getClassName(), u"fpUSpread70");
 }
 
+TEST_F(WindowTest, ClassNamesIgnoreTheCaseOfEveryScriptWithCase) {
+    WindowClasses::registerClass(u"ГитterÄ", [] { return std::unique_ptr<Window>(new Window); });
+    RecordingWindow top;
+    ASSERT_TRUE(top.create(u"Frame", u"", WS_POPUP, {}, nullptr, 0));
+    Window* w = createWindow(u"гИТTERä", u"", WS_CHILD, {}, &top, 1);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->getClassName(), u"ГитterÄ");
+    EXPECT_TRUE(w->isClass(u"ГИТTERÄ"));
+}
+
 TEST_F(WindowTest, SubclassingATemplateControlKeepsItsPlaceAndState) {
     RecordingWindow top;
     ASSERT_TRUE(top.create(u"Frame", u"", WS_POPUP, {}, nullptr, 0));

@@ -1,6 +1,7 @@
 // The chain of open formula windows and the calculating grid they hand on.
 #include "sheet/formulaChain.h"
 
+#include "base/calculatingDocuments.h"
 #include "nuvo/Ork_String.h"
 #include "spread/Ork_Spread.h"
 
@@ -45,11 +46,12 @@ TEST(FormulaChain, AFileIsKnownByItsPlaceOnDiskWhateverItsSpelling) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ss-formula-chain";
     std::filesystem::create_directories(folder / "sub");
     std::ofstream(folder / "Table.sss") << "x";
-    const std::string key = formulaChain::fileKey(Ork_String::fromUtf8((folder / "Table.sss").string()));
+    const std::string key = calculatingDocuments::documentKey(Ork_String::fromUtf8((folder / "Table.sss").string()));
     EXPECT_FALSE(key.empty());
-    EXPECT_EQ(formulaChain::fileKey(Ork_String::fromUtf8((folder / "sub" / ".." / "TABLE.SSS").string())), key);
-    EXPECT_TRUE(formulaChain::fileKey(Ork_String::fromUtf8((folder / "missing.sss").string())).empty());
-    EXPECT_TRUE(formulaChain::fileKey(u"").empty());
+    EXPECT_EQ(calculatingDocuments::documentKey(Ork_String::fromUtf8((folder / "sub" / ".." / "TABLE.SSS").string())),
+              key);
+    EXPECT_TRUE(calculatingDocuments::documentKey(Ork_String::fromUtf8((folder / "missing.sss").string())).empty());
+    EXPECT_TRUE(calculatingDocuments::documentKey(u"").empty());
 
     Ork_Spread grid;
     formulaChain::enter(window(1), grid, key);
@@ -59,6 +61,31 @@ TEST(FormulaChain, AFileIsKnownByItsPlaceOnDiskWhateverItsSpelling) {
     formulaChain::leave(window(1));
     EXPECT_FALSE(formulaChain::holdsFile(key));
     std::filesystem::remove_all(folder);
+}
+
+TEST(FormulaChain, AFileWhoseNameDiffersOnlyInCaseIsAnotherFile) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ss-formula-chain-case";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Table.sss") << "x";
+    std::ofstream(folder / "TABLE.SSS") << "y";
+    const std::string held = calculatingDocuments::documentKey(Ork_String::fromUtf8((folder / "Table.sss").string()));
+    const std::string other = calculatingDocuments::documentKey(Ork_String::fromUtf8((folder / "TABLE.SSS").string()));
+    Ork_Spread grid;
+    formulaChain::enter(window(1), grid, held);
+    EXPECT_TRUE(formulaChain::holdsFile(held));
+    EXPECT_FALSE(formulaChain::holdsFile(other));
+    formulaChain::leave(window(1));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(FormulaChain, ADocumentCalculatedOutsideTheChainCountsToo) {
+    // One registry for every calculation: a standards sheet being calculated is no table to look up either.
+    const std::string standards = "/lib/Connection Standards/EndPlate.kvs";
+    calculatingDocuments::enter(standards);
+    EXPECT_TRUE(formulaChain::holdsFile(standards));
+    EXPECT_EQ(formulaChain::size(), 0);   // nor does it nest a window
+    calculatingDocuments::leave(standards);
+    EXPECT_FALSE(formulaChain::holdsFile(standards));
 }
 
 } // namespace

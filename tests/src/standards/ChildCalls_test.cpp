@@ -2,9 +2,12 @@
 // would never end.
 #include "engineFixture.h"
 
+#include "base/calculatingDocuments.h"
 #include "nuvo/Ork_Settings.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -130,7 +133,34 @@ TEST_F(ChildCalls, AChildThatCallsItsParentIsRefusedWithAClearReport) {
     EXPECT_EQ(record.varCells[1].value, u"101");   // B's own statement still ran
     EXPECT_LE(gSSDlgsMgr.count(), 2);
     EXPECT_NE(printed().find("is already being calculated"), std::string::npos) << printed();
-    EXPECT_TRUE(KvCalcSS::evaluationChain().empty());
+    EXPECT_TRUE(calculatingDocuments::documents().empty());
+}
+
+TEST_F(ChildCalls, AChildThatIsItsParentThroughALinkIsRefused) {
+    const Ork_String a = writeSheet("A.kvs", {
+        {"Input"}, {"Double X"}, {"Output"}, {"Double Y"}, {"Calc"},
+        {"CallChild(\"Alias.kvs\", X, Y)"},   // A itself, under another name
+        {"Y = X + 100"},
+    });
+    std::filesystem::create_symlink("A.kvs", m_library->standards() / "Alias.kvs");
+    KvDlgStandardsData record = directRecord(a, {input(u"X", u"1"), output(u"Y")});
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[1].value, u"101");
+    EXPECT_EQ(gSSDlgsMgr.count(), 1);   // no second window on A
+    EXPECT_NE(printed().find("is already being calculated"), std::string::npos) << printed();
+}
+
+TEST_F(ChildCalls, AChildWhoseNameDiffersFromItsParentsOnlyInCaseIsAnotherDocument) {
+    // Both files exist: "PART.kvs" names the second, as the file system opens it, not the sheet that calls it.
+    const Ork_String parent = writeSheet("Part.kvs", {
+        {"Input"}, {"Double X"}, {"Output"}, {"Double Y"}, {"Calc"},
+        {"CallChild(\"PART.kvs\", X, Y)"},
+    });
+    writeSheet("PART.kvs", {{"Input"}, {"Double X"}, {"Output"}, {"Double Y"}, {"Calc"}, {"Y = X + 100"}});
+    KvDlgStandardsData record = directRecord(parent, {input(u"X", u"1"), output(u"Y")});
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[1].value, u"101");
+    EXPECT_EQ(printed().find("is already being calculated"), std::string::npos) << printed();
 }
 
 TEST_F(ChildCalls, NestingStopsAtSixteenSheets) {

@@ -364,5 +364,12 @@ TEST(WindowPainterRegistry, PaintersAreFoundIgnoringCase) {
     EXPECT_FALSE(WindowPainter::hasPainter(u"fpUSpread70"));
 }
 
+TEST(WindowPainterRegistry, ClassNamesIgnoreTheCaseOfEveryScriptWithCase) {
+    WindowPainter::registerPainter(u"GitterÄЖ", [](Canvas&, const Window&, const Rect&) {});
+    EXPECT_TRUE(WindowPainter::hasPainter(u"GITTERäж"));
+    WindowPainter::registerPainter(u"gitterÄж", nullptr);
+    EXPECT_FALSE(WindowPainter::hasPainter(u"GitterÄЖ"));
+}
+
 } // namespace
 } // namespace ui
