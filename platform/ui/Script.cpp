@@ -1,5 +1,6 @@
 #include "ui/Script.h"
 
+#include "os/textCase.h"
 #include "os/utf16.h"
 #include "ui/Button.h"
 #include "ui/Desktop.h"
@@ -23,7 +24,7 @@ bool sameMenuText(std::u16string_view item, std::u16string_view wanted) {
     std::u16string shown;
     for (char16_t c : item.substr(0, item.find(u'\t')))
         if (c != u'&') shown += c;
-    return equalsNoCase(shown, wanted);
+    return os::equalsNoCase(shown, wanted);
 }
 
 std::u16string describeButtons(unsigned buttons) {

@@ -16,7 +16,7 @@
 #include "spread/Ork_Spread.h"
 #include "ui/Desktop.h"
 #include "ui/constants.h"
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <filesystem>
 
@@ -327,7 +327,7 @@ const std::vector<DialogEntry>& dialogEntries() {
 const DialogEntry* findDialogEntry(const std::string& name) {
     const std::u16string wanted = os::toUtf16(name);
     for (const DialogEntry& entry : dialogEntries())
-        if (ui::equalsNoCase(os::toUtf16(entry.name), wanted) || ui::equalsNoCase(os::toUtf16(entry.entryPoint), wanted))
+        if (os::equalsNoCase(os::toUtf16(entry.name), wanted) || os::equalsNoCase(os::toUtf16(entry.entryPoint), wanted))
             return &entry;
     return nullptr;
 }

@@ -13,7 +13,7 @@
 #include "ui/constants.h"
 #include "ui/paint/Canvas.h"
 #include "ui/paint/WindowPainter.h"
-#include "ui/textUtil.h"
+#include "os/textCase.h"
 
 #include <algorithm>
 
@@ -204,17 +204,17 @@ ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
         return nullptr;
     }
     const std::u16string wanted = shownText(name);
-    if (ui::equalsNoCase(wanted, u"grid"))
+    if (os::equalsNoCase(wanted, u"grid"))
         if (auto* g = firstGrid(dialog))
             return g;
     const std::vector<ui::Window*> all = descendants(dialog);
     // A control by its own caption (buttons, check boxes) ...
     for (ui::Window* w : all)
-        if (!isLabel(*w) && ui::equalsNoCase(shownText(w->getWindowText()), wanted))
+        if (!isLabel(*w) && os::equalsNoCase(shownText(w->getWindowText()), wanted))
             return w;
     // ... or by the label in front of it: the next control after the label that is not a label itself.
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (!isLabel(*all[i]) || !ui::equalsNoCase(shownText(all[i]->getWindowText()), wanted))
+        if (!isLabel(*all[i]) || !os::equalsNoCase(shownText(all[i]->getWindowText()), wanted))
             continue;
         ui::Window* parent = all[i]->getParent();
         for (std::size_t j = i + 1; j < all.size(); ++j)
@@ -343,14 +343,14 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
         if (auto* tabs = dynamic_cast<ui::TabCtrl*>(w)) {
             int index = s.index.value_or(-1);
             for (int i = 0; !s.index && i < tabs->getItemCount(); ++i)
-                if (ui::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
+                if (os::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
                     index = i;
             return index >= 0 ? m_robot.choose(*tabs, index) : fail("no tab '" + utf8(s.text) + "'");
         }
         if (auto* list = dynamic_cast<ui::ListCtrl*>(w)) {
             int index = s.index.value_or(-1);
             for (int i = 0; !s.index && i < list->getItemCount(); ++i)
-                if (ui::equalsNoCase(list->getItemText(i), s.text))
+                if (os::equalsNoCase(list->getItemText(i), s.text))
                     index = i;
             return index >= 0 ? m_robot.choose(*list, index) : fail("no item '" + utf8(s.text) + "' in the list");
         }
@@ -372,7 +372,7 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
         if (!combo)
             return fail("'" + utf8(s.name) + "' is not a check list");
         for (int i = 0; i < combo->getCount(); ++i)
-            if (ui::equalsNoCase(combo->getLBText(i), s.text))
+            if (os::equalsNoCase(combo->getLBText(i), s.text))
                 return m_robot.toggleCheck(*combo, i);
         return fail("no item '" + utf8(s.text) + "' in '" + utf8(s.name) + "'");
     }
@@ -380,7 +380,7 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
         for (ui::Window* w : descendants(dialog))
             if (auto* tabs = dynamic_cast<ui::TabCtrl*>(w))
                 for (int i = 0; i < tabs->getItemCount(); ++i)
-                    if (ui::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
+                    if (os::equalsNoCase(shownText(tabs->getItemText(i)), shownText(s.text)))
                         return m_robot.choose(*tabs, i);
         return fail("no tab '" + utf8(s.text) + "' in the dialog");
     case StepKind::Key:

@@ -1,5 +1,6 @@
 #include "dialogScript.h"
 
+#include "os/textCase.h"
 #include "os/utf16.h"
 #include "ui/Robot.h"
 #include "ui/constants.h"
@@ -17,17 +18,6 @@ constexpr int kMaxDialogDepth = 16;
 
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
-}
-
-char16_t asciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
-}
-
-bool equalsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
 }
 
 std::string quoted(std::u16string_view word) {
@@ -186,8 +176,8 @@ bool readClick(StepReader& r, Step& s) {
     bool got = false;
     if (!r.optionalWord(mod, got)) return false;
     if (got) {
-        if (equalsIgnoringCase(mod, u"shift")) s.mods = ui::ModShift;
-        else if (equalsIgnoringCase(mod, u"ctrl")) s.mods = ui::ModCtrl;
+        if (os::equalsNoCase(mod, u"shift")) s.mods = ui::ModShift;
+        else if (os::equalsNoCase(mod, u"ctrl")) s.mods = ui::ModCtrl;
         else return r.fail("'click' takes shift or ctrl after the name, not " + quoted(mod) + " (a name with blanks is quoted)");
     }
     return r.end();
@@ -228,7 +218,7 @@ bool readAnswer(StepReader& r, Step& s) {
     std::u16string kind;
     if (!r.word(kind, "what it answers: box, prompt, file, menu, pick or cancel")) return false;
     const std::u16string asWritten = kind;
-    for (char16_t& c : kind) c = asciiLower(c);
+    kind = os::foldCase(kind);
     r.setVerb(u"answer " + kind);
     if (kind == u"box") {
         s.answer = AnswerKind::Box;
@@ -269,7 +259,7 @@ bool readAnswer(StepReader& r, Step& s) {
             {u"menu", RequestKind::Menu}, {u"pick", RequestKind::Pick},     {u"dialog", RequestKind::Dialog},
         };
         for (const auto& [word, request] : kRequests)
-            if (equalsIgnoringCase(what, word)) {
+            if (os::equalsNoCase(what, word)) {
                 s.cancels = request;
                 s.text = word;
                 return r.end();
@@ -333,7 +323,7 @@ public:
         if (!words.word(verb, problem, &verbQuoted)) return failAt(error, number, problem);
         if (!verbQuoted && verb[0] == u'#') return true; // a comment
 
-        if (equalsIgnoringCase(verb, u"end")) {
+        if (os::equalsNoCase(verb, u"end")) {
             StepReader r(words, verb, problem);
             if (!r.end()) return failAt(error, number, problem);
             if (m_open.empty()) return failAt(error, number, "'end' without a 'dialog' before it");
@@ -344,7 +334,7 @@ public:
         }
 
         for (const StepSyntax& syntax : kSteps) {
-            if (!equalsIgnoringCase(verb, syntax.verb)) continue;
+            if (!os::equalsNoCase(verb, syntax.verb)) continue;
             Step step;
             step.kind = syntax.kind;
             step.line = number;
@@ -460,7 +450,7 @@ bool parseKeys(std::u16string_view keys, unsigned& vk, unsigned& mods) {
         const std::u16string_view part = keys.substr(0, plus);
         bool known = false;
         for (const auto& [name, bit] : kModifiers)
-            if (equalsIgnoringCase(part, name)) {
+            if (os::equalsNoCase(part, name)) {
                 if (held & bit) return false; // Shift+Shift+A is a typing mistake
                 held |= bit;
                 known = true;
@@ -474,7 +464,7 @@ bool parseKeys(std::u16string_view keys, unsigned& vk, unsigned& mods) {
         key = keys[0];
     } else if (keys.size() == 1 && keys[0] >= u'a' && keys[0] <= u'z') {
         key = unsigned(keys[0] - u'a' + u'A'); // a letter's virtual key is its capital
-    } else if (keys.size() >= 2 && keys.size() <= 3 && asciiLower(keys[0]) == u'f') {
+    } else if (keys.size() >= 2 && keys.size() <= 3 && os::foldCase(keys[0]) == u'f') {
         unsigned n = 0;
         for (char16_t c : keys.substr(1)) {
             if (c < u'0' || c > u'9') return false;
@@ -484,7 +474,7 @@ bool parseKeys(std::u16string_view keys, unsigned& vk, unsigned& mods) {
         key = ui::VK_F1 + n - 1;
     } else {
         for (const Named& named : kKeys)
-            if (equalsIgnoringCase(keys, named.name)) key = named.vk;
+            if (os::equalsNoCase(keys, named.name)) key = named.vk;
     }
     if (key == 0) return false;
     vk = key;
@@ -498,7 +488,7 @@ std::optional<int> parseBoxButton(std::u16string_view word) {
         {u"Abort", ui::IDABORT},   {u"Retry", ui::IDRETRY},   {u"Ignore", ui::IDIGNORE},
     };
     for (const auto& [name, id] : kButtons)
-        if (equalsIgnoringCase(word, name)) return id;
+        if (os::equalsNoCase(word, name)) return id;
     return std::nullopt;
 }
 
