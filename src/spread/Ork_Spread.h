@@ -80,6 +80,9 @@ public:
 
     // ---- Cell texts and numbers (kind: 0 data, 1 formula, 2 tag, 3 value)
     bool getCellText(int column, int row, Ork_String& text, int kind = 3);
+    // True when the cell's value is one of the grid's error values (#VALUE!, #DIV/0!, ...); a text that only
+    // reads like one is no error.
+    bool holdsErrorValue(int column, int row);
     bool getCellInt(int column, int row, int& value);
     bool getCellDouble(int column, int row, double& value);
     bool setCellInt(int column, int row, int value);

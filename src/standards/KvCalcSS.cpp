@@ -404,7 +404,9 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     }
     Ork_TimerScope timer(gCalcCellCalcFunctions);
     Ork_String& result = m_statement.result;
-    if (!getCellText(col, row, result, 3)) {
+    // An error value (a look-up without its key, a section the tables do not know) is no value: stored, its text
+    // would reach the caller as an output or the macro through the mapping.
+    if (!getCellText(col, row, result, 3) || holdsErrorValue(col, row)) {
         reportFailedEquation(name, expression, row);
         return eInvalidInput;
     }

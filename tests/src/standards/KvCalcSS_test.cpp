@@ -187,6 +187,34 @@ TEST_F(CalcSS, FailedStatementsAreReportedWhenEnabledAndDoNotStopTheLoop) {
     EXPECT_EQ(valueOf(grid, u"C"), u"3");
 }
 
+TEST_F(CalcSS, AStatementGivingAnErrorValueFailsAndItsVariableKeepsItsValue) {
+    Ork_Settings::setStandardsMessages(true);
+    ui::Script script;
+    script.answerBox(ui::IDOK).answerBox(ui::IDOK);
+    KvCalcSS& grid = loaded({
+        {"Output"},
+        {"Double A", "String S", "String T", "Double B"},
+        {"Calc"},
+        {"A = SECTIONSIZE(\"IPE 999\", 1)"},   // A4: no section table knows it
+        {"S = GETCELL(\"nothing.txt\", 1)"},
+        {"T = \"#VALUE!\""},                    // a text, no error value
+        {"B = A + 1"},
+    });
+    setValue(grid, u"A", u"5");
+    setValue(grid, u"S", u"kept");
+    ASSERT_EQ(grid.varCells().setValuesToSS(grid), eOk);
+    ASSERT_EQ(grid.calculate(), eOk);
+    EXPECT_EQ(valueOf(grid, u"A"), u"5");
+    EXPECT_EQ(text(grid, 1, 2), u"5");
+    EXPECT_EQ(valueOf(grid, u"S"), u"kept");
+    EXPECT_EQ(valueOf(grid, u"T"), u"#VALUE!");
+    EXPECT_EQ(valueOf(grid, u"B"), u"6");
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_NE(script.boxes()[0].text.find(u"failed:\nA = SECTIONSIZE(\"IPE 999\", 1)\n"), std::u16string::npos);
+    EXPECT_NE(script.boxes()[0].text.find(u"(line: 4)"), std::u16string::npos);
+    EXPECT_NE(script.boxes()[1].text.find(u"failed:\nS = GETCELL("), std::u16string::npos);
+}
+
 TEST_F(CalcSS, DuplicateNamesAreAlwaysReportedAndTheLaterOnesDropped) {
     ui::Script script;   // messages are off, yet this box shows
     script.answerBox(ui::IDOK);
