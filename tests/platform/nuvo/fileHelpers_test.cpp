@@ -110,6 +110,19 @@ TEST(FindFiles, MatchWildcardsWithoutCase) {
     EXPECT_FALSE(ObjectExportFileExists(dir.path() + u"*.bmp"));
 }
 
+TEST(FindFiles, AFolderIsNoFile) {
+    // A folder named like a sheet, child or data file must not stand in for the file the library has.
+    TempFolder dir;
+    std::filesystem::create_directories(dir.native() / "EndPlate");
+    std::filesystem::create_directories(dir.native() / "weld.kvs");
+    EXPECT_FALSE(ObjectExportFileExists(dir.path() + u"EndPlate"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.path() + u"endplate"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.path() + u"weld.kvs"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.path() + u"*.kvs"));
+    writeRaw(dir.native() / "bolts.kvs", "");
+    EXPECT_TRUE(ObjectExportFileExists(dir.path() + u"*.kvs"));
+}
+
 TEST(FindFiles, RecursiveSearchReachesSubfolders) {
     TempFolder dir;
     std::filesystem::create_directories(dir.native() / "a" / "b");

@@ -76,6 +76,16 @@ TEST_F(SsProgram, EvaluateInDirectModePrintsTheOutputs) {
     EXPECT_EQ(run.out, "Thickness = 10\nWidth = 150\nHeight = 180\nBolt = M16\nRows = 2\nThroat = 5\n");
 }
 
+TEST_F(SsProgram, FoldersNamedLikeTheSheetsAndFilesDoNotHideThem) {
+    // In the working directory: folders named as the sheet, its child and its data files are looked at
+    // first, and are no files.
+    for (const char* name : {"EndPlate", "weld.kvs", "bolts.txt", "plates.std", "rows.txt"})
+        fs::create_directories(m_library / name);
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--set", "Shear=95", "--gen", "gen_Edge=25"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_EQ(run.out, "Thickness = 10\nWidth = 150\nHeight = 180\nBolt = M16\nRows = 2\nThroat = 5\n");
+}
+
 TEST_F(SsProgram, EvaluateAsJsonCarriesTheModulesMessages) {
     // Without the general variable the width's equation fails: reported, and the evaluation still succeeds.
     const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--json"});
