@@ -58,7 +58,8 @@ public:
     int fitMode() const { return m_fitMode; }
     void enableContextMenu(const Ork_Array<int>& codes);
     bool setCheckColumnLink(int checkColumn, int targetColumn);
-    // Prepares a new sheet from a settings file (see prepareSheetFromSettings) and takes its font.
+    // Prepares a new sheet from a settings file (see prepareSheetFromSettings) and takes the font of the settings
+    // it was prepared with: the registry's default settings when the named file cannot be read.
     bool applySettingsFile(const Ork_String& name);
     void allowF8(bool allowed) { m_f8Allowed = allowed; }
 

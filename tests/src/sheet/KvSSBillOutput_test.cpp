@@ -247,6 +247,23 @@ TEST_F(BillOutput, EachLineGetsAPictureRowBelowIt) {
     EXPECT_EQ(g->getMaxRows(), 4);
 }
 
+TEST_F(BillOutput, WithoutItsSettingsFileTheBillIsInTheFontOfTheRegistrysDefaultSettings) {
+    writeText(install() + u"Company.kvd", kvdBytes("defaultFont|4|Verdana|defaultTextHeight|2|14|"));
+    setRegistryDefault(u"Company");
+    KvSSBillOutput bill;
+    ASSERT_EQ(bill.init(file(), {u"Name", u"Count", u"Length", u"Note"}, {}, {3, 3, 3, 3}, u"NoSuchSettings", {}, {}),
+              eOk);
+    for (int n = 1; n <= 15; ++n)
+        bill.onAddRow(line(n));
+    Ork_Spread* g = bill.getSSPointer();
+    // Row 15 and column 4 were added after the sheet was prepared.
+    for (const auto& [col, row] : {std::pair{1, 1}, std::pair{1, 15}, std::pair{4, 15}}) {
+        const std::optional<grid::Font> font = g->sheet().font(col, row);
+        ASSERT_TRUE(font) << col << " " << row;
+        EXPECT_EQ(Ork_String(font->face), u"Verdana") << col << " " << row;
+    }
+}
+
 TEST_F(BillOutput, AFailedPictureLeavesTheLineWithoutItsRow) {
     KvSSBillOutput bill;
     init(bill, file());
