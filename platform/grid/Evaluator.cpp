@@ -26,6 +26,16 @@ int typeRank(const Value& v) {
     }
 }
 
+// The comparison operators take two numbers as equal when they agree to 15 significant digits, as the common
+// spreadsheet programs do: 0.1+0.2 = 0.3 is TRUE, although the two doubles differ in their last bit.
+int compareNumbersAsShown(double x, double y) {
+    if (x != y) {
+        x = roundToSignificant(x);
+        y = roundToSignificant(y);
+    }
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
 Value arithmetic(OpCode op, const Value& a, const Value& b) {
     if (a.isError())
         return a;
@@ -34,7 +44,8 @@ Value arithmetic(OpCode op, const Value& a, const Value& b) {
     if (op == OpCode::Concat)
         return Value::text(toText(a) + toText(b));
     if (op >= OpCode::Eq && op <= OpCode::Ge) {
-        int c = compareValues(a, b);
+        int c = a.isNumber() && b.isNumber() ? compareNumbersAsShown(a.numberValue(), b.numberValue())
+                                             : compareValues(a, b);
         switch (op) {
         case OpCode::Eq: return Value::boolean(c == 0);
         case OpCode::Ne: return Value::boolean(c != 0);

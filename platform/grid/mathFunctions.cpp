@@ -153,8 +153,11 @@ Value FACT(CallContext& ctx, Operand* args, int) {
     Value err;
     if (!number(ctx, args[0], x, err))
         return err;
+    // Negative numbers have no factorial, also those that truncate to 0 (-0.5).
+    if (x < 0)
+        return Value::error(ErrorCode::Num);
     x = std::trunc(x);
-    if (x < 0 || x > 170)
+    if (x > 170)
         return Value::error(ErrorCode::Num);
     double r = 1;
     for (int i = 2; i <= int(x); ++i)

@@ -59,9 +59,8 @@ bool ObjectExportFindFilesRecursive(const Ork_String& folder, const Ork_String& 
 }
 
 bool ObjectExportFileExists(const Ork_String& path) {
-    if (os::hasWildcard(os::fileNameOf(path)))
-        return os::fileExists(path) || os::folderExists(path);
-    return os::findExisting(path).has_value();   // one look, whatever kind of entry it is
+    // Files only: a folder named like a sheet, a child or a data file must not hide the library's file.
+    return os::fileExists(path);
 }
 
 bool ObjectExportCreateDirectory(const Ork_String& path) { return os::createFolder(path); }

@@ -24,7 +24,7 @@ bool ObjectExportFindFiles(const Ork_String& pattern, Ork_StringArray& paths);
 // The files matching the name pattern in `folder` and every folder below it, as full paths. False when
 // nothing matches.
 bool ObjectExportFindFilesRecursive(const Ork_String& folder, const Ork_String& pattern, Ork_StringArray& paths);
-// True when a file (or folder) matches the path; the last name may hold wildcards.
+// True when a file matches the path (a folder is no file); the last name may hold wildcards.
 bool ObjectExportFileExists(const Ork_String& path);
 // Creates the folder and any missing folder above it; true when it exists afterwards.
 bool ObjectExportCreateDirectory(const Ork_String& path);

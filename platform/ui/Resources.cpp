@@ -1,5 +1,6 @@
 #include "ui/Resources.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace ui {
@@ -7,6 +8,7 @@ namespace ui {
 namespace {
 struct State {
     std::vector<std::unique_ptr<ResourceModule>> chain;
+    std::vector<std::unique_ptr<ResourceModule>> removed;   // out of the chain; pointers to them stay valid
     ResourceModule* current = nullptr;
     int switches = 0;
 };
@@ -70,10 +72,28 @@ const std::u16string* ResourceModule::string(int id) const {
 
 ResourceModule& Resources::addModule(const std::u16string& name) {
     if (ResourceModule* m = findModule(name)) return *m;
-    st().chain.push_back(std::make_unique<ResourceModule>(name));
+    auto& removed = st().removed;
+    auto back = std::find_if(removed.begin(), removed.end(), [&](const auto& m) { return m->name() == name; });
+    if (back != removed.end()) {
+        st().chain.push_back(std::move(*back));
+        removed.erase(back);
+    } else {
+        st().chain.push_back(std::make_unique<ResourceModule>(name));
+    }
     ResourceModule& m = *st().chain.back();
     if (!st().current) st().current = &m;
     return m;
+}
+
+void Resources::removeModule(ResourceModule* module) {
+    auto& chain = st().chain;
+    auto at = std::find_if(chain.begin(), chain.end(), [&](const auto& m) { return m.get() == module; });
+    if (at == chain.end())
+        return;
+    st().removed.push_back(std::move(*at));
+    chain.erase(at);
+    if (st().current == module)
+        setCurrent(nullptr);
 }
 
 ResourceModule* Resources::findModule(const std::u16string& name) {

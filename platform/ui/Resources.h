@@ -41,8 +41,12 @@ private:
 class Resources {
 public:
     // Adds a module at the end of the chain (or returns the one of that name). The first module added becomes
-    // current. Modules live as long as the process.
+    // current. Modules live as long as the process: a module taken out of the chain is kept, and adding its
+    // name again puts that same module back at the end.
     static ResourceModule& addModule(const std::u16string& name);
+    // Takes a module out of the chain (a library that leaves the process). When it was current, no module is
+    // current afterwards; the library restores the one it found.
+    static void removeModule(ResourceModule* module);
     static ResourceModule* findModule(const std::u16string& name);
     static ResourceModule* current();
     static void setCurrent(ResourceModule* module);  // null: no current module, the chain alone is searched

@@ -14,10 +14,14 @@
 #include "ui/Resources.h"
 #include "ui/Window.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 struct ModuleState {
     void* instance = nullptr;
+    ui::ResourceModule* previousResources = nullptr;   // current when the module came, current again when it goes
     ui::Image checked;
     ui::Image unchecked;
 };
@@ -33,6 +37,7 @@ bool attach(void* instance) {
     if (!instance)
         return false;
     state().instance = instance;
+    state().previousResources = ui::Resources::current();
     ui::ResourceModule& resources = ui::Resources::addModule(kSSResourceModuleName);
     registerSSResources(resources);
     ssResourceOverride().SaveDefaultResource(&resources);
@@ -46,6 +51,16 @@ void detach() {
     // standards windows, which live until now.
     KvModelessDlgs::instance().shutdown();
     gSSDlgsMgr.destroyAll();
+    // The module's resources leave the chain with it; a lookup must not find them after the library is gone.
+    if (ui::ResourceModule* own = ssResourceOverride().defaultResource()) {
+        const bool wasCurrent = ui::Resources::current() == own;
+        ui::Resources::removeModule(own);
+        ui::ResourceModule* previous = state().previousResources;
+        const std::vector<ui::ResourceModule*> chain = ui::Resources::chain();
+        if (wasCurrent)
+            ui::Resources::setCurrent(std::find(chain.begin(), chain.end(), previous) != chain.end() ? previous
+                                                                                                 : nullptr);
+    }
     ssResourceOverride().SaveDefaultResource(nullptr);
     state() = ModuleState{};
 }

@@ -69,10 +69,7 @@ bool CFormula::onInitDialog() {
         onOK();
         return false;
     case Mode::SingleCell:
-        // A load has just calculated every formula; calculating the cell again would only call its
-        // look-ups, and open their windows, a second time.
-        if (!loaded)
-            m_grid.ssReCalcCell(m_activeCol, m_activeRow);
+        recalculateCell(m_activeCol, m_activeRow);
         m_grid.getCellText(m_activeCol, m_activeRow, m_resultText, Ork_Spread::kTextData);
         break;
     case Mode::TableLookup:
@@ -132,6 +129,7 @@ void CFormula::onAutoCalculate() {
 }
 
 void CFormula::onRecalculate() {
+    m_rememberedLookups.clear();   // the tables may have changed since the sheet was loaded
     m_calculating = true;
     m_grid.ssReCalc();
     m_calculating = false;
@@ -155,16 +153,24 @@ bool CFormula::loadSheet(const Ork_String& path) {
     // Known before the load calculates the document, so that a look-up of this very file from inside it is
     // refused instead of loading it again and again.
     m_fileKey = calculatingDocuments::documentKey(path);
+    m_rememberedLookups.clear();
     m_calculating = true;
     const bool loaded = m_grid.ssLoadFromFile(path.c_str());
     m_calculating = false;
-    m_rememberedLookups.clear();
+    // What the load looked up stays remembered for the cell the window recalculates next (recalculateCell).
     if (!loaded)
         m_fileKey = previousKey;
     // A document brings its own calculation switch; in this window the "Auto calculate" box decides.
     m_grid.ssSetBool(grid::kSwitchAutoCalc, isDlgButtonChecked(IDC_FORMULA_AUTO_CALC) == ui::BST_CHECKED);
     registerFromTable();
     return loaded;
+}
+
+void CFormula::recalculateCell(int column, int row) {
+    m_calculating = true;
+    m_grid.ssReCalcCell(column, row);
+    m_calculating = false;
+    m_rememberedLookups.clear();
 }
 
 void CFormula::registerFromTable() {

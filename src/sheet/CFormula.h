@@ -77,6 +77,8 @@ private:
     // Loads a sheet file, keeping the window's calculation switch and the sheet function; false when the grid
     // refused the file (it then keeps what it had).
     bool loadSheet(const Ork_String& path);
+    // Recalculates one cell; the look-ups it makes again are answered from what the load before remembered.
+    void recalculateCell(int column, int row);
     void registerFromTable();
     void onReferenceStyle(int style);
     void onAutoCalculate();
@@ -89,7 +91,8 @@ private:
     bool findRowByKey(int keyColumn, const Ork_String& key, int& row);
     // Reads the target cell into the result record by the cell's type; false when the value cannot be read.
     bool readResult(int column, int row);
-    void printResult() const;
+    // The command line's "Result is ..." line of a look-up's result; nothing for a result without a value.
+    static void printResult(const SSValueRecord& result);
     // Joins the chain of open windows and takes the calculating grid; leaves both (once) when it closes.
     void enterChain();
     void leaveChain();
@@ -107,7 +110,8 @@ private:
     // the grid calculates a formula again after it wrote into a cell the formula reads. While this window
     // loads or recalculates its sheet, a look-up made again with the same arguments replays its outcome
     // instead of opening its window, and every window nested in it, once more: otherwise the windows would
-    // double at every level of nesting.
+    // double at every level of nesting. A replayed look-up prints its result line as the look-up did, so the
+    // command line shows a line per look-up whatever was remembered.
     static bool lookupKey(Ork_Spread& calling, const SSValueRecord* args, int count, std::u16string& key);
     const LookupOutcome* rememberedLookup(const std::u16string& key) const;
     void replay(const LookupOutcome& outcome, SSValueRecord& result, Ork_Spread& calling) const;

@@ -149,6 +149,7 @@ void CFormula::replay(const LookupOutcome& outcome, SSValueRecord& result, Ork_S
     }
     if (outcome.wrote)
         calling.ssSetData(outcome.column, outcome.row, outcome.written.c_str());
+    printResult(result);
 }
 
 void CFormula::evaluateFromTable() {
@@ -174,7 +175,7 @@ void CFormula::evaluateFromTable() {
     int column = 0, row = 0;
     if (!findTarget(column, row))
         return;
-    // The load has just calculated every formula of the table, the target's among them.
+    recalculateCell(column, row);
     if (count == 3) {
         if (m_args[2].type == SSTypeCellRef) {
             m_outcome.wrote = true;
@@ -186,7 +187,7 @@ void CFormula::evaluateFromTable() {
         return;
     }
     m_result->status = readResult(column, row) ? SSStatusValid : SSStatusUnreadable;
-    printResult();
+    printResult(*m_result);
 }
 
 bool CFormula::findTarget(int& column, int& row) {
@@ -287,15 +288,15 @@ bool CFormula::readResult(int column, int row) {
     }
 }
 
-void CFormula::printResult() const {
-    if (m_result->status != SSStatusValid)
+void CFormula::printResult(const SSValueRecord& result) {
+    if (result.status != SSStatusValid)
         return;
-    switch (m_result->type) {
-    case SSTypeLong: acutPrintf(u"Result is long: %i\n", static_cast<int>(m_result->lValue)); break;
-    case SSTypeDouble: acutPrintf(u"Result is double: %f\n", m_result->dValue); break;
+    switch (result.type) {
+    case SSTypeLong: acutPrintf(u"Result is long: %i\n", static_cast<int>(result.lValue)); break;
+    case SSTypeDouble: acutPrintf(u"Result is double: %f\n", result.dValue); break;
     case SSTypeString: {
         std::u16string text;
-        grid::GlobalMemory::toText(m_result->hValue, text);
+        grid::GlobalMemory::toText(result.hValue, text);
         acutPrintf(u"Result is string: %s\n", text.c_str());
         break;
     }

@@ -147,7 +147,7 @@ void KvSSBillOutput::addRow(const Ork_StringArray& texts, const Ork_String& pict
     if (pictureFile.isEmpty() || !os::fileExists(pictureFile))
         return;
     advanceRow(*grid);
-    if (!grid->setImageRow(pictureFile, 2, m_currentRow)) {
+    if (!grid->setImageRow(pictureFile, kPictureColumn, m_currentRow)) {
         // A file that is no picture: the line stays without its picture row.
         grid->clearRow(m_currentRow);
         --m_currentRow;
@@ -159,10 +159,25 @@ void KvSSBillOutput::addRow(const Ork_StringArray& texts, const Ork_String& pict
 
 void KvSSBillOutput::advanceRow(Ork_Spread& grid) {
     ++m_currentRow;
-    if (m_currentRow <= grid.getMaxRows())
+    const int last = grid.getMaxRows();
+    if (m_currentRow <= last)
         return;
-    grid.setMaxRows(m_currentRow + kRowStep, true);
-    grid.clearRows(m_currentRow, m_currentRow + kRowStep);
+    const int count = m_currentRow + kRowStep;
+    if (last > 1 && isPictureRow(grid, last)) {
+        // A picture row is no model for the lines to come (its picture cells would become the types of their
+        // cells): the new rows copy the line above it.
+        grid.setMaxRows(count, false);
+        for (int row = last + 1; row <= count; ++row)
+            grid.copyRow(last - 1, row);
+    } else {
+        grid.setMaxRows(count, true);
+    }
+    grid.clearRows(m_currentRow, count);
+}
+
+bool KvSSBillOutput::isPictureRow(Ork_Spread& grid, int row) {
+    grid::CellType type;
+    return grid.ssGetCellType(kPictureColumn, row, type) && type.kind == grid::CellKind::PictureFile;
 }
 
 void KvSSBillOutput::setRowProperties(Ork_Spread& grid, int row) {

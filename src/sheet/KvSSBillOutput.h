@@ -23,6 +23,8 @@ public:
     enum ColumnKind { kKeepType = 0, kWholeNumber = 1, kOneDecimal = 2, kText = 3 };
     // The picture row's mark in column 1 (a bitmap of the module).
     static constexpr int kPictureMark = 251;
+    // The picture spans a picture row from this column to the last.
+    static constexpr int kPictureColumn = 2;
     // Rows are added in steps of this many, so a long bill does not grow the sheet a row at a time.
     static constexpr int kRowStep = 100;
 
@@ -58,6 +60,7 @@ public:
 private:
     void addRow(const Ork_StringArray& texts, const Ork_String& pictureFile);
     void advanceRow(Ork_Spread& grid);
+    static bool isPictureRow(Ork_Spread& grid, int row);
     void setRowProperties(Ork_Spread& grid, int row);
 
     int m_imageArg1 = -1;

@@ -175,11 +175,11 @@ void Ork_Spread::onCellClicked(int column, int row) {
 bool Ork_Spread::applySettingsFile(const Ork_String& name) {
     if (!m_created)
         return false;
-    prepareSheetFromSettings(this, name, true);
-    // The file once more, without the registry's fallback: its font becomes the wrapper's own. A file that
-    // names no usable font leaves the wrapper's font as it was rather than an empty face or a zero height.
+    // The settings the sheet was prepared with (the registry's default settings when the named file could not
+    // be read) give the wrapper its font, so rows and columns added later look like the prepared ones. Settings
+    // that name no usable font leave the wrapper's font as it was rather than an empty face or a zero height.
     KvSSSettings settings;
-    settings.readFile(name);
+    prepareSheetFromSettings(this, name, true, &settings);
     if (!settings.m_defaultFont.isEmpty() && settings.m_defaultTextHeight > 0) {
         m_fontFace = settings.m_defaultFont;
         m_fontHeight = settings.m_defaultTextHeight;

@@ -64,7 +64,8 @@ public:
     int fitMode() const { return m_fitMode; }
     void enableContextMenu(const Ork_Array<int>& codes);
     bool setCheckColumnLink(int checkColumn, int targetColumn);
-    // Prepares a new sheet from a settings file (see prepareSheetFromSettings) and takes its font.
+    // Prepares a new sheet from a settings file (see prepareSheetFromSettings) and takes the font of the settings
+    // it was prepared with: the registry's default settings when the named file cannot be read.
     bool applySettingsFile(const Ork_String& name);
     void allowF8(bool allowed) { m_f8Allowed = allowed; }
 
@@ -86,6 +87,9 @@ public:
 
     // ---- Cell texts and numbers
     bool getCellText(int column, int row, Ork_String& text, int kind = kTextValue);
+    // True when the cell's value is one of the grid's error values (#VALUE!, #DIV/0!, ...); a text that only
+    // reads like one is no error.
+    bool holdsErrorValue(int column, int row);
     bool getCellInt(int column, int row, int& value);
     bool getCellDouble(int column, int row, double& value);
     bool setCellInt(int column, int row, int value);

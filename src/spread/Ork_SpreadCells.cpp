@@ -48,6 +48,15 @@ bool Ork_Spread::getCellText(int column, int row, Ork_String& text, int kind) {
     return true;
 }
 
+bool Ork_Spread::holdsErrorValue(int column, int row) {
+    if (!m_created || !isWindow())
+        return false;
+    const grid::Sheet& cells = sheet();
+    if (column < 1 || row < 1 || column > cells.maxCols() || row > cells.maxRows())
+        return false;
+    return cells.value(column, row).isError();
+}
+
 bool Ork_Spread::getCellInt(int column, int row, int& value) {
     Ork_String text;
     if (!getCellText(column, row, text, kTextValue))

@@ -107,7 +107,7 @@ Ork_String makeRelative(const Ork_String& documentPath, const Ork_String& file) 
     return file;
 }
 
-bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool newSheet) {
+bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool newSheet, KvSSSettings* applied) {
     if (!grid || !grid->isCreated())
         return false;
     // 25 and 21 are switches the grid only stores; the preparation sets them by number.
@@ -143,6 +143,8 @@ bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool new
     grid->ssGetTextTip(status, delay, font, back, fore);
     grid->ssSetTextTip(2, 10, font, back, fore);
     grid->ssSetCellNoteIndicator(0);
+    if (applied)
+        *applied = settings;
     return true;
 }
 

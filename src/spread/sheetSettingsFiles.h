@@ -20,8 +20,9 @@ Ork_String makeRelative(const Ork_String& documentPath, const Ork_String& file);
 
 // Prepares a grid for a sheet of the module: its switches, with `newSheet` a 6 x 11 sheet of edit cells, then
 // the settings file `name` (or the registry's default settings file when that cannot be read) in the corner
-// tag and its font on the cells. False without a grid.
-bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool newSheet);
+// tag and its font on the cells. False without a grid. `applied`, when given, receives the settings written.
+bool prepareSheetFromSettings(Ork_Spread* grid, const Ork_String& name, bool newSheet,
+                              KvSSSettings* applied = nullptr);
 // Saves the sheet and copies its header and footer files (with their bmp companions) beside it. False only
 // without a grid or when the sheet could not be saved.
 bool saveSheetWithSettings(Ork_Spread* grid, const Ork_String& path);

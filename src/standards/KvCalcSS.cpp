@@ -10,6 +10,7 @@
 #include "nuvo/textHelpers.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
+#include "standards/KvNameReplacer.h"
 #include "standards/KvSSFunctions.h"
 #include "ui/Services.h"
 #include "ui/constants.h"
@@ -19,7 +20,6 @@
 namespace {
 
 constexpr const char16_t* kChildFunction = u"CallChild";
-constexpr long kMaxExaminedOccurrences = 99999999;
 
 // How many standards documents are being calculated, one inside the other. A child call that would reopen a
 // document being calculated, or nest deeper than kMaxNesting, is refused: without this, a child that calls its
@@ -44,9 +44,7 @@ private:
     const std::string m_key;
 };
 
-bool isWordChar(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_';
-}
+bool isWordChar(char16_t c) { return KvNameReplacer::isWordChar(c); }
 
 std::u16string_view trimmedView(std::u16string_view text) {
     const std::size_t first = text.find_first_not_of(u" \t");
@@ -120,33 +118,26 @@ ErrorStatus KvCalcSS::readVarCells() {
 
 bool KvCalcSS::replaceNames(Ork_String& text, const Ork_StringArray& names, const Ork_StringArray& replacements,
                             bool quote) {
-    bool replaced = false;
+    // Only the names the text holds somewhere take part: a macro brings many general variables and every cell
+    // of a sheet passes here.
+    KvNameReplacer replacer;
     const int pairs = std::min(names.length(), replacements.length());
     for (int i = 0; i < pairs; ++i) {
         const Ork_String& name = names[i];
-        if (name.isEmpty())
+        if (name.isEmpty() || text.find(name) == Ork_String::npos)
             continue;
-        Ork_String replacement = replacements[i];
-        if (quote && !isNumber(replacement))
-            replacement = u"\"" + replacement + u"\"";
-        std::size_t pos = 0;
-        for (long examined = 0; examined < kMaxExaminedOccurrences; ++examined) {
-            const std::size_t at = text.find(name, pos);
-            if (at == Ork_String::npos)
-                break;
-            const std::size_t after = at + name.size();
-            const bool boundedBefore = at == 0 || !isWordChar(text[at - 1]);
-            const bool boundedAfter = after >= text.size() || !isWordChar(text[after]);
-            if (!boundedBefore || !boundedAfter) {
-                pos = at + 1;
-                continue;
-            }
-            text.replace(at, name.size(), replacement);
-            pos = at + replacement.size();
-            replaced = true;
-        }
+        if (quote && !isNumber(replacements[i]))
+            replacer.add(name, u"\"" + replacements[i] + u"\"");
+        else
+            replacer.add(name, replacements[i]);
     }
-    return replaced;
+    if (replacer.isEmpty())
+        return false;
+    Ork_String result;
+    if (!replacer.replace(text, result))
+        return false;
+    text = std::move(result);
+    return true;
 }
 
 ErrorStatus KvCalcSS::replaceGenVars() {
@@ -194,8 +185,7 @@ bool KvCalcSS::indexNames() {
 void KvCalcSS::buildCoordinates() {
     if (!m_namesValid)
         indexNames();
-    m_otherNames.removeAll();
-    m_otherCoordinates.removeAll();
+    m_otherNames.clear();
     Ork_TimerScope coords(gCalcCellGetVarCoords);
     for (int i = 0; i < m_varCells.length(); ++i) {
         const KvVarCell& cell = m_varCells[i];
@@ -208,8 +198,7 @@ void KvCalcSS::buildCoordinates() {
             variable->coordinate = std::move(coordinate);
         } else {
             variable->coordinate.clear();
-            m_otherNames.append(cell.name);
-            m_otherCoordinates.append(std::move(coordinate));
+            m_otherNames.add(cell.name, coordinate);
         }
     }
     m_coordinatesValid = true;
@@ -244,8 +233,10 @@ KvCalcSS::Variable* KvCalcSS::lookUp(std::u16string_view name, std::size_t& next
     return &found->second;
 }
 
-// Every variable name in the expression becomes the coordinate of its declaration cell. The names are found as
-// whole words in one pass, so a coordinate just put in ("B12") is never taken for a variable of that name.
+// Every variable name in the expression becomes the coordinate of its declaration cell, in one pass, so a
+// coordinate just put in ("B12") is never taken for a variable of that name. A name holding characters other
+// than word characters ("gen.Width") is tried first where it may start: it is longer than the word it begins
+// with and wins over a variable of that word.
 void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
     if (!m_coordinatesValid)
@@ -255,6 +246,14 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
     const std::u16string_view text(expression);
     std::size_t i = 0;
     while (i < text.size()) {
+        if (!m_otherNames.isEmpty()) {
+            const Ork_String* coordinate = nullptr;
+            if (const std::size_t length = m_otherNames.match(text, i, coordinate)) {
+                result += *coordinate;
+                i += length;
+                continue;
+            }
+        }
         if (!isWordChar(text[i])) {
             result.push_back(text[i++]);
             continue;
@@ -271,8 +270,6 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
             result += word;
         i = end;
     }
-    if (!m_otherNames.isEmpty())
-        replaceNames(result, m_otherNames, m_otherCoordinates, false);
 }
 
 // ---- the calculation
@@ -403,7 +400,9 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     }
     Ork_TimerScope timer(gCalcCellCalcFunctions);
     Ork_String& result = m_statement.result;
-    if (!getCellText(col, row, result, kTextValue)) {
+    // An error value (a look-up without its key, a section the tables do not know) is no value: stored, its text
+    // would reach the caller as an output or the macro through the mapping.
+    if (!getCellText(col, row, result, kTextValue) || holdsErrorValue(col, row)) {
         reportFailedEquation(name, expression, row);
         return eInvalidInput;
     }

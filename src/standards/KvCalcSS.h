@@ -11,6 +11,7 @@
 #include "nuvo/Ork_StringArray.h"
 #include "spread/Ork_Spread.h"
 #include "standards/KvDeclarations.h"
+#include "standards/KvNameReplacer.h"
 #include "standards/KvVarCells.h"
 
 #include <string>
@@ -58,9 +59,10 @@ public:
     ErrorStatus calcCell(int col, int row);
     ErrorStatus callChild(const Ork_String& expression, const Ork_String& functionName);
 
-    // Replaces every whole-word occurrence of each name (not inside a longer name: the neighbours are no ASCII
-    // letter, digit or "_") by its replacement, names in list order. With `quote`, a replacement that is no
-    // number is put in double quotes. True when anything was replaced.
+    // Replaces every occurrence of each name that stands alone (not inside a longer name: the neighbours are no
+    // ASCII letter, digit or "_") by its replacement, in one pass: where names overlap the longest wins, and
+    // replacements are never searched again (KvNameReplacer). With `quote`, a replacement that is no number is
+    // put in double quotes. True when anything was replaced.
     static bool replaceNames(Ork_String& text, const Ork_StringArray& names, const Ork_StringArray& replacements,
                              bool quote);
     // Where a child document named in a statement is found (the first existing candidate); `found` is false
@@ -93,7 +95,7 @@ private:
     };
     StatementTexts m_statement;   // calcCell's working texts
     // Name → first declaration, rebuilt whenever the cells may have changed. Names made of word characters
-    // only are replaced by token; the others go through replaceNames.
+    // only are replaced by token; the others are matched first, with their coordinates, by m_otherNames.
     KvSectionMarkers m_markers;   // of the document loaded, found when its declarations were read
     bool m_markersValid = false;
     bool m_namesValid = false;
@@ -107,6 +109,5 @@ private:
     std::size_t m_nextName = 0;   // look-up hints: the variable cell after the one found last
     std::size_t m_nextWord = 0;
     bool m_digitNames = false;    // whether a name starts with a digit (else such words are never looked up)
-    Ork_StringArray m_otherNames;
-    Ork_StringArray m_otherCoordinates;
+    KvNameReplacer m_otherNames;
 };

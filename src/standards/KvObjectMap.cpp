@@ -28,6 +28,12 @@ bool readProfIndex(const Ork_String& text, int& n) {
     return text.startsWith(u"Prof") && readIndex(text.mid(4), n);
 }
 
+// Kinds whose property holds a number: a written text must read as one.
+bool holdsNumber(KvMapKind kind) {
+    return kind == KvMapKind::Distance || kind == KvMapKind::GenVar || isCutKind(kind) ||
+           kind == KvMapKind::BoltsDiameter || kind == KvMapKind::BoltsHoleOffset;
+}
+
 ErrorStatus baseProfileSection(Ork_DbMacro* dbMacro, int n, Ork_String& section, AcDbTransaction* transaction) {
     AcDbObjectId id;
     if (getBaseProf(dbMacro, n, id) != eOk || getSectionName(id, section, transaction) != eOk)
@@ -90,6 +96,11 @@ ErrorStatus KvObjectMap::getSetMacroVarValue(Ork_DbMacro* dbMacro, MacroData* ma
     Ork_Macro* macro = dbMacro ? dbMacro->macroWrite() : nullptr;
     if (!macro || !mapKindInfo(kind))
         return eInvalidInput;
+    // Refused by the map itself: the modules' own refusals are not reported from the loop below, and an error
+    // value's text must never reach the macro as 0 or as text.
+    double number = 0.0;
+    if (!get && holdsNumber(kind) && !readMacroNumber(value, number))
+        return eInvalidInput;
     Ork_StringArray modules;
     if (getModNamesOfGroup(macro, object, modules) != eOk)
         return eInvalidInput;
@@ -102,7 +113,7 @@ ErrorStatus KvObjectMap::getSetMacroVarValue(Ork_DbMacro* dbMacro, MacroData* ma
     case KvMapKind::GenVar:
         if (get)
             value = Ork_String(macro->generalVariableValue(property), 8);
-        else if (macro->setGeneralVariable(property, value.toDouble()) != eOk)
+        else if (macro->setGeneralVariable(property, number) != eOk)
             return eInvalidInput;
         return eOk;
     case KvMapKind::PrPlName:
@@ -198,10 +209,11 @@ ErrorStatus KvObjectMap::getSetVarByName(const Ork_String& name, KvValueType val
         const Ork_String genVar = u"gen_" + name.mid(4);
         if (!macro || !macro->hasGeneralVariable(genVar))
             return eInvalidInput;
+        double number = 0.0;
         if (get)
             value = Ork_String(macro->generalVariableValue(genVar), 4);
-        else
-            macro->setGeneralVariable(genVar, value.toDouble());
+        else if (!readMacroNumber(value, number) || macro->setGeneralVariable(genVar, number) != eOk)
+            return eInvalidInput;
         return eOk;
     }
 

@@ -48,11 +48,9 @@ ErrorStatus KvVarCell::initialize(Ork_Spread& sheet, int col_, int row_, KvCellT
 }
 
 ErrorStatus KvVarCell::setValueFromMacro(const KvSSMapping& mapping, const KvDlgStandardsData& standardsData) {
-    Ork_String fetched;
-    if (mapping.getMacroVarValue(name, valueType, fetched, standardsData) != eOk)
-        return eInvalidInput;
-    value = fetched;
-    return eOk;
+    // Filled in place: a group none of whose modules has the property answers eOk without a value, and the
+    // cell then keeps what it held.
+    return mapping.getMacroVarValue(name, valueType, value, standardsData) == eOk ? eOk : eInvalidInput;
 }
 
 ErrorStatus KvVarCell::setValueToMacro(const KvSSMapping& mapping, const KvDlgStandardsData& standardsData) const {

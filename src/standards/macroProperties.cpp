@@ -1,8 +1,18 @@
 #include "standards/macroProperties.h"
 
 #include "nuvo/macro/macroAccess.h"
+#include "nuvo/textHelpers.h"
+
+#include <cmath>
 
 namespace standards {
+
+bool readMacroNumber(const Ork_String& text, double& number) {
+    if (!isNumber(text))
+        return false;
+    number = text.toDouble();
+    return std::isfinite(number);
+}
 
 ErrorStatus findModuleTab(MacroData* macroData, const Ork_Module* module, MacroTabData*& tab) {
     if (!macroData || !module)
@@ -38,7 +48,9 @@ ErrorStatus accessCutOffset(Ork_Module* module, const Ork_String& cut, int offse
     Ork_CutConstraint* constraint = nullptr;
     if (getCutConstraint(module, cut, constraint) != eOk)
         return eInvalidInput;
-    double number = get ? 0.0 : value.toDouble();
+    double number = 0.0;
+    if (!get && !readMacroNumber(value, number))
+        return eInvalidInput;
     if (getSetCutValue(module, constraint, offsetType, number, get) != eOk)
         return eInvalidInput;
     if (get)
@@ -51,10 +63,13 @@ ErrorStatus accessBoltData(MacroTabData* tab, bool diameter, Ork_String& value, 
     if (!bolt)
         return eInvalidInput;
     Ork_String& text = diameter ? bolt->diameter : bolt->holeOffset;
+    double number = 0.0;
     if (get)
         value = text;
-    else
+    else if (readMacroNumber(value, number))
         text = value;
+    else
+        return eInvalidInput;
     return eOk;
 }
 

@@ -18,9 +18,14 @@ ErrorStatus findModuleTab(MacroData* macroData, const Ork_Module* module, MacroT
 // given is the value it keeps.
 ErrorStatus accessDistance(Ork_Module* module, MacroTabData* tab, const Ork_String& constraint, Ork_String& value,
                            bool get);
-// A cut offset of type 0 to 8; read with 7 decimals; a written text is read as a decimal (0 when none).
+// A text written into a numeric property of the macro: true, with its number, only when the whole text reads
+// as a finite number. Anything else (an error value's text, a word, an empty text) is refused by the property's
+// map rather than written as 0 or as text.
+bool readMacroNumber(const Ork_String& text, double& number);
+
+// A cut offset of type 0 to 8; read with 7 decimals; a written text must read as a number.
 ErrorStatus accessCutOffset(Ork_Module* module, const Ork_String& cut, int offsetType, Ork_String& value, bool get);
-// The diameter (or the hole offset) text of the tab's bolt record.
+// The diameter (or the hole offset) text of the tab's bolt record; a written text must read as a number.
 ErrorStatus accessBoltData(MacroTabData* tab, bool diameter, Ork_String& value, bool get);
 ErrorStatus accessNrBolts(MacroTabData* tab, const Ork_String& pattern, bool firstDirection, Ork_String& value,
                           bool get);

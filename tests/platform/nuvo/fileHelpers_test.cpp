@@ -110,6 +110,19 @@ TEST(FindFiles, MatchWildcardsWithoutCase) {
     EXPECT_FALSE(ObjectExportFileExists(dir.folder() + u"*.bmp"));
 }
 
+TEST(FindFiles, AFolderIsNoFile) {
+    // A folder named like a sheet, child or data file must not stand in for the file the library has.
+    TempFolder dir;
+    std::filesystem::create_directories(dir.path() / "EndPlate");
+    std::filesystem::create_directories(dir.path() / "weld.kvs");
+    EXPECT_FALSE(ObjectExportFileExists(dir.folder() + u"EndPlate"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.folder() + u"endplate"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.folder() + u"weld.kvs"));
+    EXPECT_FALSE(ObjectExportFileExists(dir.folder() + u"*.kvs"));
+    writeRaw(dir.path() / "bolts.kvs", "");
+    EXPECT_TRUE(ObjectExportFileExists(dir.folder() + u"*.kvs"));
+}
+
 TEST(FindFiles, RecursiveSearchReachesSubfolders) {
     TempFolder dir;
     std::filesystem::create_directories(dir.path() / "a" / "b");

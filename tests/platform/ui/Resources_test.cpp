@@ -3,6 +3,9 @@
 
 #include "ui/Resources.h"
 
+#include <algorithm>
+#include <vector>
+
 using namespace ui;
 using namespace ui::test;
 
@@ -62,6 +65,25 @@ TEST_F(ResourceTest, TheGuardIsVisibleWhileADialogRuns) {
     }
     EXPECT_EQ(seen, &module);
     EXPECT_EQ(Resources::switchCount(), switches + 2);
+}
+
+TEST_F(ResourceTest, AModuleTakenOutOfTheChainIsFoundNoMoreUntilItIsAddedAgain) {
+    ResourceModule& leaving = Resources::addModule(u"leaving-for-tests");
+    leaving.addDialog(simpleTemplate(7003));
+    ResourceModule* before = Resources::current();
+    Resources::setCurrent(&leaving);
+    Resources::removeModule(&leaving);
+    EXPECT_EQ(Resources::findModule(u"leaving-for-tests"), nullptr);
+    EXPECT_EQ(Resources::findDialog(7003), nullptr);
+    EXPECT_EQ(Resources::current(), nullptr) << "a module that left is current no more";
+    const std::vector<ResourceModule*> chain = Resources::chain();
+    EXPECT_EQ(std::find(chain.begin(), chain.end(), &leaving), chain.end());
+    Resources::removeModule(&leaving);   // twice: nothing happens
+    Resources::setCurrent(before);
+    // Its name added again brings the same module back, at the end of the chain.
+    EXPECT_EQ(&Resources::addModule(u"leaving-for-tests"), &leaving);
+    EXPECT_EQ(Resources::chain().back(), &leaving);
+    EXPECT_NE(Resources::findDialog(7003), nullptr);
 }
 
 TEST_F(ResourceTest, AddingAModuleTwiceGivesTheSameModule) {

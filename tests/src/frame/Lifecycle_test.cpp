@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 using frametest::FrameTest;
@@ -26,6 +29,31 @@ TEST(Attach, RefusedWithoutAnInstanceHandle) {
 }
 
 TEST(Attach, AnswersTheHostsApiVersion) { EXPECT_EQ(acrxGetApiVersion(), 0x110000ul); }
+
+TEST(Detach, TakesTheModulesResourcesOutOfTheChainAndRestoresTheCurrentModule) {
+    ui::ResourceModule& host = ui::Resources::addModule(u"host-of-the-detach-test");
+    ui::ResourceModule* const before = ui::Resources::current();
+    ui::Resources::setCurrent(&host);
+    int instance = 0;
+    ASSERT_EQ(DllMain(&instance, DLL_PROCESS_ATTACH, nullptr), 1);
+    ui::ResourceModule* own = ui::Resources::findModule(kSSResourceModuleName);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(ui::Resources::findDialog(IDD_SS_STANDARDS), nullptr);
+    // Made current, as while one of its entry points runs, when the library goes.
+    ui::Resources::setCurrent(own);
+    DllMain(&instance, DLL_PROCESS_DETACH, nullptr);
+    EXPECT_EQ(ui::Resources::findModule(kSSResourceModuleName), nullptr);
+    const std::vector<ui::ResourceModule*> chain = ui::Resources::chain();
+    EXPECT_EQ(std::find(chain.begin(), chain.end(), own), chain.end());
+    EXPECT_EQ(ui::Resources::findDialog(IDD_SS_STANDARDS), nullptr);
+    EXPECT_EQ(ui::Resources::current(), &host);
+    // Attached again, its resources are back.
+    ASSERT_EQ(DllMain(&instance, DLL_PROCESS_ATTACH, nullptr), 1);
+    EXPECT_NE(ui::Resources::findDialog(IDD_SS_STANDARDS), nullptr);
+    DllMain(&instance, DLL_PROCESS_DETACH, nullptr);
+    EXPECT_EQ(ui::Resources::current(), &host);
+    ui::Resources::setCurrent(before);
+}
 
 using Lifecycle = FrameTest;
 

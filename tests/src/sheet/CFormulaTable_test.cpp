@@ -131,6 +131,49 @@ TEST_F(FromTable, AMissingTableGivesNoValue) {
     runSingleCell(script, path, [](CFormula& window) { EXPECT_TRUE(value(window, 1, 1).isEmpty()); });
 }
 
+TEST_F(FromTable, EveryEvaluationOfALookUpPrintsItsResultAlsoWhenAnsweredFromMemory) {
+    // caller A1 looks up masses.sss, whose target cell looks up sizes.sss. Each window recalculates its cell
+    // (the caller's A1, the table's target) after the load; the look-ups it makes again are answered from what
+    // the load remembered, without a window, and print their result lines as the first ones did.
+    const std::u16string path = writeSheet(
+        "caller.sss", 1, 1, {{1, 1, "formula", "FROMTABLE(\"t:\\masses.sss\",\"profile\",\"MASS\",\"small\")"}});
+    std::uint64_t tableEvaluations = 0;
+    std::uint64_t loadOnly = 0;
+    ui::Script script;
+    script.onModal(IDD_FORMULA, [](ui::Dialog& dialog) { dialog.endDialog(ui::IDOK); });   // sizes.sss
+    script.onModal(IDD_FORMULA, [&](ui::Dialog& dialog) {                                    // masses.sss
+        tableEvaluations = dynamic_cast<CFormula&>(dialog).grid().sheet().evaluationCount();
+        dialog.endDialog(ui::IDOK);
+    });
+    std::uint64_t callerEvaluations = 0;
+    runSingleCell(script, path, [&](CFormula& window) {
+        EXPECT_DOUBLE_EQ(value(window, 1, 1).numberValue(), 16.7);
+        callerEvaluations = window.grid().sheet().evaluationCount();
+    });
+    EXPECT_EQ(CFormula::openWindows(), 0);
+    const std::string out = printed();
+    // masses.sss on its own: loaded, not recalculated (its look-up window closed at once).
+    {
+        ui::Script alone;
+        alone.onModal(IDD_FORMULA, [](ui::Dialog& dialog) { dialog.endDialog(ui::IDOK); });
+        alone.onModal(IDD_FORMULA, [&](ui::Dialog& dialog) {
+            loadOnly = dynamic_cast<CFormula&>(dialog).grid().sheet().evaluationCount();
+            dialog.endDialog(ui::IDOK);
+        });
+        CFormula window;
+        window.m_path = u"t:\\masses.sss";
+        window.doModal();
+    }
+    EXPECT_EQ(tableEvaluations, loadOnly + 1) << "the target is recalculated";
+    // Both look-ups answer 16.7: one line for each time a formula of either sheet called FROMTABLE.
+    std::size_t lines = 0;
+    for (std::size_t at = out.find("Result is double: 16.700000\n"); at != std::string::npos;
+         at = out.find("Result is double: 16.700000\n", at + 1))
+        ++lines;
+    EXPECT_GT(callerEvaluations, 1u);
+    EXPECT_EQ(lines, tableEvaluations + callerEvaluations) << out;
+}
+
 // ---------------------------------------------------------------- nesting and its limits
 
 TEST_F(FromTable, ALookedUpTableMayItselfLookUpAnother) {

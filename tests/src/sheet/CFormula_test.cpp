@@ -29,6 +29,26 @@ TEST_F(FormulaWindow, EvaluateSSCalculatesTheFirstCellOfItsDocumentAndStaysOpen)
     EXPECT_NE(printed().find("Loading spreadsheet:c:\\a\\t3.sss\n"), std::string::npos);
 }
 
+TEST_F(FormulaWindow, SingleCellModeRecalculatesItsCellAfterTheLoad) {
+    const std::u16string path = writeSheet("calc.sss", 2, 1, {{1, 1, "formula", "B1*3"}, {2, 1, "number", "14"}});
+    // The formulas evaluated by the time the window is up: a window without a mode only loads.
+    auto evaluationsWhenOpen = [&](CFormula::Mode mode) {
+        std::uint64_t count = 0;
+        ui::Script script;
+        script.onModal(IDD_FORMULA, [&](ui::Dialog& dialog) {
+            count = dynamic_cast<CFormula&>(dialog).grid().sheet().evaluationCount();
+            dialog.endDialog(ui::IDOK);
+        });
+        CFormula window;
+        window.m_mode = mode;
+        window.m_path = path;
+        window.doModal();
+        return count;
+    };
+    const std::uint64_t loadOnly = evaluationsWhenOpen(CFormula::Mode::None);
+    EXPECT_EQ(evaluationsWhenOpen(CFormula::Mode::SingleCell), loadOnly + 1);
+}
+
 TEST_F(FormulaWindow, AFileThatCannotBeLoadedLeavesTheEmptyNumberSheet) {
     ui::Script script;
     runSingleCell(script, u"u:\\missing.sss", [](CFormula& window) {

@@ -247,6 +247,53 @@ TEST_F(BillOutput, EachLineGetsAPictureRowBelowIt) {
     EXPECT_EQ(g->getMaxRows(), 4);
 }
 
+TEST_F(BillOutput, WithoutItsSettingsFileTheBillIsInTheFontOfTheRegistrysDefaultSettings) {
+    writeText(install() + u"Company.kvd", kvdBytes("defaultFont|4|Verdana|defaultTextHeight|2|14|"));
+    setRegistryDefault(u"Company");
+    KvSSBillOutput bill;
+    ASSERT_EQ(bill.init(file(), {u"Name", u"Count", u"Length", u"Note"}, {}, {3, 3, 3, 3}, u"NoSuchSettings", {}, {}),
+              eOk);
+    for (int n = 1; n <= 15; ++n)
+        bill.onAddRow(line(n));
+    Ork_Spread* g = bill.getSSPointer();
+    // Row 15 and column 4 were added after the sheet was prepared.
+    for (const auto& [col, row] : {std::pair{1, 1}, std::pair{1, 15}, std::pair{4, 15}}) {
+        const std::optional<grid::Font> font = g->sheet().font(col, row);
+        ASSERT_TRUE(font) << col << " " << row;
+        EXPECT_EQ(Ork_String(font->face), u"Verdana") << col << " " << row;
+    }
+}
+
+TEST_F(BillOutput, RowsTheSheetGrowsByBelowAPictureRowAreOrdinaryRows) {
+    // Line 57 is the first to pass row 112, which holds line 56's picture: the hundred rows the sheet grows
+    // by are made like line rows, not like that picture row. Column 2 keeps the type it had (kind 0).
+    KvSSBillOutput bill;
+    init(bill, file(), {3, 0, 1});
+    bill.setVars(-1, 0, 0, true, true, &m_bill, &m_transaction);
+    bill.onStartFeed();
+    for (int n = 1; n <= 120; ++n)
+        bill.onAddRow(line(n));
+    Ork_Spread* g = bill.getSSPointer();
+    ASSERT_EQ(bill.currentRow(), 240);
+    const grid::Sheet& sheet = g->sheet();
+    const grid::CellType lineType = sheet.cellType(2, 1);
+    for (int n : {6, 7, 56, 57, 58, 100, 106, 107, 120}) {
+        const int row = 2 * n - 1;
+        EXPECT_EQ(cell(*g, 1, row), Ork_String(u"Part ") + Ork_String(n)) << n;
+        for (int col = 1; col <= 3; ++col) {
+            EXPECT_NE(sheet.cellType(col, row).kind, grid::CellKind::Picture) << n << " " << col;
+            EXPECT_NE(sheet.cellType(col, row).kind, grid::CellKind::PictureFile) << n << " " << col;
+        }
+        EXPECT_EQ(sheet.cellType(2, row).kind, lineType.kind) << n;
+        EXPECT_EQ(sheet.rowHeightPx(row), sheet.rowHeightPx(1)) << n;
+        grid::Span span;
+        EXPECT_FALSE(sheet.spanAt(2, row, span)) << n;
+        EXPECT_EQ(sheet.cellType(2, row + 1).kind, grid::CellKind::PictureFile) << n;   // its own picture
+    }
+    EXPECT_EQ(bill.onEndFeed(), eOk);
+    EXPECT_EQ(g->getMaxRows(), 240);
+}
+
 TEST_F(BillOutput, AFailedPictureLeavesTheLineWithoutItsRow) {
     KvSSBillOutput bill;
     init(bill, file());

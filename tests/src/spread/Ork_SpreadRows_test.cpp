@@ -55,6 +55,7 @@ TEST_F(RowEditing, HeaderPromptAnsweredNamesTheRow) {
     script.onModal(IDD_PROMPT_STRING, [](ui::Dialog& d) {
         EXPECT_EQ(d.getWindowText(), dialString(1150));
         EXPECT_EQ(d.getDlgItemText(IDC_PROMPT_LABEL), dialString(1151) + u" " + dialString(1152) + u":");
+        EXPECT_EQ(d.getDlgItemText(IDC_PROMPT_LABEL), u"Name for new rows:");   // a name, not a number
         EXPECT_EQ(d.getDlgItemText(IDC_PROMPT_EDIT), dialString(171));
         EXPECT_EQ(d.getDlgItemText(ui::IDOK), u"Ok");
         d.setDlgItemText(IDC_PROMPT_EDIT, u"Bolts");
@@ -78,6 +79,7 @@ TEST_F(RowEditing, InsertColumnAsksWithTheColumnsLabel) {
     ui::Script script;
     script.onModal(IDD_PROMPT_STRING, [](ui::Dialog& d) {
         EXPECT_EQ(d.getDlgItemText(IDC_PROMPT_LABEL), dialString(1151) + u" " + dialString(1153) + u":");
+        EXPECT_EQ(d.getDlgItemText(IDC_PROMPT_LABEL), u"Name for new columns:");
         d.setDlgItemText(IDC_PROMPT_EDIT, u"Length");
         d.sendMessage(ui::WM_COMMAND, ui::IDOK, 0);
     });

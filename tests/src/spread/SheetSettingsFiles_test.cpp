@@ -151,6 +151,21 @@ TEST_F(SheetSettingsFiles, TheWrapperTakesTheFilesFontAsItsOwn) {
     EXPECT_EQ(fontOf(6, 11), u"Arial");
 }
 
+TEST_F(SheetSettingsFiles, WithoutItsFileTheWrapperTakesTheFontOfTheRegistrysDefaultSettings) {
+    // The sheet was prepared from the fallback: the wrapper's font, and with it the font of every row and
+    // column added later, is the fallback's, not the built-in default's.
+    writeText(install() + u"Company.kvd", kvdBytes("defaultFont|4|Verdana|defaultTextHeight|2|17|"));
+    setRegistryDefault(u"Company");
+    Ork_Spread& g = grid();
+    ASSERT_TRUE(g.applySettingsFile(u"Missing"));
+    EXPECT_EQ(g.fontFace(), u"Verdana");
+    EXPECT_EQ(g.fontHeight(), 17);
+    EXPECT_EQ(fontOf(1, 1), u"Verdana");
+    EXPECT_EQ(fontOf(6, 11), u"Verdana");
+    ASSERT_TRUE(g.setMaxRows(14));
+    EXPECT_EQ(fontOf(1, 14), u"Verdana");
+}
+
 TEST_F(SheetSettingsFiles, AFileWithoutAUsableFontLeavesTheWrappersFont) {
     writeText(install() + u"Bad.kvd", kvdBytes("defaultFont|4||defaultTextHeight|2|0|"));
     Ork_Spread& g = grid();

@@ -67,6 +67,21 @@ TEST(NameReplacement, QuotingWrapsTextsThatAreNoNumbers) {
     EXPECT_EQ(replaced(u"x+x", {u"x"}, {u"x+x"}), u"x+x+x+x");
 }
 
+TEST(NameReplacement, TheLongerNameWinsWhateverTheOrderOfTheList) {
+    // "gen.Width" holds the word Width; each is replaced whole, in either order of the list.
+    EXPECT_EQ(replaced(u"gen.Width-Width", {u"Width", u"gen.Width"}, {u"B2", u"C2"}), u"C2-B2");
+    EXPECT_EQ(replaced(u"gen.Width-Width", {u"gen.Width", u"Width"}, {u"C2", u"B2"}), u"C2-B2");
+    EXPECT_EQ(replaced(u"Cope.Cut+Cope.CutInside", {u"Cope.Cut", u"Cope.CutInside"}, {u"A1", u"A2"}), u"A1+A2");
+    // A dotted name stands alone too: not inside a longer word, not followed by one.
+    EXPECT_EQ(replaced(u"xgen.W+gen.Wx+gen.W", {u"gen.W"}, {u"D4"}), u"xgen.W+gen.Wx+D4");
+}
+
+TEST(NameReplacement, AReplacementIsNeverTakenForAName) {
+    // The first name's replacement is the second name: it stays as put in.
+    EXPECT_EQ(replaced(u"gen_a+gen_b", {u"gen_a", u"gen_b"}, {u"gen_b", u"2"}), u"gen_b+2");
+    EXPECT_EQ(replaced(u"A+B", {u"A", u"B2"}, {u"B2", u"C3"}), u"B2+B");
+}
+
 TEST_F(CalcSS, AStatementBecomesAFormulaOfCoordinatesAndItsValueGoesToTheDeclaration) {
     KvCalcSS& grid = loaded({
         {"Input"},
@@ -185,6 +200,54 @@ TEST_F(CalcSS, FailedStatementsAreReportedWhenEnabledAndDoNotStopTheLoop) {
     EXPECT_NE(script.boxes()[2].text.find(u"failed:\nB = Nowhere + 1\n"), std::u16string::npos);
     EXPECT_NE(script.boxes()[2].text.find(u"(line: 7)"), std::u16string::npos);
     EXPECT_EQ(valueOf(grid, u"C"), u"3");
+}
+
+TEST_F(CalcSS, DottedNamesAreReplacedWholeBeforeTheWordsTheyHold) {
+    for (bool dottedFirst : {false, true}) {
+        SCOPED_TRACE(dottedFirst ? "gen.Width declared first" : "Width declared first");
+        KvCalcSS& grid = loaded({
+            {"Input"},
+            {dottedFirst ? "Double gen.Width" : "Double Width", dottedFirst ? "Double Width" : "Double gen.Width"},
+            {"Output"},
+            {"Double Height"},
+            {"Calc"},
+            {"Height = gen.Width - Width"},   // A6
+        });
+        setValue(grid, u"Width", u"200");
+        setValue(grid, u"gen.Width", u"212.5");
+        ASSERT_EQ(grid.varCells().setValuesToSS(grid), eOk);
+        ASSERT_EQ(grid.calculate(), eOk);
+        EXPECT_EQ(text(grid, 1, 6, 1), dottedFirst ? u"A2-B2" : u"B2-A2");
+        EXPECT_EQ(valueOf(grid, u"Height"), u"12.5");
+    }
+}
+
+TEST_F(CalcSS, AStatementGivingAnErrorValueFailsAndItsVariableKeepsItsValue) {
+    Ork_Settings::setStandardsMessages(true);
+    ui::Script script;
+    script.answerBox(ui::IDOK).answerBox(ui::IDOK);
+    KvCalcSS& grid = loaded({
+        {"Output"},
+        {"Double A", "String S", "String T", "Double B"},
+        {"Calc"},
+        {"A = SECTIONSIZE(\"IPE 999\", 1)"},   // A4: no section table knows it
+        {"S = GETCELL(\"nothing.txt\", 1)"},
+        {"T = \"#VALUE!\""},                    // a text, no error value
+        {"B = A + 1"},
+    });
+    setValue(grid, u"A", u"5");
+    setValue(grid, u"S", u"kept");
+    ASSERT_EQ(grid.varCells().setValuesToSS(grid), eOk);
+    ASSERT_EQ(grid.calculate(), eOk);
+    EXPECT_EQ(valueOf(grid, u"A"), u"5");
+    EXPECT_EQ(text(grid, 1, 2), u"5");
+    EXPECT_EQ(valueOf(grid, u"S"), u"kept");
+    EXPECT_EQ(valueOf(grid, u"T"), u"#VALUE!");
+    EXPECT_EQ(valueOf(grid, u"B"), u"6");
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_NE(script.boxes()[0].text.find(u"failed:\nA = SECTIONSIZE(\"IPE 999\", 1)\n"), std::u16string::npos);
+    EXPECT_NE(script.boxes()[0].text.find(u"(line: 4)"), std::u16string::npos);
+    EXPECT_NE(script.boxes()[1].text.find(u"failed:\nS = GETCELL("), std::u16string::npos);
 }
 
 TEST_F(CalcSS, DuplicateNamesAreAlwaysReportedAndTheLaterOnesDropped) {

@@ -145,8 +145,8 @@ TEST_F(MacroMaps, GeneralVariablesReadWithEightDecimals) {
     EXPECT_EQ(get(u"" + kBullet + u"GenVar gen_Width"), u"212.50000000");
     ASSERT_EQ(set(kBullet + u"GenVar gen_Width", u"7.25"), eOk);
     EXPECT_EQ(m.macro().generalVariableValue(u"gen_Width"), 7.25);
-    ASSERT_EQ(set(kBullet + u"GenVar gen_Width", u"wide"), eOk);    // text that is no number reads 0
-    EXPECT_EQ(m.macro().generalVariableValue(u"gen_Width"), 0);
+    EXPECT_EQ(set(kBullet + u"GenVar gen_Width", u"wide"), eInvalidInput);    // no number: refused, not 0
+    EXPECT_EQ(m.macro().generalVariableValue(u"gen_Width"), 7.25);
 }
 
 TEST_F(MacroMaps, CutOffsetsReadWithSevenDecimals) {
@@ -207,6 +207,29 @@ TEST_F(MacroMaps, BoltDiameterAndHoleOffset) {
     ASSERT_EQ(set(map(u"BoltGroup", u"BoltsHoleOffset"), u"3"), eOk);
     EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"24");
     EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"3");
+}
+
+TEST_F(MacroMaps, NumericPropertiesRefuseTextsThatAreNoNumbers) {
+    // An error value's text, a word, nothing at all: refused by the map, never written as 0 or as text.
+    for (const char16_t* text : {u"#VALUE!", u"#DIV/0!", u"wide", u"", u"12 mm"}) {
+        const Ork_String t = text;
+        EXPECT_EQ(set(map(u"EndPlate", u"CutOffset Cope"), t), eInvalidInput) << t.utf8();
+        EXPECT_EQ(set(map(u"EndPlate", u"CutRadius Cope"), t), eInvalidInput) << t.utf8();
+        EXPECT_EQ(set(map(u"BoltGroup", u"BoltsDiameter"), t), eInvalidInput) << t.utf8();
+        EXPECT_EQ(set(map(u"BoltGroup", u"BoltsHoleOffset"), t), eInvalidInput) << t.utf8();
+        EXPECT_EQ(set(kBullet + u"GenVar gen_Gap", t), eInvalidInput) << t.utf8();
+        EXPECT_EQ(set(map(u"EndPlate", u"Distance Gap"), t), eInvalidInput) << t.utf8();
+    }
+    EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[0], 5);
+    EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[8], 8.125);
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"20");
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"2");
+    EXPECT_EQ(m.macro().generalVariableValue(u"gen_Gap"), 12);
+    EXPECT_EQ(m.module(u"Plate").findConstraint(u"Gap")->value, 10);
+    // Numbers in any usual writing still go in.
+    ASSERT_EQ(set(map(u"BoltGroup", u"BoltsDiameter"), u" 24.0 "), eOk);
+    ASSERT_EQ(set(map(u"EndPlate", u"CutOffset Cope"), u"-1.5e1"), eOk);
+    EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[0], -15);
 }
 
 TEST_F(MacroMaps, OwnedMemberNames) {
@@ -336,6 +359,19 @@ TEST_F(NamedAccess, MemberNamesAndDistances) {
     EXPECT_TRUE(fixed);
     get(u"Plate", u"NoSuchDistance", kDouble, eInvalidInput);
     get(u"Plate", u"Gap", kString, eInvalidInput);
+}
+
+TEST_F(NamedAccess, NumericPropertiesRefuseTextsThatAreNoNumbers) {
+    for (const char16_t* text : {u"#VALUE!", u"wide", u""}) {
+        EXPECT_EQ(set(u"Plate", u"gen.Width", kDouble, text), eInvalidInput);
+        EXPECT_EQ(set(u"Plate", u"Cope.Cut", kDouble, text), eInvalidInput);
+        EXPECT_EQ(set(u"Bolts", u"Bolts.Diameter", kDouble, text), eInvalidInput);
+        EXPECT_EQ(set(u"Bolts", u"x.HoleOffset", kDouble, text), eInvalidInput);
+    }
+    EXPECT_EQ(m.macro().generalVariableValue(u"gen_Width"), 212.5);
+    EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[0], 5);
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"20");
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"2");
 }
 
 TEST_F(NamedAccess, AModuleWithoutTabReachesNothing) {

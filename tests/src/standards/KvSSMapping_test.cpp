@@ -308,6 +308,29 @@ TEST_F(MappingFile, ValuesThroughTheMapsOfTheRecordsTarget) {
     EXPECT_EQ(mapping.setMacroVarValue(u"Nothing", KvValueType::Double, u"30", record), eInvalidInput);
 }
 
+TEST_F(MappingFile, AVariableCellIsFilledInPlaceAndKeepsItsValueWhenNoModuleHasTheProperty) {
+    StandardsMacro m;
+    library.writeMap("Sheet", "Mapping version 1.0\n" +
+                                  line("T", {{"Gap", "EndPlate" + kBulletUtf8 + "Distance Gap"},
+                                             {"Lost", "EndPlate" + kBulletUtf8 + "Distance NoSuchConstraint"},
+                                             {"Away", "NoGroup" + kBulletUtf8 + "Distance Gap"}}) +
+                                  "\n");
+    const KvDlgStandardsData record = m.record(u"Sheet", u"T");
+    KvSSMapping mapping;
+    ASSERT_EQ(mapping.initFromMacro(record), eOk);
+    KvVarCell gap(u"Gap", KvCellType::Output, KvValueType::Double, u"1");
+    ASSERT_EQ(gap.setValueFromMacro(mapping, record), eOk);
+    EXPECT_EQ(gap.value, u"10.0000000");
+    // The group is there but none of its modules has the distance: nothing is read, and the cell keeps
+    // what it held.
+    KvVarCell lost(u"Lost", KvCellType::Output, KvValueType::Double, u"7.5");
+    ASSERT_EQ(lost.setValueFromMacro(mapping, record), eOk);
+    EXPECT_EQ(lost.value, u"7.5");
+    KvVarCell away(u"Away", KvCellType::Output, KvValueType::Double, u"3");
+    EXPECT_EQ(away.setValueFromMacro(mapping, record), eInvalidInput);
+    EXPECT_EQ(away.value, u"3");
+}
+
 TEST_F(MappingFile, ModuleGroupModeReachesValuesByName) {
     StandardsMacro m;
     const KvDlgStandardsData record = m.record(u"Sheet", u"Module.EndPlate", u"EndPlate");

@@ -372,6 +372,52 @@ TEST_F(SampleLibrary, EndPlateTellsWhenTheShearNeedsMoreBoltsThanFit) {
     EXPECT_EQ(m.constraint(u"Bolts", u"Pitch"), 55);
 }
 
+// ---- a beam the section tables do not know
+
+// Its four figures fail, then the bolt look-ups that need its section, the bolt figures, and the two rows
+// counts that divide by them: every one reported, and every variable it sets keeps what it held.
+constexpr int kFailedWithAnUnknownBeam = 14;
+
+TEST_F(SampleLibrary, AnUnknownBeamGivesNoErrorValueAsAnOutput) {
+    KvDlgStandardsData record = endPlateRecord(u"IPE 999", u"150");
+    ui::Script script;
+    for (int i = 0; i < kFailedWithAnUnknownBeam; ++i)
+        script.answerBox(ui::IDOK);
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    ASSERT_EQ(static_cast<int>(script.boxes().size()), kFailedWithAnUnknownBeam);
+    EXPECT_NE(script.boxes()[0].text.find(u"failed:\nh = SECTIONSIZE(Sys, 1)\n"), std::u16string::npos);
+    const auto got = values(record);
+    EXPECT_EQ(got.at("BoltDia"), "");   // its statement failed: the caller's value, none
+    for (const auto& [name, value] : got)
+        EXPECT_EQ(value.find('#'), std::string::npos) << name << " = " << value;
+}
+
+TEST_F(SampleLibrary, AnUnknownBeamInTheMacroChangesOnlyWhatTheStatementsThatSucceedSet) {
+    SampleMacro m("EndPlateConnection.json");
+    m.db.macroWrite()->baseProfiles[0].section = u"IPE 999";
+    // The macro as it must come out: the outputs of the statements that still succeed (from the empty
+    // figures of the beam and the bolt the macro held) written, the others as they were.
+    SampleMacro expected("EndPlateConnection.json");
+    expected.db.macroWrite()->baseProfiles[0].section = u"IPE 999";
+    const std::pair<const char16_t*, double> written[] = {{u"Width", 0},  {u"Height", 20},      {u"Gauge", 0},
+                                                          {u"Pitch", 0},  {u"TopEdge", 10},     {u"FlangeThroat", 9},
+                                                          {u"WebThroat", 9}};
+    for (const auto& [name, value] : written)
+        for (Ork_Module& module : expected.db.macroWrite()->modules)
+            if (Ork_Constraint* c = module.findConstraint(name))
+                c->value = value;
+    expected.tab(u"BoltGroup").getBoltData()->holeOffset = u"-16";   // d0 (none) - the macro's 16
+
+    KvDlgStandardsData record = m.record(u"EndPlate", u"BeamToColumn");
+    ui::Script script;
+    for (int i = 0; i < kFailedWithAnUnknownBeam; ++i)
+        script.answerBox(ui::IDOK);
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(static_cast<int>(script.boxes().size()), kFailedWithAnUnknownBeam);
+    EXPECT_EQ(values(record).at("BoltDia"), "16");
+    EXPECT_EQ(macroJsonText(*m.db.macro(), m.data), macroJsonText(*expected.db.macro(), expected.data));
+}
+
 TEST_F(SampleLibrary, BasePlateStandardFillsTheBasePlateMacroAndTheMacroFileKeepsIt) {
     SampleMacro m("BasePlate.json");
     KvDlgStandardsData record = m.record(u"BasePlate", u"ColumnBase");

@@ -73,6 +73,16 @@ TEST_F(SsProgram, EvaluateInDirectModePrintsTheOutputs) {
     EXPECT_EQ(run.out, "Thickness = 10\nWidth = 150\nHeight = 180\nBolt = M16\nRows = 2\nThroat = 5\n");
 }
 
+TEST_F(SsProgram, FoldersNamedLikeTheSheetsAndFilesDoNotHideThem) {
+    // In the working directory: folders named as the sheet, its child and its data files are looked at
+    // first, and are no files.
+    for (const char* name : {"EndPlate", "weld.kvs", "bolts.txt", "plates.std", "rows.txt"})
+        fs::create_directories(m_library / name);
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--set", "Shear=95", "--gen", "gen_Edge=25"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_EQ(run.out, "Thickness = 10\nWidth = 150\nHeight = 180\nBolt = M16\nRows = 2\nThroat = 5\n");
+}
+
 TEST_F(SsProgram, EvaluateAsJsonCarriesTheModulesMessages) {
     // Without the general variable the width's equation fails: reported, and the evaluation still succeeds.
     const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--json"});
@@ -194,6 +204,51 @@ TEST_F(SsProgram, TheSampleEndPlateEvaluatesInBothModes) {
         << macro.out;
     EXPECT_NE(macro.out.find("\"messages\": []"), std::string::npos) << macro.out;
     EXPECT_TRUE(fs::exists(written));
+}
+
+// A section the tables do not know: its figures fail, and so does every statement that needs them.
+const char* const kFailedWithAnUnknownBeam[] = {
+    "h = SECTIONSIZE(Sys, 1)", "b = SECTIONSIZE(Sys, 2)", "tw = SECTIONSIZE(Sys, 3)", "tf = SECTIONSIZE(Sys, 4)",
+    "BoltSize = GETPROFCELL(\"EndPlateBolts.txt\", Sys)", "BoltInfo = GETCELL(\"Bolts.txt\", BoltSize)",
+    "BoltDia = TONUMBER(GETARRAYITEM(BoltInfo, 1))", "FvRd = TONUMBER(GETARRAYITEM(BoltInfo, 6))",
+    "RowsMax = INT(Free / PitchMin) + 1"};
+
+TEST_F(SsProgram, AnUnknownBeamReportsTheFailedEquationsAndGivesNoErrorValueAsOutput) {
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 999", "--set", "Shear=150", "--gen",
+                            "gen_Projection=10", "--gen", "gen_SteelGrade=355"},
+                           kSamples);
+    EXPECT_EQ(run.code, 0) << run.out;
+    for (const char* statement : kFailedWithAnUnknownBeam)
+        EXPECT_NE(run.out.find(std::string("The following equation failed:\n") + statement + "\n"), std::string::npos)
+            << statement << "\n" << run.out;
+    EXPECT_EQ(run.out.find('#'), std::string::npos) << run.out;
+    // The outputs whose statements failed keep what the caller gave: nothing.
+    EXPECT_NE(run.out.find("\nBoltDia = \n"), std::string::npos) << run.out;
+}
+
+TEST_F(SsProgram, AnUnknownBeamInTheMacroLeavesTheFailedPropertiesAsTheyWere) {
+    std::ifstream in(kSamples / "Macros" / "EndPlateConnection.json");
+    std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string known = "\"section\": \"IPE-300\"";
+    ASSERT_NE(json.find(known), std::string::npos);
+    json.replace(json.find(known), known.size(), "\"section\": \"IPE 999\"");
+    const fs::path macro = m_library / "unknown-beam.json";
+    std::ofstream(macro) << json;
+    const fs::path written = m_library / "unknown-beam-out.json";
+    const Outcome run = ss({"evaluate", "EndPlate", "--macro", macro.string(), "--target", "BeamToColumn", "--write",
+                            written.string()},
+                           kSamples);
+    EXPECT_EQ(run.code, 0) << run.out;
+    for (const char* statement : kFailedWithAnUnknownBeam)
+        EXPECT_NE(run.out.find(std::string("The following equation failed:\n") + statement + "\n"), std::string::npos)
+            << statement;
+    EXPECT_EQ(run.out.find("#VALUE!"), std::string::npos) << run.out;
+    // The bolt diameter's statement failed: the output keeps the macro's 16, which goes back unchanged.
+    EXPECT_NE(run.out.find("Output Double BoltDia = 16\n"), std::string::npos) << run.out;
+    std::ifstream back(written);
+    const std::string out((std::istreambuf_iterator<char>(back)), std::istreambuf_iterator<char>());
+    EXPECT_NE(out.find("\"diameter\": \"16\""), std::string::npos) << out;
+    EXPECT_EQ(out.find('#'), std::string::npos) << out;
 }
 
 TEST_F(SsProgram, TheTourOfTheSampleLibraryEvaluatesBothStandards) {
