@@ -10,15 +10,15 @@
 #include "nuvo/records/KvBracingDlgData.h"
 #include "nuvo/records/KvCladdingDlgData.h"
 #include "nuvo/records/KvLevelsDlgData.h"
+#include "os/textCase.h"
 #include "os/utf16.h"
 #include "resources/resourceIds.h"
 #include "sheet/KvSSBillOutput.h"
 #include "spread/Ork_Spread.h"
-#include "ui/Desktop.h"
 #include "ui/constants.h"
-#include "os/textCase.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace sscmd {
 namespace {
@@ -272,7 +272,7 @@ bool runSelectMacro(DialogRun& run) {
 
 const std::vector<DialogEntry>& dialogEntries() {
     static const std::vector<DialogEntry> entries = {
-        // name             entry point                  record            modal  run
+        // short name, entry point, record form, modal, how it runs (none yet: listed as not available), note
         {"macro", "StartDlgMacro", "macro", true, nullptr, "the macro dialog: not yet built"},
         {"macromodeless", "StartDlgMacroModeless", "macro", false, nullptr, "the macro dialog: not yet built"},
         {"editconstrmodal", "StartDlgEditConstrModal", "edit-constraints", true, nullptr,

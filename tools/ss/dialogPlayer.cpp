@@ -1,6 +1,7 @@
 #include "dialogPlayer.h"
 
 #include "grid/SpreadWindow.h"
+#include "os/textCase.h"
 #include "os/utf16.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -13,7 +14,6 @@
 #include "ui/constants.h"
 #include "ui/paint/Canvas.h"
 #include "ui/paint/WindowPainter.h"
-#include "os/textCase.h"
 
 #include <algorithm>
 
@@ -25,6 +25,19 @@ using ssdialog::StepKind;
 namespace {
 
 std::string utf8(std::u16string_view text) { return os::toUtf8(text); }
+
+// A whole number written in digits only (a control id, a template number, a cell coordinate).
+std::optional<int> wholeNumber(std::u16string_view digits) {
+    if (digits.empty() || digits.size() > 9)
+        return std::nullopt;
+    int n = 0;
+    for (char16_t c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n * 10 + (c - u'0');
+    }
+    return n;
+}
 
 // A caption or label as the user reads it: without the '&' of a mnemonic, blanks around it and a closing ':'.
 std::u16string shownText(std::u16string_view text) {
@@ -90,19 +103,18 @@ bool splitCellName(const std::u16string& name, std::u16string& gridName, int& co
     const auto open = name.rfind(u'[');
     if (open == std::u16string::npos || name.empty() || name.back() != u']')
         return false;
-    const std::string inside = utf8(name.substr(open + 1, name.size() - open - 2));
-    const auto comma = inside.find(',');
-    if (comma == std::string::npos)
+    const std::u16string_view inside = std::u16string_view(name).substr(open + 1, name.size() - open - 2);
+    const auto comma = inside.find(u',');
+    if (comma == std::u16string_view::npos)
         return false;
-    try {
-        std::size_t used = 0;
-        col = std::stoi(inside.substr(0, comma), &used);
-        row = std::stoi(inside.substr(comma + 1), &used);
-    } catch (...) {
+    const auto c = wholeNumber(inside.substr(0, comma));
+    const auto r = wholeNumber(inside.substr(comma + 1));
+    if (!c || !r)
         return false;
-    }
+    col = *c;
+    row = *r;
     gridName = name.substr(0, open);
-    return col >= 0 && row >= 0;
+    return true;
 }
 
 } // namespace
@@ -192,14 +204,11 @@ ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
         if (ui::Window* w = m_resolver(dialog, name))
             return w;
     if (name.size() > 1 && name[0] == u'#') {
-        int id = 0;
-        try {
-            id = std::stoi(utf8(name.substr(1)));
-        } catch (...) {
+        const auto id = wholeNumber(std::u16string_view(name).substr(1));
+        if (!id)
             return nullptr;
-        }
         for (ui::Window* w : descendants(dialog))
-            if (w->getDlgCtrlID() == id && w->isChildWindow())
+            if (w->getDlgCtrlID() == *id && w->isChildWindow())
                 return w;
         return nullptr;
     }
@@ -239,11 +248,10 @@ bool DialogPlayer::queueAnswer(const Step& s) {
         return true;
     case AnswerKind::Menu:
         if (s.text.size() > 1 && s.text[0] == u'#') {
-            try {
-                m_script.answerMenu(std::stoi(utf8(s.text.substr(1))));
-            } catch (...) {
+            const auto id = wholeNumber(std::u16string_view(s.text).substr(1));
+            if (!id)
                 return fail("'" + utf8(s.text) + "' is not a menu item id");
-            }
+            m_script.answerMenu(*id);
         } else {
             m_script.answerMenu(s.text);
         }
@@ -269,13 +277,10 @@ bool DialogPlayer::queueAnswer(const Step& s) {
             m_script.answerPick({false, {}});
             break;
         case RequestKind::Dialog: {
-            int templateId = 0;
-            try {
-                templateId = std::stoi(utf8(s.name));
-            } catch (...) {
+            const auto templateId = wholeNumber(s.name);
+            if (!templateId)
                 return fail("'" + utf8(s.name) + "' is not a dialog template number");
-            }
-            m_script.onModal(templateId, ui::IDCANCEL);
+            m_script.onModal(*templateId, ui::IDCANCEL);
             break;
         }
         }
@@ -432,14 +437,11 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
         return m_robot.key(s.kind == StepKind::Ok ? ui::VK_RETURN : ui::VK_ESCAPE);
     }
     case StepKind::Dialog: {
-        int templateId = 0;
-        try {
-            templateId = std::stoi(utf8(s.name));
-        } catch (...) {
+        const auto templateId = wholeNumber(s.name);
+        if (!templateId)
             return fail("'" + utf8(s.name) + "' is not a dialog template number");
-        }
         const std::vector<Step>* body = &s.body;
-        m_script.onModal(templateId, [this, body](ui::Dialog& inner) {
+        m_script.onModal(*templateId, [this, body](ui::Dialog& inner) {
             const int outer = m_line;
             play(inner, *body);
             endLikeAUser(inner);

@@ -262,6 +262,8 @@ bool readAnswer(StepReader& r, Step& s) {
             if (os::equalsNoCase(what, word)) {
                 s.cancels = request;
                 s.text = word;
+                // A dialog is cancelled by its template: the next modal dialog of that template.
+                if (request == RequestKind::Dialog && !r.word(s.name, "the dialog's template number")) return false;
                 return r.end();
             }
         return r.fail("'answer cancel' takes box, prompt, file, menu, pick or dialog, not " + quoted(what));

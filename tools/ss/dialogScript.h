@@ -36,6 +36,7 @@ enum class StepKind {
     Resize,      // resize W H
     Wait,        // wait MS: the virtual clock
     Answer,      // answer box BUTTON | prompt TEXT | file PATH | menu ITEM | pick ... | cancel KIND
+                 // (cancel dialog TEMPLATE: the next modal dialog of that template, in `name`)
     Expect,      // expect NAME TEXT
     Png,         // png FILE
     Ok,          // ok

@@ -105,7 +105,7 @@ TEST(DialogScriptSteps, EveryStepWithItsWords) {
         {"answer pick IPE200 \"HEA 300\" 12", "1:answer answer=4 value[IPE200] value[HEA 300] value[12]"},
         {"answer pick", "1:answer answer=4"},
         {"answer cancel box", "1:answer text[box] answer=5 cancels=0"},
-        {"answer cancel dialog", "1:answer text[dialog] answer=5 cancels=5"},
+        {"answer cancel dialog 8069", "1:answer name[8069] text[dialog] answer=5 cancels=5"},
         {"expect Result 42.50", "1:expect name[Result] text[42.50]"},
         {"png shots/after add.png", "1:png text[shots/after add.png]"},
         {"ok", "1:ok"},
@@ -124,7 +124,8 @@ TEST(DialogScriptSteps, AnswerKindsAndWhatTheyCancel) {
     for (const auto& [word, kind] : cancels) {
         std::vector<Step> steps;
         ScriptError error;
-        ASSERT_TRUE(parseScript(std::string("answer cancel ") + word, steps, error)) << error.message;
+        const std::string line = std::string("answer cancel ") + word + (kind == RequestKind::Dialog ? " 226" : "");
+        ASSERT_TRUE(parseScript(line, steps, error)) << error.message;
         EXPECT_EQ(steps[0].answer, AnswerKind::Cancel);
         EXPECT_EQ(steps[0].cancels, kind) << word;
     }
