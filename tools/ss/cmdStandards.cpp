@@ -149,7 +149,7 @@ struct Declarations {
 bool readDeclarations(const Ork_String& sheet, Declarations& declarations, std::string& error) {
     grid::Sheet document;
     std::u16string why;
-    if (!grid::GridDocument::load(document, sheetFile(sheet), why)) {
+    if (!grid::GridDocument::load(document, os::toUtf16(nativeText(sheetFile(sheet))), why)) {
         error = os::toUtf8(why);
         return false;
     }
@@ -423,6 +423,12 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
     if (options.target.empty()) {
         std::fprintf(err, "ss evaluate: --macro needs --target\n");
         return kExitUsage;
+    }
+    Declarations declared;   // a sheet that cannot be loaded is an input that cannot be read, as in direct mode
+    std::string sheetError;
+    if (!readDeclarations(sheet, declared, sheetError)) {
+        std::fprintf(err, "ss evaluate: %s\n", sheetError.c_str());
+        return kExitBadInput;
     }
     Ork_DbMacro macro;
     MacroData data;

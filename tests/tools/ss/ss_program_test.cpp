@@ -353,6 +353,17 @@ TEST_F(SsProgram, WhatKeepsASheetFromEvaluatingIsSaid) {
         EXPECT_NE(run.out.find(std::string("ss ") + command + ": NoCalc has no Calc section"), std::string::npos) << run.out;
     }
 
+    std::ofstream(standards() / "Cut.kvs") << "SS grid 1\nsize 1 2\ncell 1 1 text \"Calc\"\n";   // no "end"
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"evaluate", "Cut"}, {"evaluate", "Cut", "--macro", kEndPlateMacro, "--target", "T"},
+          {"vars", "Cut"}}) {
+        const Outcome run = ss(words);
+        EXPECT_EQ(run.code, 2) << run.out;
+        EXPECT_NE(run.out.find((standards() / "Cut.kvs").string() + ": line 3: the document ends without its \"end\" line"),
+                  std::string::npos)
+            << run.out;
+    }
+
     fs::create_directories(m_library / "Folder.kvs");
     for (const char* command : {"evaluate", "vars"}) {
         const Outcome run = ss({command, "Folder.kvs"});
