@@ -1,5 +1,7 @@
 #include "grid/Csv.h"
 
+#include <algorithm>
+
 #include "grid/FormulaParser.h"
 #include "grid/documentText.h"
 #include "os/files.h"
@@ -139,24 +141,60 @@ std::u16string Csv::quoteField(std::u16string_view text) {
     return out;
 }
 
-std::string Csv::write(Sheet& sheet, bool formulas, bool crlf) {
+bool Csv::write(Sheet& sheet, bool formulas, bool crlf, const std::function<bool(std::string_view)>& sink) {
     sheet.recalcAll();
-    std::string out;
-    std::u16string record;
-    for (int row = 1; row <= sheet.maxRows(); ++row) {
-        record.clear();
-        for (int col = 1; col <= sheet.maxCols(); ++col) {
-            if (col > 1)
+    int lastCol = 0, lastRow = 0;
+    sheet.contentExtent(lastCol, lastRow);
+    const std::string_view end = crlf ? "\r\n" : "\n";
+    const std::string emptyRecord = std::string(std::size_t(std::max(lastCol - 1, 0)), ',') + std::string(end);
+    std::u16string record, text;
+    std::string bytes;
+    int row = 1;    // the record being made
+    int next = 1;   // its next field
+    // Fields up to (not including) `col` of the current record, empty where nothing was written.
+    const auto fillTo = [&](int col) {
+        for (; next < col; ++next)
+            if (next > 1)
                 record += u',';
-            if (formulas && sheet.hasFormula(col, row)) {
-                record += quoteField(joinText({u"=", sheet.formula(col, row)}));
-            } else {
-                record += quoteField(sheet.valueText(col, row));
-            }
+    };
+    const auto finishRecord = [&] {
+        fillTo(lastCol + 1);
+        bytes = os::toUtf8(record);
+        bytes += end;
+        record.clear();
+        next = 1;
+        return sink(bytes);
+    };
+    bool ok = true;
+    // Only the stored cells are read; the rows and fields between them are empty.
+    sheet.forEachCellInReadingOrder(Block{1, 1, lastCol, lastRow}, [&](int col, int r) {
+        for (; row < r; ++row) {
+            if (!(ok = next == 1 ? sink(emptyRecord) : finishRecord()))
+                return false;
         }
-        out += os::toUtf8(record);
-        out += crlf ? "\r\n" : "\n";
-    }
+        fillTo(col);
+        if (col > 1)
+            record += u',';
+        if (formulas && sheet.hasFormula(col, r)) {
+            record += quoteField(joinText({u"=", sheet.formula(col, r)}));
+        } else {
+            sheet.textInto(col, r, TextKind::Value, text);
+            record += quoteField(text);
+        }
+        next = col + 1;
+        return true;
+    });
+    for (; ok && row <= lastRow; ++row)
+        ok = next == 1 ? sink(emptyRecord) : finishRecord();
+    return ok;
+}
+
+std::string Csv::write(Sheet& sheet, bool formulas, bool crlf) {
+    std::string out;
+    write(sheet, formulas, crlf, [&](std::string_view record) {
+        out += record;
+        return true;
+    });
     return out;
 }
 
@@ -171,7 +209,11 @@ bool Csv::load(Sheet& sheet, std::u16string_view path, std::u16string& error) {
 }
 
 bool Csv::save(Sheet& sheet, std::u16string_view path, bool formulas, std::u16string& error) {
-    return writeFileBytes(path, write(sheet, formulas), error);
+    os::AtomicFileWriter file(path);
+    const bool written = write(sheet, formulas, true, [&](std::string_view record) { return file.write(record); });
+    if (!written || !file.commit())
+        return fileError(path, u"cannot be written", error);
+    return true;
 }
 
 } // namespace grid

@@ -2,8 +2,10 @@
 // CSV import and export of a sheet: UTF-8, RFC 4180 quoting (fields with commas, quotes or line breaks in double
 // quotes, a quote doubled inside them). On import a field starting with "=" that reads as a formula is a
 // formula, a field that reads as a number is a number, anything else is text. On export each cell gives its
-// computed value after a full recalculation, or, when asked, its formula.
+// computed value after a full recalculation, or, when asked, its formula; texts go out whole, whatever
+// characters they hold (U+0000 included).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,7 +37,11 @@ public:
     // nothing, while the sheet is calculating.
     static bool apply(const Table& table, Sheet& sheet);
     static bool read(Sheet& sheet, std::string_view utf8, std::u16string& error);
-    // Rows 1..rows, columns 1..columns, every record with all its fields.
+    // Rows 1 to the last row holding a value or a formula, columns 1 to the last column holding one, every
+    // record with all its fields, handed to `sink` one record at a time: a sheet is never written out in memory
+    // whole, and its declared size costs nothing. False when `sink` refuses a record, which ends the writing.
+    static bool write(Sheet& sheet, bool formulas, bool crlf, const std::function<bool(std::string_view)>& sink);
+    // The same as one text.
     static std::string write(Sheet& sheet, bool formulas, bool crlf = true);
 
     static bool load(Sheet& sheet, std::u16string_view path, std::u16string& error);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "grid/FormulaCache.h"
 #include "os/textCase.h"
@@ -310,6 +311,40 @@ bool Sheet::hasFormula(int col, int row) const {
 
 void Sheet::forEachCell(const std::function<void(int, int)>& visit) const {
     store_.forEachLive([&](CellId id) { visit(store_.cell(id).col, store_.cell(id).row); });
+}
+
+void Sheet::contentExtent(int& lastCol, int& lastRow) const {
+    lastCol = lastRow = 0;
+    store_.forEachLive([&](CellId id) {
+        const Cell& c = store_.cell(id);
+        if (c.col > 0 && c.row > 0 && (c.formula || !c.value.isEmpty())) {
+            lastCol = std::max(lastCol, int(c.col));
+            lastRow = std::max(lastRow, int(c.row));
+        }
+    });
+}
+
+void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bool(int, int)>& visit) const {
+    const Block b = clampBlock(block);
+    if (b.col1 > b.col2 || b.row1 > b.row2)
+        return;
+    std::vector<std::pair<int, int>> places;   // row, column: sorted, they are in reading order
+    const auto take = [&](CellId id) {
+        const Cell& c = store_.cell(id);
+        if (b.contains(c.col, c.row))
+            places.emplace_back(c.row, c.col);
+        return true;
+    };
+    // A block smaller than the number of stored cells is searched by position, any other through every cell.
+    const double area = double(b.col2 - b.col1 + 1) * double(b.row2 - b.row1 + 1);
+    if (area <= double(store_.liveCount()))
+        store_.forEachInBlock(b, take);
+    else
+        store_.forEachLive([&](CellId id) { take(id); });
+    std::sort(places.begin(), places.end());
+    for (const auto& [row, col] : places)
+        if (!visit(col, row))
+            return;
 }
 
 // ---------------------------------------------------------------- attributes

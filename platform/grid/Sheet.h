@@ -179,6 +179,14 @@ public:
 
     // Visits every stored cell (headers included) with its position, for writers of documents.
     void forEachCell(const std::function<void(int col, int row)>& visit) const;
+    // Visits the stored cells of the block (every other cell reads empty) in reading order: row by row, each row
+    // from left to right; a negative end reaches the last column or row. Work that reads a sheet cell by cell
+    // costs what the sheet holds, not what its size declares. The positions are taken before the first visit,
+    // so `visit` may write into the sheet (a cell it creates is not visited); false from `visit` ends the walk.
+    void forEachCellInReadingOrder(const Block& block, const std::function<bool(int col, int row)>& visit) const;
+    // The last column and the last row that hold a value or a formula (0 where none does): what a writer of the
+    // sheet's values covers.
+    void contentExtent(int& lastCol, int& lastRow) const;
 
 private:
     class Host;

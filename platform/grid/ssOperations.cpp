@@ -394,6 +394,18 @@ int SSReCalcCell(SSWindow grid, long col, long row) {
     return s ? changed(s, s->sheet().recalcCell(int(col), int(row))) : 0;
 }
 
+long SSGetStoredCells(SSWindow grid, long col1, long row1, long col2, long row2, std::vector<SSCellPos>& cells) {
+    cells.clear();
+    SpreadWindow* s = spread(grid);
+    if (!s)
+        return -1;
+    s->sheet().forEachCellInReadingOrder(block(col1, row1, col2, row2), [&](int col, int row) {
+        cells.push_back({col, row});
+        return true;
+    });
+    return long(cells.size());
+}
+
 int SSReCalc(SSWindow grid) {
     SpreadWindow* s = spread(grid);
     if (!s)

@@ -4,6 +4,7 @@
 // to the window; a null or foreign window is refused (0) without effect. Indexes follow the sheet's addressing
 // (1-based, kHeaderIndex or 0 for the headers; a negative block end reaches the last column or row).
 #include <cstdint>
+#include <vector>
 
 #include "grid/CellType.h"
 #include "grid/CustomFunction.h"
@@ -83,6 +84,10 @@ int SSGetFormulaLen(SSWindow grid, long col, long row);
 int SSSetCellTag(SSWindow grid, long col, long row, const char16_t* tag);
 // With a null buffer: the tag's length.
 int SSGetCellTag(SSWindow grid, long col, long row, char16_t* buffer);
+// The positions of the block's stored cells, the only ones that can hold anything (every other cell reads
+// empty), in reading order: row by row, each row from left to right. A negative end reaches the last column or
+// row. Returns how many there are (-1 without a grid); `cells` is replaced by them.
+long SSGetStoredCells(SSWindow grid, long col1, long row1, long col2, long row2, std::vector<SSCellPos>& cells);
 int SSReCalcCell(SSWindow grid, long col, long row);
 int SSReCalc(SSWindow grid);
 int SSAddCustomFunctionExt(SSWindow grid, const char16_t* name, short minArgs, short maxArgs,

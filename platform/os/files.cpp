@@ -256,7 +256,15 @@ bool readLines(std::u16string_view path, std::vector<std::u16string>& lines) {
     return true;
 }
 
-bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
+AtomicFileWriter::AtomicFileWriter(std::u16string_view path) {
+    if (auto target = resolvePath(path)) open(*target);
+}
+
+AtomicFileWriter::AtomicFileWriter(Native, const fs::path& target) { open(target); }
+
+AtomicFileWriter::~AtomicFileWriter() { abandon(); }
+
+void AtomicFileWriter::open(const fs::path& requested) {
     detail::forgetSnapshot();
     fs::path target = requested;
     std::error_code ec;
@@ -265,32 +273,54 @@ bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
         const fs::path real = fs::canonical(target, ec);
         if (!ec) target = real;
     }
-    if (target.filename().empty() || isFolder(target)) return false;
+    if (target.filename().empty() || isFolder(target)) return;
 
     const fs::path temp = temporaryNameFor(target);
-    if (injectedAt(WriteStage::Open)) return false;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-
-    auto fail = [&](bool open) {
-        if (open) ::close(fd);
-        ::unlink(temp.c_str());
-        return false;
-    };
-
+    if (injectedAt(WriteStage::Open)) return;
+    fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0) return;
+    target_ = target;
+    temp_ = temp;
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777); // keep the file's permissions
+    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777); // keep the file's permissions
+}
 
+void AtomicFileWriter::abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    fd_ = -1;
+    temp_.clear();
+}
+
+bool AtomicFileWriter::write(std::string_view bytes) {
+    if (fd_ < 0) return false;
     if (injectedAt(WriteStage::Write)) {
-        writeAll(fd, bytes.data(), bytes.size() / 2); // a write that breaks off half-way
-        return fail(true);
+        writeAll(fd_, bytes.data(), bytes.size() / 2); // a write that breaks off half-way
+        abandon();
+        return false;
     }
-    if (!writeAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) return fail(true);
-    if (::close(fd) != 0) return fail(false);
-    if (injectedAt(WriteStage::Rename) || ::rename(temp.c_str(), target.c_str()) != 0) return fail(false);
+    if (!writeAll(fd_, bytes.data(), bytes.size())) {
+        abandon();
+        return false;
+    }
+    return true;
+}
 
+bool AtomicFileWriter::commit() {
+    if (fd_ < 0) return false;
+    if (::fsync(fd_) != 0) {
+        abandon();
+        return false;
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || injectedAt(WriteStage::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+        abandon();
+        return false;
+    }
+    temp_.clear();
     // The rename itself reaches the disk only with its folder.
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
@@ -298,6 +328,11 @@ bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
     }
     countSuccessfulWrite();
     return true;
+}
+
+bool writeBytesNative(const fs::path& requested, std::string_view bytes) {
+    AtomicFileWriter writer(AtomicFileWriter::Native{}, requested);
+    return writer.write(bytes) && writer.commit();
 }
 
 bool writeBytes(std::u16string_view path, std::string_view bytes) {

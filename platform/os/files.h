@@ -35,6 +35,33 @@ bool writeBytes(std::u16string_view path, std::string_view bytes);
 // As writeBytes, for a native path (the registry store writes its own files through it).
 bool writeBytesNative(const std::filesystem::path& target, std::string_view bytes);
 
+// A file written atomically in pieces, for contents too large to be built in memory first: the pieces go to a
+// temporary file in the target's folder, and commit() flushes it and renames it over the target. Until a
+// successful commit the target stays exactly as it was; a writer destroyed without one removes its temporary
+// file. Once a step has failed, every further write and the commit fail.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::u16string_view path);
+    // The same for a native path.
+    struct Native {};
+    AtomicFileWriter(Native, const std::filesystem::path& target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool good() const { return fd_ >= 0; }
+    bool write(std::string_view bytes);
+    bool commit();
+
+private:
+    void open(const std::filesystem::path& requested);
+    void abandon();
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+};
+
 // Existence tests accept `*` and `?` in the last name: true when any entry matches.
 bool fileExists(std::u16string_view path);
 bool folderExists(std::u16string_view path);

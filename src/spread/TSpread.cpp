@@ -86,6 +86,9 @@ int TSpread::ssGetFormula(long column, long row, char16_t* buffer) { return SSGe
 int TSpread::ssGetFormulaLen(long column, long row) { return SSGetFormulaLen(this, column, row); }
 bool TSpread::ssSetCellTag(long column, long row, const char16_t* tag) { return SSSetCellTag(this, column, row, tag) != 0; }
 int TSpread::ssGetCellTag(long column, long row, char16_t* buffer) { return SSGetCellTag(this, column, row, buffer); }
+bool TSpread::ssGetStoredCells(long col1, long row1, long col2, long row2, std::vector<SSCellPos>& cells) {
+    return SSGetStoredCells(this, col1, row1, col2, row2, cells) >= 0;
+}
 bool TSpread::ssReCalcCell(long column, long row) { return SSReCalcCell(this, column, row) != 0; }
 bool TSpread::ssReCalc() { return SSReCalc(this) != 0; }
 bool TSpread::ssAddCustomFunctionExt(const char16_t* name, int minArgs, int maxArgs, SSCustomFunctionProc callback,

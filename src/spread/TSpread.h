@@ -9,6 +9,7 @@
 #include "ui/constants.h"
 
 #include <cstdint>
+#include <vector>
 
 class TSpread : public grid::SpreadWindow {
 public:
@@ -77,6 +78,8 @@ public:
     bool ssSetCellTag(long column, long row, const char16_t* tag);
     // With a null buffer: the tag's length.
     int ssGetCellTag(long column, long row, char16_t* buffer);
+    // The block's stored cells in reading order (SSGetStoredCells); false without a grid.
+    bool ssGetStoredCells(long col1, long row1, long col2, long row2, std::vector<SSCellPos>& cells);
     bool ssReCalcCell(long column, long row);
     bool ssReCalc();
     bool ssAddCustomFunctionExt(const char16_t* name, int minArgs, int maxArgs, SSCustomFunctionProc callback,

@@ -66,6 +66,16 @@ public:
     void readText(int col, int row, Ork_String& out) override {
         sheet_.getCellText(col, row, out, Ork_Spread::kTextValue);
     }
+    // The cells the grid stores: the others read empty.
+    void forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit) override {
+        if (cols_ < 1 || first > last || last < 1)
+            return;
+        std::vector<SSCellPos> cells;
+        sheet_.ssGetStoredCells(1, std::max(first, 1), cols_, last, cells);
+        for (const SSCellPos& cell : cells)
+            if (!visit(cell.col, cell.row))
+                return;
+    }
 
 private:
     Ork_Spread& sheet_;
@@ -143,17 +153,13 @@ bool KvCalcSS::replaceNames(Ork_String& text, const Ork_StringArray& names, cons
 ErrorStatus KvCalcSS::replaceGenVars() {
     if (genVarNames.isEmpty() || genVarValues.isEmpty())
         return eOk;   // nothing can be replaced
-    const int cols = getMaxCols();
-    const int rows = getMaxRows();
+    SpreadTexts texts(*this);
     Ork_String text;
-    for (int row = 1; row <= rows; ++row) {
-        for (int col = 1; col <= cols; ++col) {
-            if (!getCellText(col, row, text, kTextValue) || text.isEmpty())
-                continue;
-            if (replaceNames(text, genVarNames, genVarValues, true))
-                ssSetData(col, row, text.c_str());
-        }
-    }
+    texts.forEachCell(1, texts.rows(), [&](int col, int row) {
+        if (getCellText(col, row, text, kTextValue) && !text.isEmpty() && replaceNames(text, genVarNames, genVarValues, true))
+            ssSetData(col, row, text.c_str());
+        return true;
+    });
     return eOk;
 }
 
@@ -327,11 +333,13 @@ ErrorStatus KvCalcSS::calculate() {
         return eInvalidInput;
     buildCoordinates();
     ChainEntry running(calculatingDocuments::documentKey(loadedFile));
-    const int cols = getMaxCols();
-    const int rows = getMaxRows();
-    for (int row = calc.row + 1; row <= rows; ++row)
-        for (int col = 1; col <= cols; ++col)
-            calcCell(col, row);
+    // The statements write only into cells that hold something already (their own, and declaration cells), so
+    // the cells stored when the loop starts are every cell it would find text in.
+    SpreadTexts texts(*this);
+    texts.forEachCell(calc.row + 1, texts.rows(), [&](int col, int row) {
+        calcCell(col, row);
+        return true;
+    });
     return eOk;
 }
 

@@ -30,51 +30,54 @@ bool KvSectionMarkers::rowsOf(KvSection section, int lastRow, int& first, int& l
     return true;
 }
 
+void KvSheetTexts::forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit) {
+    const int cols = columns();
+    for (int row = std::max(first, 1); row <= last; ++row)
+        for (int col = 1; col <= cols; ++col)
+            if (!visit(col, row))
+                return;
+}
+
 KvSectionMarkers findSectionMarkers(KvSheetTexts& sheet) {
     KvSectionMarkers result;
-    const int cols = sheet.columns();
-    const int rows = sheet.rows();
     int missing = 4;
     Ork_String text;
-    for (int row = 1; row <= rows && missing > 0; ++row) {
-        for (int col = 1; col <= cols && missing > 0; ++col) {
-            sheet.readText(col, row, text);
-            if (text.isEmpty())
-                continue;
-            for (int k = 0; k < 4; ++k) {
-                KvSectionMarker& m = result.markers[k];
-                if (!m.present && text == kKeywords[k]) {
-                    m = {true, col, row};
-                    --missing;
-                }
+    sheet.forEachCell(1, sheet.rows(), [&](int col, int row) {
+        sheet.readText(col, row, text);
+        if (text.isEmpty())
+            return true;
+        for (int k = 0; k < 4; ++k) {
+            KvSectionMarker& m = result.markers[static_cast<std::size_t>(k)];
+            if (!m.present && text == kKeywords[k]) {
+                m = {true, col, row};
+                --missing;
             }
         }
-    }
+        return missing > 0;
+    });
     return result;
 }
 
 void readDeclarations(KvSheetTexts& sheet, const KvSectionMarkers& markers, Ork_Array<KvVarCell>& cells) {
-    const int cols = sheet.columns();
     const int lastRow = sheet.rows();
     Ork_String text;
     for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
         int first = 0, last = 0;
         if (!markers.rowsOf(section, lastRow, first, last))
             continue;
-        for (int row = first; row <= last; ++row) {
-            for (int col = 1; col <= cols; ++col) {
-                if (isMarkerCell(markers, col, row))
-                    continue;
-                sheet.readText(col, row, text);
-                KvVarCell cell;
-                if (!KvVarCell::parseDeclaration(text, cell.valueType, cell.name))
-                    continue;
-                cell.cellType = static_cast<KvCellType>(static_cast<int>(section));
-                cell.col = col;
-                cell.row = row;
-                cells.append(std::move(cell));
-            }
-        }
+        sheet.forEachCell(first, last, [&](int col, int row) {
+            if (isMarkerCell(markers, col, row))
+                return true;
+            sheet.readText(col, row, text);
+            KvVarCell cell;
+            if (!KvVarCell::parseDeclaration(text, cell.valueType, cell.name))
+                return true;
+            cell.cellType = static_cast<KvCellType>(static_cast<int>(section));
+            cell.col = col;
+            cell.row = row;
+            cells.append(std::move(cell));
+            return true;
+        });
     }
 }
 
@@ -87,41 +90,42 @@ KvSectionMarkers readSectionsAndDeclarations(KvSheetTexts& sheet, Ork_Array<KvVa
     };
     std::vector<Declared> declared;   // every cell that declares something, row by row
     KvSectionMarkers markers;
-    const int cols = sheet.columns();
     const int rows = sheet.rows();
     Ork_String text;
-    const auto scanRow = [&](int row, bool markersMissing) {
-        for (int col = 1; col <= cols; ++col) {
-            sheet.readText(col, row, text);
-            if (text.isEmpty())
-                continue;
-            if (markersMissing) {
-                for (int k = 0; k < 4; ++k) {
-                    KvSectionMarker& m = markers.markers[static_cast<std::size_t>(k)];
-                    if (!m.present && text == kKeywords[k])
-                        m = {true, col, row};
-                }
-            }
-            Declared d{col, row, KvValueType::String, {}};
-            if (KvVarCell::parseDeclaration(text, d.type, d.name))
-                declared.push_back(std::move(d));
-        }
-    };
     const auto allFound = [&] {
         return std::all_of(markers.markers.begin(), markers.markers.end(), [](const KvSectionMarker& m) { return m.present; });
     };
-    // As findSectionMarkers, up to the row where the last marker is found; then on as far as a section reaches.
-    int scanned = 0;
-    while (scanned < rows && !allFound())
-        scanRow(++scanned, true);
-    int reach = 0;
-    for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
-        int first = 0, last = 0;
-        if (markers.rowsOf(section, rows, first, last))
-            reach = std::max(reach, last);
-    }
-    while (scanned < reach)
-        scanRow(++scanned, false);
+    // As findSectionMarkers up to the last marker; then on as far as a section reaches (once every marker is
+    // known, no section reaches further).
+    bool found = false;
+    int reach = rows;
+    sheet.forEachCell(1, rows, [&](int col, int row) {
+        if (found && row > reach)
+            return false;
+        sheet.readText(col, row, text);
+        if (text.isEmpty())
+            return true;
+        if (!found) {
+            for (int k = 0; k < 4; ++k) {
+                KvSectionMarker& m = markers.markers[static_cast<std::size_t>(k)];
+                if (!m.present && text == kKeywords[k])
+                    m = {true, col, row};
+            }
+            if (allFound()) {
+                found = true;
+                reach = 0;
+                for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
+                    int first = 0, last = 0;
+                    if (markers.rowsOf(section, rows, first, last))
+                        reach = std::max(reach, last);
+                }
+            }
+        }
+        Declared d{col, row, KvValueType::String, {}};
+        if (KvVarCell::parseDeclaration(text, d.type, d.name))
+            declared.push_back(std::move(d));
+        return true;
+    });
 
     for (KvSection section : {KvSection::Input, KvSection::Output, KvSection::Local}) {
         int first = 0, last = 0;

@@ -8,6 +8,7 @@
 #include "standards/KvVarCell.h"
 
 #include <array>
+#include <functional>
 
 // The value texts of a sheet, 1-based.
 class KvSheetTexts {
@@ -22,6 +23,10 @@ public:
         readText(col, row, out);
         return out;
     }
+    // Visits the cells of rows first..last (columns 1 to columns()) that may hold a text, in reading order: row
+    // by row, each row from column 1; false from `visit` ends the walk. Every cell by default; a sheet that
+    // knows which cells it holds visits those only, so a sheet declaring millions of empty rows reads fast.
+    virtual void forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit);
 };
 
 struct KvSectionMarker {

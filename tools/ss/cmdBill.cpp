@@ -5,8 +5,10 @@
 #include "grid/Csv.h"
 #include "nuvo/records/Ork_Bill.h"
 #include "os/files.h"
+#include "os/paths.h"
 #include "os/utf16.h"
 #include "sheet/KvSSBillOutput.h"
+#include "nuvo/Ork_Settings.h"
 #include "spread/Ork_Spread.h"
 
 #include <filesystem>
@@ -146,7 +148,16 @@ int runBill(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         const std::filesystem::path pictureFolder = std::filesystem::temp_directory_path(ec);
         pictures.pictureFolder = Ork_String::fromUtf8(pictureFolder.string() + "/");
         const Ork_String output = Ork_String::fromUtf8(options.output);
-        if (bill.init(output, records[0], {}, options.kinds, Ork_String::fromUtf8(options.settings), {}, {}) != eOk) {
+        // Without its settings file (NAME.kvd of the installation folder) the sheet is still made, from the default
+        // settings; the user learns so.
+        const Ork_String settingsName = Ork_String::fromUtf8(options.settings);
+        const Ork_String settingsFile = Ork_Settings::asFolder(Ork_Settings::orkDir()) + settingsName + u".kvd";
+        if (std::string bytes; !os::readBytes(settingsFile, bytes)) {
+            const auto native = os::resolvePath(settingsFile);
+            std::fprintf(err, "ss bill: warning: the settings file %s cannot be read; the default settings are used\n",
+                         native ? native->string().c_str() : settingsFile.utf8().c_str());
+        }
+        if (bill.init(output, records[0], {}, options.kinds, settingsName, {}, {}) != eOk) {
             std::fprintf(err, "ss bill: the module could not make the bill's sheet\n");
             return kExitEvaluationFailed;
         }

@@ -1,6 +1,7 @@
 #include "cmdCalc.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "grid/Csv.h"
 #include "grid/GridDocument.h"
@@ -13,7 +14,8 @@ namespace {
 constexpr const char* kCalcHelp =
     "usage: ss calc FILE [--csv]\n"
     "Loads a grid document (.kvs, .sss or any other name) or a CSV file (.csv), recalculates it and prints\n"
-    "the value of every cell as an aligned table, or as CSV with --csv.\n"
+    "the values of rows 1 to the last row holding one and of columns 1 to the last column holding one, as an\n"
+    "aligned table, or as CSV with --csv.\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 the file cannot be read or is malformed.\n";
 
 constexpr const char* kConvertHelp =
@@ -79,30 +81,53 @@ std::u16string oneLine(std::u16string text) {
     return text;
 }
 
+// A text goes out whole, whatever it holds (U+0000 included): printf's "%s" would end it at the first 0.
+bool writeText(std::string_view bytes, std::FILE* out) { return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(); }
+
+// Rows 1 to the last holding a value or a formula, columns 1 to the last holding one; only the stored cells are
+// read, so a sheet that declares millions of empty rows costs what it holds.
 void printTable(grid::Sheet& sheet, std::FILE* out) {
-    const int cols = sheet.maxCols(), rows = sheet.maxRows();
+    int cols = 0, rows = 0;
+    sheet.contentExtent(cols, rows);
+    const grid::Block all{1, 1, cols, rows};
     std::vector<std::size_t> widths(std::size_t(std::max(cols, 0)), 0);
-    for (int row = 1; row <= rows; ++row)
-        for (int col = 1; col <= cols; ++col)
-            widths[std::size_t(col - 1)] =
-                std::max(widths[std::size_t(col - 1)], width(oneLine(sheet.valueText(col, row))));
-    for (int row = 1; row <= rows; ++row) {
-        std::u16string line;
-        for (int col = 1; col <= cols; ++col) {
-            const std::u16string text = oneLine(sheet.valueText(col, row));
-            const std::size_t pad = widths[std::size_t(col - 1)] - width(text);
-            if (col > 1)
+    sheet.forEachCellInReadingOrder(all, [&](int col, int row) {
+        widths[std::size_t(col - 1)] = std::max(widths[std::size_t(col - 1)], width(oneLine(sheet.valueText(col, row))));
+        return true;
+    });
+    std::u16string line;
+    int row = 1, next = 1;   // the line being made, and its next column
+    const auto pad = [&](int col) {
+        for (; next < col; ++next) {
+            if (next > 1)
                 line += u"  ";
-            const grid::Value v = sheet.value(col, row);
-            if (v.isNumber())
-                line += std::u16string(pad, u' ') + text;
-            else
-                line += text + std::u16string(pad, u' ');
+            line.append(widths[std::size_t(next - 1)], u' ');
         }
+    };
+    const auto endLine = [&] {
         while (!line.empty() && line.back() == u' ')
             line.pop_back();
-        std::fprintf(out, "%s\n", os::toUtf8(line).c_str());
-    }
+        writeText(os::toUtf8(line) + "\n", out);
+        line.clear();
+        next = 1;
+    };
+    sheet.forEachCellInReadingOrder(all, [&](int col, int r) {
+        for (; row < r; ++row)
+            endLine();
+        pad(col);
+        const std::u16string text = oneLine(sheet.valueText(col, r));
+        const std::size_t fill = widths[std::size_t(col - 1)] - width(text);
+        if (col > 1)
+            line += u"  ";
+        if (sheet.value(col, r).isNumber())
+            line += std::u16string(fill, u' ') + text;
+        else
+            line += text + std::u16string(fill, u' ');
+        next = col + 1;
+        return true;
+    });
+    for (; row <= rows; ++row)
+        endLine();
 }
 
 } // namespace
@@ -130,7 +155,7 @@ int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
     }
     sheet.recalcAll();
     if (!options.empty())
-        std::fputs(grid::Csv::write(sheet, false, false).c_str(), out);
+        grid::Csv::write(sheet, false, false, [&](std::string_view record) { return writeText(record, out); });
     else
         printTable(sheet, out);
     return kExitOk;

@@ -10,8 +10,8 @@
 
 namespace sscmd {
 
-// ss calc FILE [--csv]: the values of every cell, rows 1..rows and columns 1..columns, as an aligned table
-// (numbers right-aligned) or as CSV.
+// ss calc FILE [--csv]: the values of rows 1 to the last row holding a value or a formula and of columns 1 to the
+// last column holding one, as an aligned table (numbers right-aligned) or as CSV.
 int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 // ss convert IN OUT [--values]: by the files' extensions, ".csv" being CSV and every other name a grid
 // document. Formulas are kept in CSV unless --values asks for the computed values.

@@ -10,9 +10,19 @@
 #include "nuvo/macro/Ork_DbMacro.h"
 #include "nuvo/macro/macroJson.h"
 #include "ssServices.h"
+#include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
+#include "standards/KvMappingFile.h"
+#include "grid/GridDocument.h"
+#include "grid/Sheet.h"
+#include "nuvo/sections/Ork_SectionTableManager.h"
+#include "os/files.h"
+#include "os/paths.h"
+#include "os/utf16.h"
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 
 namespace sscmd {
@@ -96,10 +106,73 @@ bool splitAssignment(const std::string& text, std::string& name, std::string& va
     return true;
 }
 
-// The sheet as the module will find it: the file itself, or the library's standard of that name.
-bool sheetExists(const Ork_String& sheet) {
-    return ObjectExportFileExists(sheet) ||
-           ObjectExportFileExists(Ork_Settings::libDir() + u"Connection Standards\\" + sheet + u".kvs");
+// The file the module loads for a sheet: the file itself, or the library's standard of that name. A folder is
+// no sheet.
+Ork_String sheetFile(const Ork_String& sheet) {
+    if (os::fileExists(sheet))
+        return sheet;
+    return Ork_Settings::libDir() + u"Connection Standards\\" + sheet + u".kvs";
+}
+
+bool sheetExists(const Ork_String& sheet) { return os::fileExists(sheetFile(sheet)); }
+
+// A path as the user's system writes it ("/" separators), for messages.
+std::string nativeText(const Ork_String& path) {
+    const auto native = os::resolvePath(path);
+    return native ? native->string() : path.utf8();
+}
+
+// A loaded grid document as the module's declaration rules read it: value texts, and only the stored cells.
+class DocumentTexts : public KvSheetTexts {
+public:
+    explicit DocumentTexts(const grid::Sheet& sheet) : sheet_(sheet) {}
+    int columns() override { return sheet_.maxCols(); }
+    int rows() override { return sheet_.maxRows(); }
+    void readText(int col, int row, Ork_String& out) override { sheet_.textInto(col, row, grid::TextKind::Value, out); }
+    void forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit) override {
+        sheet_.forEachCellInReadingOrder(grid::Block{1, std::max(first, 1), columns(), last}, visit);
+    }
+
+private:
+    const grid::Sheet& sheet_;
+};
+
+// What a sheet declares, as the module reads it before an evaluation: every declaration in the module's order
+// (inputs, outputs, locals), a duplicated name as often as it is declared, since the module pairs a caller's
+// values with these by position; and whether the sheet has the Calc section an evaluation needs.
+struct Declarations {
+    Ork_Array<KvVarCell> cells;
+    bool hasCalc = false;
+};
+
+bool readDeclarations(const Ork_String& sheet, Declarations& declarations, std::string& error) {
+    grid::Sheet document;
+    std::u16string why;
+    if (!grid::GridDocument::load(document, os::toUtf16(nativeText(sheetFile(sheet))), why)) {
+        error = os::toUtf8(why);
+        return false;
+    }
+    DocumentTexts texts(document);
+    const KvSectionMarkers markers = readSectionsAndDeclarations(texts, declarations.cells);
+    declarations.hasCalc = markers[KvSection::Calc].present;
+    return true;
+}
+
+// Why an evaluation that failed could not run, when the sheet shows it.
+void explainFailure(const char* command, const std::string& sheet, std::FILE* err) {
+    Declarations declarations;
+    std::string error;
+    if (!readDeclarations(Ork_String::fromUtf8(sheet), declarations, error))
+        std::fprintf(err, "ss %s: %s\n", command, error.c_str());
+    else if (!declarations.hasCalc)
+        std::fprintf(err, "ss %s: %s has no Calc section (a cell reading \"Calc\" above its statements)\n", command,
+                     sheet.c_str());
+}
+
+// The section tables the library holds but the module left out: their sections are unknown to every sheet.
+void warnSectionTables(const char* command, std::FILE* err) {
+    for (const Ork_String& problem : Ork_SectionTableManager::instance().loadProblems())
+        std::fprintf(err, "ss %s: warning: section table %s\n", command, problem.utf8().c_str());
 }
 
 struct Options {
@@ -112,9 +185,12 @@ struct Options {
     bool json = false;
 };
 
+// Texts go out whole, whatever they hold (U+0000 included): printf's "%s" would end them at the first 0.
+void writeText(const std::string& text, std::FILE* out) { std::fwrite(text.data(), 1, text.size(), out); }
+
 void printBoxes(const CommandLineServices& services, std::FILE* out) {
     for (const CommandLineServices::Box& box : services.boxes())
-        std::fprintf(out, "message%s%s:\n%s\n", box.caption.empty() ? "" : " - ", box.caption.c_str(), box.text.c_str());
+        writeText("message" + (box.caption.empty() ? std::string() : " - " + box.caption) + ":\n" + box.text + "\n", out);
 }
 
 void printBoxesJson(const CommandLineServices& services, std::FILE* out) {
@@ -136,10 +212,10 @@ void printCells(const KvVarCells& cells, bool outputsOnly, bool json, std::FILE*
                          jsonText(cell.name.utf8()).c_str(), roleName(cell.cellType), typeName(cell.valueType),
                          jsonText(cell.value.utf8()).c_str());
         } else if (outputsOnly) {
-            std::fprintf(out, "%s = %s\n", cell.name.utf8().c_str(), cell.value.utf8().c_str());
+            writeText(cell.name.utf8() + " = " + cell.value.utf8() + "\n", out);
         } else {
-            std::fprintf(out, "%-6s %-6s %s = %s\n", roleName(cell.cellType), typeName(cell.valueType),
-                         cell.name.utf8().c_str(), cell.value.utf8().c_str());
+            std::fprintf(out, "%-6s %-6s ", roleName(cell.cellType), typeName(cell.valueType));
+            writeText(cell.name.utf8() + " = " + cell.value.utf8() + "\n", out);
         }
         first = false;
     }
@@ -152,9 +228,10 @@ void addGeneralVariables(const Options& options, KvDlgStandardsData& record) {
     }
 }
 
-// The sheet's variables in declaration order, found by an evaluation that maps nothing: a macro-mode run for
-// a target without mapping. Messages of that run are not the user's concern and are dropped.
-bool declarationsOf(const Ork_String& sheet, const Options& options, CommandLineServices& services, KvVarCells& cells) {
+// The sheet evaluated as the module evaluates it for a target without mapping (a macro-mode run that maps
+// nothing): whether it can be evaluated at all. The messages the module shows whatever its message setting
+// (duplicated names) reach the services installed.
+bool declarationsOf(const Ork_String& sheet, const Options& options, KvVarCells& cells) {
     Ork_DbMacro macro;
     MacroData data;
     AcDbTransaction transaction;
@@ -167,7 +244,6 @@ bool declarationsOf(const Ork_String& sheet, const Options& options, CommandLine
     Ork_Settings::setStandardsMessages(false);
     const bool ok = StartDlgStandardsSS(record);
     Ork_Settings::setStandardsMessages(messages);
-    services.clear();
     if (ok)
         cells = record.varCells;
     return ok;
@@ -218,8 +294,13 @@ int parseOptions(const std::vector<std::string>& args, const char* command, Opti
 
 // kExitOk when the module will find the sheet; otherwise the message and kExitBadInput.
 int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
-    if (sheetExists(Ork_String::fromUtf8(sheet)))
+    const Ork_String name = Ork_String::fromUtf8(sheet);
+    if (sheetExists(name))
         return kExitOk;
+    if (os::folderExists(name)) {
+        std::fprintf(err, "ss %s: %s is a folder, not a sheet\n", command, sheet.c_str());
+        return kExitBadInput;
+    }
     std::fprintf(err, "ss %s: no sheet %s (neither a file nor in %sConnection Standards)\n", command, sheet.c_str(),
                  Ork_Settings::libDir().utf8().c_str());
     return kExitBadInput;
@@ -227,41 +308,98 @@ int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
 
 // Runs the evaluation and prints its result: the outputs in direct mode, every variable in macro mode, and
 // the messages the module showed; with --json one object that starts with the sheet and `fields`.
+// The outputs of a direct-mode evaluation, from the caller's cells the module gave them back in. It pairs the
+// sheet's declarations with those cells by position twice: before the calculation with every declaration, after
+// it without the later declarations of a duplicated name, which the calculation drops. So with duplicates an
+// output comes back in the cell of the position it has among the remaining declarations.
+KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCells& returned) {
+    Ork_StringArray names;
+    for (const KvVarCell& cell : declared)
+        names.append(cell.name);
+    AcArray<int> dropped;
+    getDuplicates(names, dropped, false);
+    KvVarCells outputs;
+    int locals = 0, next = 0;
+    for (int i = 0; i < declared.length(); ++i) {
+        if (next < dropped.length() && dropped[next] == i) {
+            ++next;
+            continue;
+        }
+        const KvVarCell& cell = declared[i];
+        if (cell.isLocal()) {
+            ++locals;
+            continue;
+        }
+        const int k = i - next - locals;
+        if (cell.isOutput() && k < returned.length()) {
+            KvVarCell shown = cell;
+            shown.value = returned[k].value;
+            outputs.append(shown);
+        }
+    }
+    return outputs;
+}
+
+// `declared`: in direct mode, the sheet's declarations, whose outputs are printed.
 int evaluateAndReport(KvDlgStandardsData& record, const Options& options, const CommandLineServices& services,
-                      const std::string& fields, std::FILE* out, std::FILE* err) {
+                      const std::string& fields, const Ork_Array<KvVarCell>* declared, std::FILE* out, std::FILE* err) {
     const bool macroMode = !options.macro.empty();
     const bool ok = StartDlgStandardsSS(record);
+    const KvVarCells shown = ok && declared ? returnedOutputs(*declared, record.varCells) : record.varCells;
     if (options.json) {
         std::fprintf(out, "{\n  \"sheet\": %s,\n  %s,\n  \"ok\": %s,\n  \"%s\": [", jsonText(options.sheet).c_str(),
                      fields.c_str(), ok ? "true" : "false", macroMode ? "variables" : "outputs");
-        printCells(record.varCells, !macroMode, true, out);
+        printCells(shown, !macroMode, true, out);
         std::fprintf(out, "\n  ],\n");
         printBoxesJson(services, out);
         std::fprintf(out, "\n}\n");
     } else {
         printBoxes(services, out);
         if (ok)
-            printCells(record.varCells, !macroMode, false, out);
+            printCells(shown, !macroMode, false, out);
     }
+    warnSectionTables("evaluate", err);
     if (!ok) {
+        explainFailure("evaluate", options.sheet, err);
         std::fprintf(err, "ss evaluate: the evaluation of %s failed\n", options.sheet.c_str());
         return kExitEvaluationFailed;
     }
     return kExitOk;
 }
 
+// A macro-mode target without a mapping line still evaluates (every input empty, nothing written back), which a
+// misspelt target or a lost mapping file would otherwise hide.
+void warnMissingMapping(const KvDlgStandardsData& record, std::FILE* err) {
+    if (!record.moduleGroup.isEmpty())
+        return;   // a module group is reached by variable name, without a mapping file
+    const Ork_String path = KvMappingFile::pathOf(record.file);
+    Ork_StringArray lines;
+    int index = 0;
+    const char* why = nullptr;
+    if (!KvMappingFile::readLines(path, lines))
+        why = os::findExisting(path) ? "cannot be read" : "does not exist";
+    else if (!KvMappingFile::targetsOf(lines).find(record.target, index, true))
+        why = "has no line for it";
+    if (why)
+        std::fprintf(err,
+                     "ss evaluate: warning: target %s has no mapping: the mapping file %s %s; the macro gives no inputs "
+                     "and takes no outputs\n",
+                     record.target.utf8().c_str(), nativeText(path).c_str(), why);
+}
+
 int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
                    std::FILE* err) {
-    KvVarCells declared;
-    if (!declarationsOf(sheet, options, services, declared)) {
-        std::fprintf(err, "ss evaluate: %s cannot be evaluated\n", options.sheet.c_str());
-        return kExitEvaluationFailed;
+    Declarations declared;
+    std::string error;
+    if (!readDeclarations(sheet, declared, error)) {
+        std::fprintf(err, "ss evaluate: %s\n", error.c_str());
+        return kExitBadInput;
     }
     KvDlgStandardsData record;
     record.mode = KvDlgStandardsData::kDirectMode;
     record.file = sheet;
     addGeneralVariables(options, record);
-    for (const KvVarCell& cell : declared) {
+    for (const KvVarCell& cell : declared.cells) {
         if (cell.isLocal())
             continue;
         KvVarCell given(cell.name, cell.cellType, cell.valueType);
@@ -276,7 +414,7 @@ int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineS
         }
         record.varCells[index].value = Ork_String::fromUtf8(value);
     }
-    return evaluateAndReport(record, options, services, "\"mode\": \"direct\"", out, err);
+    return evaluateAndReport(record, options, services, "\"mode\": \"direct\"", &declared.cells, out, err);
 }
 
 int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineServices& services, std::FILE* out,
@@ -284,6 +422,12 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
     if (options.target.empty()) {
         std::fprintf(err, "ss evaluate: --macro needs --target\n");
         return kExitUsage;
+    }
+    Declarations declared;   // a sheet that cannot be loaded is an input that cannot be read, as in direct mode
+    std::string sheetError;
+    if (!readDeclarations(sheet, declared, sheetError)) {
+        std::fprintf(err, "ss evaluate: %s\n", sheetError.c_str());
+        return kExitBadInput;
     }
     Ork_DbMacro macro;
     MacroData data;
@@ -297,6 +441,7 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
     if (record.initialize(&macro, sheet, Ork_String::fromUtf8(options.target), &data) != eOk)
         return kExitEvaluationFailed;
     record.transaction = &transaction;
+    warnMissingMapping(record, err);
     // The macro's general variables, as the host hands them to an evaluation; --gen adds to them.
     if (const Ork_Macro* m = macro.macro()) {
         Ork_StringArray names;
@@ -309,7 +454,7 @@ int evaluateMacro(const Options& options, const Ork_String& sheet, CommandLineSe
     }
     addGeneralVariables(options, record);
     const std::string fields = "\"mode\": \"macro\",\n  \"target\": " + jsonText(options.target);
-    if (const int status = evaluateAndReport(record, options, services, fields, out, err))
+    if (const int status = evaluateAndReport(record, options, services, fields, nullptr, out, err))
         return status;
     if (!options.write.empty()) {
         const Ork_Macro* written = macro.macro();
@@ -365,16 +510,25 @@ int runVars(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
     if (const int status = checkSheet("vars", options.sheet, err))
         return status;
     const Ork_String sheet = Ork_String::fromUtf8(options.sheet);
+    Declarations declared;
+    std::string error;
+    if (!readDeclarations(sheet, declared, error)) {
+        std::fprintf(err, "ss vars: %s\n", error.c_str());
+        return kExitBadInput;
+    }
     CommandLineServices services;
-    KvVarCells cells;
-    if (!declarationsOf(sheet, options, services, cells)) {
-        std::fprintf(err, "ss vars: %s cannot be evaluated (is its Calc section missing?)\n", options.sheet.c_str());
+    KvVarCells evaluated;
+    const bool evaluates = declarationsOf(sheet, options, evaluated);
+    printBoxes(services, err);   // on standard error: the listing stays a listing
+    if (!evaluates) {
+        explainFailure("vars", options.sheet, err);
+        std::fprintf(err, "ss vars: %s cannot be evaluated\n", options.sheet.c_str());
         return kExitEvaluationFailed;
     }
     if (options.json)
         std::fprintf(out, "[");
     bool first = true;
-    for (const KvVarCell& cell : cells) {
+    for (const KvVarCell& cell : declared.cells) {
         const std::string place = getAlfabet(cell.col).utf8() + std::to_string(cell.row);
         if (options.json)
             std::fprintf(out, "%s\n  {\"name\": %s, \"role\": \"%s\", \"type\": \"%s\", \"cell\": \"%s\"}", first ? "" : ",",

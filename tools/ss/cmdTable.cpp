@@ -135,8 +135,14 @@ std::string jsonArray(const Ork_StringArray& texts) {
     return out + "]";
 }
 
+// A line goes out whole, whatever its texts hold (U+0000 included): printf's "%s" would end it at the first 0.
+void writeLine(const std::string& text, std::FILE* out) {
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fputc('\n', out);
+}
+
 void printTable(const SheetTexts& texts, std::FILE* out) {
-    std::fprintf(out, "title: %s\n", oneLine(texts.title).c_str());
+    writeLine("title: " + oneLine(texts.title), out);
     std::vector<const Ork_StringArray*> lines{&texts.names};
     for (int r = 0; r < texts.rows.length(); ++r)
         lines.push_back(&texts.rows[r]);
@@ -155,7 +161,7 @@ void printTable(const SheetTexts& texts, std::FILE* out) {
             if (c + 1 < line->length())
                 text += std::string(widths[std::size_t(c)] - width(os::toUtf16(cell)) + 2, ' ');
         }
-        std::fprintf(out, "%s\n", text.c_str());
+        writeLine(text, out);
     }
 }
 
@@ -179,6 +185,16 @@ int runTable(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     }
     if (!readable(words[0], err, "table"))
         return kExitBadInput;
+    // A file the look-up cannot load (cut short, of a newer version, a folder) is an input that cannot be read:
+    // the look-up itself would only find no value.
+    {
+        grid::Sheet probe;
+        std::u16string why;
+        if (!grid::GridDocument::load(probe, os::toUtf16(words[0]), why)) {
+            std::fprintf(err, "ss table: %s\n", os::toUtf8(why).c_str());
+            return kExitBadInput;
+        }
+    }
 
     // The look-up runs as a sheet calls it: a sheet whose first cell is the FROMTABLE formula is read through
     // ReadSSFile, whose formula window calculates the formula, and the look-up opens its own window on FILE.
@@ -215,7 +231,7 @@ int runTable(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
                      words[0].c_str());
         return kExitNoValue;
     }
-    std::fprintf(out, "%s\n", oneLine(texts.title).c_str());
+    writeLine(oneLine(texts.title), out);
     return kExitOk;
 }
 

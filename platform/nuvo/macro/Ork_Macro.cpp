@@ -23,20 +23,24 @@ const Ork_Module* Ork_Macro::findModule(const Ork_String& moduleName) const {
     return nullptr;
 }
 
+int Ork_Macro::generalVariableIndex(const Ork_String& variable) const {
+    const auto found = genVarIndex_.find(variable);
+    return found == genVarIndex_.end() ? -1 : found->second;
+}
+
 double Ork_Macro::generalVariableValue(const Ork_String& variable) const {
-    const int i = genVarNames_.indexOf(variable);
+    const int i = generalVariableIndex(variable);
     return i < 0 ? 0.0 : genVarValues_[i];
 }
 
-bool Ork_Macro::hasGeneralVariable(const Ork_String& variable) const {
-    return genVarNames_.contains(variable);
-}
+bool Ork_Macro::hasGeneralVariable(const Ork_String& variable) const { return generalVariableIndex(variable) >= 0; }
 
 ErrorStatus Ork_Macro::setGeneralVariable(const Ork_String& variable, double value) {
     if (variable.isEmpty())
         return eInvalidInput;
-    const int i = genVarNames_.indexOf(variable);
+    const int i = generalVariableIndex(variable);
     if (i < 0) {
+        genVarIndex_.emplace(variable, genVarNames_.length());
         genVarNames_.append(variable);
         genVarValues_.append(value);
     } else {
@@ -53,4 +57,5 @@ void Ork_Macro::getGeneralVariables(Ork_StringArray& names, AcArray<double>& val
 void Ork_Macro::removeGeneralVariables() {
     genVarNames_.removeAll();
     genVarValues_.removeAll();
+    genVarIndex_.clear();
 }

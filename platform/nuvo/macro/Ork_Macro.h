@@ -9,6 +9,9 @@
 #include "nuvo/macro/Ork_BaseProfile.h"
 #include "nuvo/macro/Ork_Module.h"
 
+#include <string>
+#include <unordered_map>
+
 class Ork_Macro {
 public:
     Ork_String name;
@@ -33,6 +36,10 @@ public:
     void removeGeneralVariables();
 
 private:
+    int generalVariableIndex(const Ork_String& variable) const;
+
     Ork_StringArray genVarNames_;
     AcArray<double> genVarValues_;
+    // Name -> position in the lists: a macro of 100,000 general variables is read (each set once) in linear time.
+    std::unordered_map<std::u16string, int> genVarIndex_;
 };

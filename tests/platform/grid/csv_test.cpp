@@ -145,3 +145,65 @@ TEST(CsvFiles, SaveAndLoad) {
     EXPECT_FALSE(Csv::load(back, folder.file("missing.csv"), error));
     EXPECT_NE(os::toUtf8(error).find("missing.csv: cannot be read"), std::string::npos);
 }
+
+// Export covers rows 1 to the last row holding a value or a formula and columns 1 to the last column holding
+// one: the size a sheet declares (up to 32000 columns and 16777216 rows) costs nothing.
+TEST(CsvExport, CoversTheCellsHoldingSomethingWhateverTheSheetsSize) {
+    Sheet s;
+    ASSERT_TRUE(s.setMaxCols(kMaxCols));
+    ASSERT_TRUE(s.setMaxRows(kMaxRows));
+    s.setData(1, 1, u"one");
+    s.setFormula(3, 2, u"A1&\"!\"");
+    s.setLocked(kMaxCols, kMaxRows, true);   // a cell holding no value widens nothing
+    EXPECT_EQ(Csv::write(s, false), "one,,\r\n,,one!\r\n");
+    EXPECT_EQ(Csv::write(s, true), "one,,\r\n,,\"=A1&\"\"!\"\"\"\r\n");
+
+    Sheet empty;
+    empty.setMaxCols(3);
+    empty.setMaxRows(3);
+    EXPECT_EQ(Csv::write(empty, false), "");
+}
+
+TEST(CsvExport, RecordsGoToTheSinkOneByOne) {
+    Sheet s;
+    s.setMaxCols(2);
+    s.setMaxRows(5);
+    s.setData(2, 1, u"b");
+    s.setData(1, 4, u"d");
+    std::vector<std::string> records;
+    EXPECT_TRUE(Csv::write(s, false, false, [&](std::string_view record) {
+        records.emplace_back(record);
+        return true;
+    }));
+    EXPECT_EQ(records, (std::vector<std::string>{",b\n", ",\n", ",\n", "d,\n"}));
+    // A sink that refuses a record ends the export.
+    records.clear();
+    EXPECT_FALSE(Csv::write(s, false, false, [&](std::string_view record) {
+        records.emplace_back(record);
+        return records.size() < 2;
+    }));
+    EXPECT_EQ(records.size(), 2u);
+}
+
+// A text holding U+0000 is written whole, and what follows it too.
+TEST(CsvRoundTrip, TextsHoldingNulSurvive) {
+    TempFolder folder;
+    Sheet s;
+    s.setMaxCols(2);
+    s.setMaxRows(3);
+    const std::u16string nul(u"a\0b", 3);
+    s.setData(1, 1, nul);
+    s.setData(2, 1, std::u16string(1, u'\0'));
+    s.setData(1, 3, u"after");
+    const std::string csv = Csv::write(s, false);
+    EXPECT_EQ(csv, std::string("a\0b,", 4) + '\0' + "\r\n,\r\nafter,\r\n");
+    std::u16string error;
+    const std::u16string path = folder.file("nul.csv");
+    ASSERT_TRUE(Csv::save(s, path, false, error)) << os::toUtf8(error);
+    Sheet back;
+    ASSERT_TRUE(Csv::load(back, path, error)) << os::toUtf8(error);
+    EXPECT_EQ(back.valueText(1, 1), nul);
+    EXPECT_EQ(back.valueText(2, 1), std::u16string(1, u'\0'));
+    EXPECT_EQ(back.valueText(1, 3), u"after");
+    EXPECT_EQ(Csv::write(back, false), csv);
+}

@@ -292,3 +292,58 @@ TEST_F(SheetTest, CellsOfOneFontStayIndependent) {
     EXPECT_EQ(sheet.font(3, 1), plain);
     EXPECT_FALSE(sheet.font(4, 1).has_value());
 }
+
+namespace {
+
+using Places = std::vector<std::pair<int, int>>;   // column, row
+
+Places inReadingOrder(const Sheet& sheet, const Block& block) {
+    Places places;
+    sheet.forEachCellInReadingOrder(block, [&](int col, int row) {
+        places.emplace_back(col, row);
+        return true;
+    });
+    return places;
+}
+
+} // namespace
+
+// Work that reads a sheet cell by cell visits the cells it stores, in the order a scan row by row would meet
+// them, whatever size the sheet declares.
+TEST_F(SheetTest, StoredCellsAreVisitedInReadingOrder) {
+    sheet.setData(3, 2, u"c");
+    sheet.setData(1, 5, u"e");
+    sheet.setFormula(2, 2, u"1+1");
+    sheet.setLocked(4, 9, true);   // an attribute alone stores a cell too
+    sheet.setData(7, 1, u"a");
+    sheet.setData(kHeaderIndex, 2, u"row header");
+    EXPECT_EQ(inReadingOrder(sheet, Block{1, 1, -1, -1}), (Places{{7, 1}, {2, 2}, {3, 2}, {1, 5}, {4, 9}}));
+    EXPECT_EQ(inReadingOrder(sheet, Block{2, 2, 3, 5}), (Places{{2, 2}, {3, 2}}));
+    EXPECT_EQ(inReadingOrder(sheet, Block{0, 2, 1, 2}), (Places{{0, 2}}));
+    EXPECT_TRUE(inReadingOrder(sheet, Block{5, 5, 4, 4}).empty());
+
+    // The visitor may write: the cells it makes are not visited, and false ends the walk.
+    Places seen;
+    sheet.forEachCellInReadingOrder(Block{1, 1, -1, -1}, [&](int col, int row) {
+        seen.emplace_back(col, row);
+        sheet.setData(10, 20, u"made on the way");
+        return row < 5;
+    });
+    EXPECT_EQ(seen, (Places{{7, 1}, {2, 2}, {3, 2}, {1, 5}}));
+}
+
+TEST(SheetExtent, TheLargestSheetCostsWhatItHolds) {
+    Sheet sheet;
+    ASSERT_TRUE(sheet.setMaxCols(kMaxCols));
+    ASSERT_TRUE(sheet.setMaxRows(kMaxRows));
+    sheet.setData(3, 1, u"x");
+    sheet.setFormula(1, 4000000, u"C1&\"!\"");
+    sheet.setLocked(kMaxCols, kMaxRows, true);   // holds no value: no part of the extent
+    int cols = 0, rows = 0;
+    sheet.contentExtent(cols, rows);
+    EXPECT_EQ(cols, 3);
+    EXPECT_EQ(rows, 4000000);
+    EXPECT_EQ(inReadingOrder(sheet, Block{1, 1, -1, -1}), (Places{{3, 1}, {1, 4000000}, {kMaxCols, kMaxRows}}));
+    sheet.recalcAll();
+    EXPECT_EQ(sheet.valueText(1, 4000000), u"x!");
+}

@@ -129,6 +129,51 @@ TEST(AtomicWrite, KeepsPermissionsAndWritesThroughLinks) {
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
+TEST(AtomicWrite, AFileWrittenInPiecesAppearsWholeAtTheCommitOnly) {
+    TempFolder tmp;
+    tmp.put("big.csv", "old");
+    {
+        os::AtomicFileWriter writer(tmp.text(u"big.csv"));
+        ASSERT_TRUE(writer.good());
+        EXPECT_TRUE(writer.write("one,"));
+        EXPECT_TRUE(writer.write(std::string_view("t\0o\n", 4)));   // bytes, whatever they are
+        EXPECT_EQ(tmp.get("big.csv"), "old");
+        EXPECT_TRUE(writer.commit());
+    }
+    EXPECT_EQ(tmp.get("big.csv"), std::string("one,t\0o\n", 8));
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 1);
+
+    // Given up before its commit, the writer leaves the old file and no temporary file.
+    {
+        os::AtomicFileWriter writer(tmp.text(u"big.csv"));
+        EXPECT_TRUE(writer.write("half"));
+    }
+    EXPECT_EQ(tmp.get("big.csv"), std::string("one,t\0o\n", 8));
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 1);
+}
+
+TEST(AtomicWrite, APieceThatFailsEndsTheStreamedWrite) {
+    TempFolder tmp;
+    tmp.put("keep.txt", "old");
+    for (auto stage : {os::WriteStage::Open, os::WriteStage::Write, os::WriteStage::Rename}) {
+        os::FailureInjection inject(stage);
+        os::AtomicFileWriter writer(tmp.text(u"keep.txt"));
+        const bool first = writer.write("new ");
+        const bool second = writer.write("text");
+        EXPECT_FALSE(first && second && writer.commit());
+        EXPECT_TRUE(inject.fired());
+        if (stage == os::WriteStage::Write) {
+            EXPECT_FALSE(writer.write("more"));   // nothing goes on after a failed piece
+        }
+        EXPECT_EQ(tmp.get("keep.txt"), "old");
+        EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 1);
+    }
+    tmp.put("folder/inside.txt", "x");
+    os::AtomicFileWriter folder(tmp.text(u"folder"));
+    EXPECT_FALSE(folder.good());
+    EXPECT_FALSE(folder.write("x") || folder.commit());
+}
+
 TEST(Existence, WildcardsInTheLastNameTestForAnyMatch) {
     TempFolder tmp;
     tmp.put("Data/Bolts.TXT");

@@ -22,32 +22,58 @@ public:
         out = col <= static_cast<int>(r.size()) ? r[col - 1] : Ork_String();
     }
 
-private:
+protected:
     std::vector<std::vector<Ork_String>> rows_;
     int cols_ = 0;
 };
 
-// The declarations of a sheet, read both ways: markers then declarations, and in one pass. Both must agree.
+// The same sheet as a grid stores it: only the cells holding a text are visited.
+class StoredTexts : public Texts {
+public:
+    using Texts::Texts;
+    void forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit) override {
+        for (int row = std::max(first, 1); row <= last; ++row)
+            for (int col = 1; col <= static_cast<int>(rows_[row - 1].size()); ++col)
+                if (!rows_[row - 1][col - 1].isEmpty() && !visit(col, row))
+                    return;
+    }
+};
+
+void expectSame(const KvSectionMarkers& a, const KvSectionMarkers& b, const Ork_Array<KvVarCell>& x,
+                const Ork_Array<KvVarCell>& y) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(a.markers[k].present, b.markers[k].present);
+        EXPECT_EQ(a.markers[k].row, b.markers[k].row);
+        EXPECT_EQ(a.markers[k].col, b.markers[k].col);
+    }
+    EXPECT_EQ(x.length(), y.length());
+    for (int i = 0; i < std::min(x.length(), y.length()); ++i) {
+        EXPECT_EQ(x[i].name, y[i].name);
+        EXPECT_EQ(x[i].cellType, y[i].cellType);
+        EXPECT_EQ(x[i].valueType, y[i].valueType);
+        EXPECT_EQ(x[i].col, y[i].col);
+        EXPECT_EQ(x[i].row, y[i].row);
+    }
+}
+
+// The declarations of a sheet, read both ways (markers then declarations, and in one pass), on every cell and
+// on the stored cells only. All must agree.
 Ork_Array<KvVarCell> declarations(std::vector<std::vector<Ork_String>> rows) {
-    Texts texts(std::move(rows));
+    Texts texts(rows);
     const KvSectionMarkers markers = findSectionMarkers(texts);
     Ork_Array<KvVarCell> cells;
     readDeclarations(texts, markers, cells);
     Ork_Array<KvVarCell> onePass;
     const KvSectionMarkers same = readSectionsAndDeclarations(texts, onePass);
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(same.markers[k].present, markers.markers[k].present);
-        EXPECT_EQ(same.markers[k].row, markers.markers[k].row);
-        EXPECT_EQ(same.markers[k].col, markers.markers[k].col);
-    }
-    EXPECT_EQ(onePass.length(), cells.length());
-    for (int i = 0; i < std::min(onePass.length(), cells.length()); ++i) {
-        EXPECT_EQ(onePass[i].name, cells[i].name);
-        EXPECT_EQ(onePass[i].cellType, cells[i].cellType);
-        EXPECT_EQ(onePass[i].valueType, cells[i].valueType);
-        EXPECT_EQ(onePass[i].col, cells[i].col);
-        EXPECT_EQ(onePass[i].row, cells[i].row);
-    }
+    expectSame(markers, same, cells, onePass);
+
+    StoredTexts stored(std::move(rows));
+    Ork_Array<KvVarCell> storedCells;
+    const KvSectionMarkers storedMarkers = findSectionMarkers(stored);
+    readDeclarations(stored, storedMarkers, storedCells);
+    expectSame(markers, storedMarkers, cells, storedCells);
+    Ork_Array<KvVarCell> storedOnePass;
+    expectSame(markers, readSectionsAndDeclarations(stored, storedOnePass), cells, storedOnePass);
     return cells;
 }
 

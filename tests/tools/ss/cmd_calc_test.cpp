@@ -76,6 +76,18 @@ TEST(SsCalc, ReadsCsvFiles) {
     EXPECT_EQ(r.out, "1   2\n3  30\n");
 }
 
+// Empty cells, rows and columns between the cells holding something are laid out as before: a column as wide as
+// its widest text, numbers to the right, nothing after the last text of a line.
+TEST(SsCalc, GapsBetweenTheCellsKeepTheirPlaceInTheTable) {
+    TempFolder folder;
+    writeFile(folder.path() / "gaps.csv", "a,,long text,\n\n,22,,\n,,,\n");
+    Outcome r = run(runCalc, {(folder.path() / "gaps.csv").string()});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out, "a      long text\n\n   22\n");   // the empty last row and column are left out
+    r = run(runCalc, {(folder.path() / "gaps.csv").string(), "--csv"});
+    EXPECT_EQ(r.out, "a,,long text\n,,\n,22,\n");
+}
+
 TEST(SsCalc, ErrorsHaveClearMessagesAndExitCodes) {
     TempFolder folder;
     Outcome r = run(runCalc, {});

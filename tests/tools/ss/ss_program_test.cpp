@@ -37,6 +37,7 @@ protected:
         fs::remove(standards() / "scenario.txt");
         fs::rename(standards() / "main.kvs", standards() / "EndPlate.kvs");
         fs::copy(fs::path(SS_TEST_DATA) / "nuvo" / "library" / "prof", m_library / "prof", fs::copy_options::recursive);
+        fs::remove(m_library / "prof" / "Broken.pr");   // every evaluation would report it; one test puts it back
         const fs::path macro = fs::path(SS_TEST_DATA) / "standards" / "scenarios" / "macro-end-plate";
         fs::copy_file(macro / "EP.kvs", standards() / "EP.kvs");
         fs::copy_file(macro / "EP.map", standards() / "EP.map");
@@ -258,6 +259,187 @@ TEST_F(SsProgram, TheTourOfTheSampleLibraryEvaluatesBothStandards) {
     EXPECT_NE(tour.out.find("Length = 480\n"), std::string::npos) << tour.out;
     EXPECT_NE(tour.out.find("FlangeWeld = 6.5\n"), std::string::npos);
     EXPECT_EQ(tour.out.find("message"), std::string::npos) << tour.out;
+}
+
+} // namespace
+
+namespace {
+
+const std::string kEndPlateMacro = std::string(SS_TEST_DATA) + "/nuvo/macros/endplate.json";
+
+// A standards sheet declaring the largest size a grid document may declare, holding a dozen cells. Its
+// statements run in reading order: row 8 runs column 3 before column 5.
+const char kLargestStandard[] = R"(SS grid 1
+size 32000 16777216
+cell 1 1 text "Input"
+cell 2 2 text "Double A"
+cell 1 3 text "Output"
+cell 1 4 text "Double B"
+cell 32000 4 text "String C"
+cell 1 5 text "Calc"
+cell 9 6 text "B = A * gen_k"
+cell 2 7 text "C = \"from \" & B"
+cell 5 8 text "B = B * 10"
+cell 3 8 text "B = B + 1"
+cell 1 16777216 text "B = B + 1"
+end
+)";
+
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Every command below ran for hours, or set out to build hundreds of gigabytes, when it read every cell the
+// sheet declared; each now costs what the sheet holds.
+TEST_F(SsProgram, SheetsOfTheLargestSizeCostWhatTheyHold) {
+    std::ofstream(m_library / "largest.kvs") << "SS grid 1\nsize 32000 16777216\ncell 2 1 number 5\n"
+                                                 "cell 1 2 formula \"B1*2\"\nend\n";
+    const Outcome table = ss({"calc", "largest.kvs"});
+    EXPECT_EQ(table.code, 0) << table.out;
+    EXPECT_EQ(table.out, "    5\n10\n");
+    const Outcome csv = ss({"calc", "largest.kvs", "--csv"});
+    EXPECT_EQ(csv.code, 0) << csv.out;
+    EXPECT_EQ(csv.out, ",5\n10,\n");
+    const Outcome convert = ss({"convert", "largest.kvs", "largest.csv"});
+    EXPECT_EQ(convert.code, 0) << convert.out;
+    EXPECT_EQ(fileText(m_library / "largest.csv"), ",5\r\n=B1*2,\r\n");
+
+    std::ofstream(standards() / "Largest.kvs") << kLargestStandard;
+    const Outcome direct = ss({"evaluate", "Largest", "--set", "A=4", "--gen", "gen_k=3"});
+    EXPECT_EQ(direct.code, 0) << direct.out;
+    EXPECT_EQ(direct.out, "B = 131\nC = from 12\n");
+    const Outcome vars = ss({"vars", "Largest"});
+    EXPECT_EQ(vars.code, 0) << vars.out;
+    EXPECT_NE(vars.out.find("Output String C                        AUHT4\n"), std::string::npos) << vars.out;
+    const Outcome macro = ss({"evaluate", "Largest", "--macro", kEndPlateMacro, "--target", "T", "--gen", "gen_k=3"});
+    EXPECT_EQ(macro.code, 0) << macro.out;
+    EXPECT_NE(macro.out.find("Output Double B = 11\n"), std::string::npos) << macro.out;
+}
+
+// U+0000 is a character like any other (a grid document writes it "\u0000"): nothing after it may be lost.
+TEST_F(SsProgram, TextsHoldingNulAreWrittenWhole) {
+    std::ofstream(m_library / "nul.kvs") << "SS grid 1\nsize 2 3\ncell 1 1 text \"a\\u0000b\"\ncell 2 1 text \"x\"\n"
+                                             "cell 1 3 text \"last row\"\nend\n";
+    const std::string nul("a\0b", 3);
+    const Outcome csv = ss({"calc", "nul.kvs", "--csv"});
+    EXPECT_EQ(csv.code, 0) << csv.out;
+    EXPECT_EQ(csv.out, nul + ",x\n,\nlast row,\n");
+    const Outcome table = ss({"calc", "nul.kvs"});
+    EXPECT_EQ(table.code, 0) << table.out;
+    EXPECT_EQ(table.out, nul + "       x\n\nlast row\n");
+    const Outcome read = ss({"read", "nul.kvs"});
+    EXPECT_EQ(read.code, 0) << read.out;
+    EXPECT_EQ(read.out.substr(0, 11), "title: " + nul + "\n") << read.out;
+    EXPECT_NE(read.out.find("last row"), std::string::npos) << read.out;
+
+    // Through CSV and back, the text is the same.
+    ASSERT_EQ(ss({"convert", "nul.kvs", "nul.csv"}).code, 0);
+    ASSERT_EQ(ss({"convert", "nul.csv", "back.kvs"}).code, 0);
+    EXPECT_EQ(ss({"calc", "back.kvs", "--csv"}).out, csv.out);
+}
+
+TEST_F(SsProgram, TableOfAFileThatCannotBeLoadedCannotReadItsInput) {
+    std::ofstream(m_library / "cut.sss") << "SS grid 1\nsize 1 1\ncell 1 1 text \"size\"\n";
+    std::ofstream(m_library / "newer.sss") << "SS grid 2\nsize 1 1\nend\n";
+    fs::create_directories(m_library / "folder.sss");
+    for (const char* file : {"cut.sss", "newer.sss", "folder.sss"}) {
+        const Outcome run = ss({"table", file, "size", "mass", "ipe-240"});
+        EXPECT_EQ(run.code, 2) << file << ": " << run.out;
+        EXPECT_NE(run.out.find(std::string("ss table: ") + file + ": "), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(SsProgram, AMacroTargetWithoutMappingLineIsWarnedAbout) {
+    const Outcome mapped = ss({"evaluate", "EP", "--macro", kEndPlateMacro, "--target", "T"});
+    EXPECT_EQ(mapped.code, 0) << mapped.out;
+    EXPECT_EQ(mapped.out.find("warning"), std::string::npos) << mapped.out;
+
+    const Outcome typo = ss({"evaluate", "EP", "--macro", kEndPlateMacro, "--target", "Tee"});
+    EXPECT_EQ(typo.code, 0) << typo.out;   // the evaluation runs, every input empty
+    EXPECT_NE(typo.out.find("ss evaluate: warning: target Tee has no mapping: the mapping file " +
+                            (standards() / "EP.map").string() + " has no line for it"),
+              std::string::npos)
+        << typo.out;
+
+    const Outcome missing = ss({"evaluate", "EndPlate", "--macro", kEndPlateMacro, "--target", "T"});
+    EXPECT_EQ(missing.code, 0) << missing.out;
+    EXPECT_NE(missing.out.find("target T has no mapping: the mapping file " + (standards() / "EndPlate.map").string() +
+                               " does not exist"),
+              std::string::npos)
+        << missing.out;
+
+    fs::remove(standards() / "EP.map");
+    fs::create_directories(standards() / "EP.map");   // there, but no file to read
+    const Outcome unreadable = ss({"evaluate", "EP", "--macro", kEndPlateMacro, "--target", "T"});
+    EXPECT_EQ(unreadable.code, 0) << unreadable.out;
+    EXPECT_NE(unreadable.out.find("EP.map cannot be read"), std::string::npos) << unreadable.out;
+
+    // A module group is reached by variable name: no mapping file is needed.
+    const Outcome group = ss({"evaluate", "EP", "--macro", kEndPlateMacro, "--target", "Module.EndPlate"});
+    EXPECT_EQ(group.out.find("warning"), std::string::npos) << group.out;
+}
+
+TEST_F(SsProgram, WhatKeepsASheetFromEvaluatingIsSaid) {
+    std::ofstream(standards() / "Dup.kvs") << "SS grid 1\nsize 2 6\ncell 1 1 text \"Input\"\ncell 1 2 text \"Double A\"\n"
+                                              "cell 2 2 text \"Double A\"\ncell 1 3 text \"Output\"\n"
+                                              "cell 1 4 text \"Double B\"\ncell 1 5 text \"Calc\"\n"
+                                              "cell 1 6 text \"B = A * 2\"\nend\n";
+    const std::string duplicates = "message - Variable names must be unique:\nThere were duplicate variable names found";
+    const Outcome evaluated = ss({"evaluate", "Dup", "--set", "A=3"});
+    EXPECT_EQ(evaluated.code, 0) << evaluated.out;
+    EXPECT_NE(evaluated.out.find(duplicates), std::string::npos) << evaluated.out;
+    EXPECT_NE(evaluated.out.find("Duplicate variable names:\n\nA\n"), std::string::npos) << evaluated.out;
+    EXPECT_NE(evaluated.out.find("B = 6\n"), std::string::npos) << evaluated.out;
+    const Outcome vars = ss({"vars", "Dup"});
+    EXPECT_EQ(vars.code, 0) << vars.out;
+    EXPECT_NE(vars.out.find(duplicates), std::string::npos) << vars.out;
+    EXPECT_NE(vars.out.find("Input  Double A                        A2\nInput  Double A                        B2\n"),
+              std::string::npos)
+        << vars.out;
+
+    std::ofstream(standards() / "NoCalc.kvs") << "SS grid 1\nsize 1 2\ncell 1 1 text \"Input\"\ncell 1 2 text \"Double A\"\nend\n";
+    for (const char* command : {"evaluate", "vars"}) {
+        const Outcome run = ss({command, "NoCalc"});
+        EXPECT_EQ(run.code, 5) << run.out;
+        EXPECT_NE(run.out.find(std::string("ss ") + command + ": NoCalc has no Calc section"), std::string::npos) << run.out;
+    }
+
+    std::ofstream(standards() / "Cut.kvs") << "SS grid 1\nsize 1 2\ncell 1 1 text \"Calc\"\n";   // no "end"
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"evaluate", "Cut"}, {"evaluate", "Cut", "--macro", kEndPlateMacro, "--target", "T"},
+          {"vars", "Cut"}}) {
+        const Outcome run = ss(words);
+        EXPECT_EQ(run.code, 2) << run.out;
+        EXPECT_NE(run.out.find((standards() / "Cut.kvs").string() + ": line 3: the document ends without its \"end\" line"),
+                  std::string::npos)
+            << run.out;
+    }
+
+    fs::create_directories(m_library / "Folder.kvs");
+    for (const char* command : {"evaluate", "vars"}) {
+        const Outcome run = ss({command, "Folder.kvs"});
+        EXPECT_EQ(run.code, 2) << run.out;
+        EXPECT_NE(run.out.find("Folder.kvs is a folder, not a sheet"), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(SsProgram, DefaultsTakenForWhatIsMissingAreReported) {
+    std::ofstream(m_library / "rows.csv") << "Mark,Qty\nB1,2\n";
+    const Outcome bill = ss({"bill", "rows.csv", "out.sss", "--settings", "NoSuchSettings"});
+    EXPECT_EQ(bill.code, 0) << bill.out;
+    EXPECT_NE(bill.out.find("ss bill: warning: the settings file "), std::string::npos) << bill.out;
+    EXPECT_NE(bill.out.find("NoSuchSettings.kvd cannot be read; the default settings are used"), std::string::npos)
+        << bill.out;
+    EXPECT_EQ(ss({"bill", "rows.csv", "out.sss"}).out.find("warning"), std::string::npos);
+
+    fs::copy_file(fs::path(SS_TEST_DATA) / "nuvo" / "library" / "prof" / "Broken.pr", m_library / "prof" / "Broken.pr");
+    const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 200", "--set", "Shear=95", "--gen", "gen_Edge=25"});
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("ss evaluate: warning: section table "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Broken.pr: not a section table (a descriptor line and a header line are needed)"),
+              std::string::npos)
+        << run.out;
 }
 
 } // namespace
