@@ -1,10 +1,9 @@
 // The ss program end to end: the standards commands on a library of the test's own, their output, and their
 // exit codes.
 #include "support/TempFolder.h"
+#include "support/runProgram.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -15,17 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int code = -1;
-    std::string out;   // standard output and standard error, in the order written
-};
-
-std::string shellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using testsupport::Outcome;
+using testsupport::shellQuote;
 
 class SsProgram : public ::testing::Test {
 protected:
@@ -46,22 +36,9 @@ protected:
 
     // ss with the words given, on the test's library, from the library folder.
     Outcome ss(const std::vector<std::string>& words, const fs::path& library = {}) {
-        std::string command = "cd " + shellQuote(m_library.string()) + " && SS_LIBRARY=" +
-                              shellQuote((library.empty() ? m_library : library).string()) + " " +
-                              shellQuote(SS_PROGRAM);
-        for (const std::string& w : words)
-            command += " " + shellQuote(w);
-        command += " 2>&1";
-        Outcome run;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return run;
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            run.out.append(buffer, n);
-        const int status = pclose(pipe);
-        run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        return testsupport::runProgram("cd " + shellQuote(m_library.string()) + " && SS_LIBRARY=" +
+                                           shellQuote((library.empty() ? m_library : library).string()),
+                                       SS_PROGRAM, words);
     }
 
     TempFolder m_temp;
