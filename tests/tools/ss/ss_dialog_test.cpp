@@ -102,10 +102,12 @@ TEST_F(SsDialog, AQuestionTheScriptLeftUnansweredStopsTheRunWithoutHanging) {
     ASSERT_EQ(report["requests"].size(), 1u);
     EXPECT_NE(report["requests"][0].get<std::string>().find("Replace all: Replaced"), std::string::npos);
 
-    // A modal dialog the script did not prepare for is a request like any other.
-    const Outcome modal = ss({"stringarray", file("rows.json", kTwoRows), "--steps", "answer box Yes; ok"});
-    EXPECT_EQ(modal.code, 7) << modal.out;
-    EXPECT_NE(modal.out.find("never asked for"), std::string::npos) << modal.out;
+    // Answers and dialog blocks the run never needed are as wrong as questions left unanswered.
+    for (const char* steps : {"answer box Yes; ok", "dialog 8069; ok; end; ok"}) {
+        const Outcome leftOver = ss({"stringarray", file("rows.json", kTwoRows), "--steps", steps});
+        EXPECT_EQ(leftOver.code, 7) << leftOver.out;
+        EXPECT_NE(leftOver.out.find("never asked for"), std::string::npos) << leftOver.out;
+    }
 }
 
 TEST_F(SsDialog, BadRecordsAndScriptsAreRefusedBeforeTheModuleLoads) {
@@ -179,6 +181,13 @@ TEST_F(SsDialog, TheFormulaWindowAndTheTestEvaluationRunAsTheHostRunsThem) {
     const auto report = nlohmann::json::parse(formula.out);
     EXPECT_EQ(report["ended"], "Cancel");
     EXPECT_NE(report["commandLine"].get<std::string>().find("t3.sss"), std::string::npos) << formula.out;
+    const std::string endPlate = std::string(SS_SOURCE_DIR) + "/samples/library/Connection Standards/EndPlate.kvs";
+    const Outcome read = ss({"readssfile", file("read.json", R"({"path": ")" + endPlate + R"("})"), "--json"});
+    ASSERT_EQ(read.code, 0) << read.out;
+    const auto sheet = nlohmann::json::parse(read.out)["record"];
+    EXPECT_EQ(sheet["firstCell"], "Input");
+    EXPECT_EQ(sheet["headers"][0], "Declaration or statement");
+    EXPECT_GT(sheet["rows"].size(), 10u);
     // The test evaluation's fixed sheet does not exist here: the entry point fails, and says so.
     const Outcome test = ss({"standardstest"});
     EXPECT_EQ(test.code, 5) << test.out;
