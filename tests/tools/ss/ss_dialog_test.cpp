@@ -100,7 +100,8 @@ TEST_F(SsDialog, AQuestionTheScriptLeftUnansweredStopsTheRunWithoutHanging) {
     EXPECT_EQ(report["ended"], "still open");
     EXPECT_EQ(report["record"]["cells"][2][0], "Real Shear");
     ASSERT_EQ(report["requests"].size(), 1u);
-    EXPECT_NE(report["requests"][0].get<std::string>().find("Replace all: Replaced"), std::string::npos);
+    EXPECT_NE(report["requests"][0].get<std::string>().find("Replace all: Replaced 26 occurrences. -> OK"),
+              std::string::npos);
 
     // Answers and dialog blocks the run never needed are as wrong as questions left unanswered.
     for (const char* steps : {"answer box Yes; ok", "dialog 8069; ok; end; ok"}) {
@@ -110,7 +111,7 @@ TEST_F(SsDialog, AQuestionTheScriptLeftUnansweredStopsTheRunWithoutHanging) {
     }
 }
 
-TEST_F(SsDialog, BadRecordsAndScriptsAreRefusedBeforeTheModuleLoads) {
+TEST_F(SsDialog, BadRecordsAndScriptsAreRefusedBeforeTheDialogOpens) {
     const Outcome badType = ss({"stringarray", file("r1.json", R"({"columnNames": ["a"], "rows": [["x", 3]]})")});
     EXPECT_EQ(badType.code, 2);
     EXPECT_NE(badType.out.find("rows[0][1]: a text expected"), std::string::npos) << badType.out;
