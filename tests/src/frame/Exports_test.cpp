@@ -77,8 +77,11 @@ std::set<std::string> symbols(const std::string& command) {
 // The standard library's templates instantiated inside the module keep the library's default visibility;
 // they are the standard library's, not the module's. A sanitizer build adds its own markers of exported data.
 bool isToolchainSymbol(const std::string& mangled) {
-    for (const char* prefix : {"__odr_asan", "__asan", "__ubsan", "__sanitizer", "_ZSt", "_ZNSt", "_ZNKSt", "_ZN9__gnu_cxx", "_ZNK9__gnu_cxx", "_ZTISt", "_ZTSSt",
-                               "_ZTVSt", "_ZTINSt", "_ZTSNSt", "_ZTVNSt", "_ZGVZNSt", "_ZZNSt"})
+    for (const char* prefix : {"__odr_asan", "__asan", "__ubsan", "__sanitizer", "_ZSt", "_ZNSt", "_ZNKSt",
+                               "_ZN9__gnu_cxx", "_ZNK9__gnu_cxx", "_ZTISt", "_ZTSSt", "_ZTVSt", "_ZTINSt", "_ZTSNSt",
+                               "_ZTVNSt", "_ZGVZNSt", "_ZZNSt",
+                               // clang's function sanitizer gives every called function type its type information
+                               "_ZTIF", "_ZTSF"})
         if (mangled.rfind(prefix, 0) == 0)
             return true;
     return false;
