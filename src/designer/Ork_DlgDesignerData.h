@@ -1,0 +1,127 @@
+#pragma once
+// A designed page: controls laid over a background picture, stored as a file pair below the library's
+// "Dialog Templates\Dialog Design\" folder (the control list NAME.txt, the picture NAME.bmp) and placed on a
+// live dialog by the designer window and the macro dialog. One of the module's exported classes.
+//
+// Rectangles are fractions of the picture's size. A page without a picture converts as if its size were 1,
+// so its fractions are pixels and no conversion ever divides by zero.
+#include "designer/Ork_DesignerControl.h"
+#include "nuvo/Ork_Array.h"
+#include "nuvo/Ork_String.h"
+#include "nuvo/Ork_StringArray.h"
+#include "SS/ssExport.h"
+#include "ui/paint/Canvas.h"
+
+#include <cstdint>
+
+class Ork_PropertiesList;
+
+namespace ui {
+class Window;
+}
+
+class SS_EXPORT Ork_DlgDesignerData {
+public:
+    // The identifiers macro pages and the designer give their controls: at most 100 windows per page.
+    static constexpr int kFirstCtrlId = 33000;
+    static constexpr int kLastCtrlId = 33099;
+    // What a design file may be: larger files and longer lists are refused rather than read.
+    static constexpr std::uint64_t kMaxFileBytes = 4u * 1024u * 1024u;
+    static constexpr int kMaxControls = 10000;
+
+    bool initialized = false;
+    bool updatingProps = false;
+    ui::Window* dialog = nullptr;
+    ui::Canvas image;  // white turned black, drawn over `mask`
+    ui::Canvas mask;   // white where the picture is transparent
+    int imageWidth = 0;
+    int imageHeight = 0;
+    int firstId = 0;
+    int lastId = 0;
+    bool designMode = false;
+    int typeComboId = 0;
+    int contentsLabelId = 0;
+    int contentsEditId = 0;
+    int extraLabelId = 0;
+    int extraEditId = 0;
+    Ork_String name;  // relative to the design folder, without extension ("Bracing\Gusset")
+    Ork_Array<Ork_DesignerControl> controls;
+
+    Ork_DlgDesignerData();
+    // Windows and pictures belong to one page: a copy is a fresh, empty page and assignment changes nothing.
+    Ork_DlgDesignerData(const Ork_DlgDesignerData& other);
+    Ork_DlgDesignerData& operator=(const Ork_DlgDesignerData& other);
+    virtual ~Ork_DlgDesignerData();
+
+    // The library's design folder, ending in "\".
+    static Ork_String getDesignerRootFolder();
+    // Every design below the folder by name, sorted (sub-folders included).
+    static void findModuleImages(Ork_StringArray& names);
+    // `path` with "/" and "\" as one separator and "." and ".." applied; false when ".." climbs above the
+    // root of an absolute path.
+    static bool normalisePath(const Ork_String& path, Ork_String& normalised);
+
+    int getNrControls() const { return controls.length(); }
+    const Ork_DesignerControl* getControl(int index) const { return controls.get(index); }
+    Ork_DesignerControl* getControlWrite(int index) { return controls.get(index); }
+    Ork_DesignerControl* getControlFromRes(int resourceId);
+    void removeControl(int index);
+    // The picture's size once the page is placed on a dialog; 0 and 0 before.
+    void getImageSize(int& width, int& height) const;
+    // The contents of every cell edit (type 2), in list order.
+    void getAllCtrlNames(Ork_StringArray& names) const;
+    ui::Window* getDlgPtr() const { return initialized ? dialog : nullptr; }
+
+    double pixelsToFactor(bool horizontal, double pixels) const;
+    double factorToPixels(bool horizontal, double factor) const;
+    double getTopLeftX(const Ork_DesignerControl& c) const { return factorToPixels(true, c.topLeftX); }
+    double getTopLeftY(const Ork_DesignerControl& c) const { return factorToPixels(false, c.topLeftY); }
+    double getBottomRightX(const Ork_DesignerControl& c) const { return factorToPixels(true, c.bottomRightX); }
+    double getBottomRightY(const Ork_DesignerControl& c) const { return factorToPixels(false, c.bottomRightY); }
+    void setTopLeftX(Ork_DesignerControl& c, double px) const { c.topLeftX = pixelsToFactor(true, px); }
+    void setTopLeftY(Ork_DesignerControl& c, double px) const { c.topLeftY = pixelsToFactor(false, px); }
+    void setBottomRightX(Ork_DesignerControl& c, double px) const { c.bottomRightX = pixelsToFactor(true, px); }
+    void setBottomRightY(Ork_DesignerControl& c, double px) const { c.bottomRightY = pixelsToFactor(false, px); }
+    double getWidth(const Ork_DesignerControl& c) const { return getBottomRightX(c) - getTopLeftX(c); }
+    double getHeight(const Ork_DesignerControl& c) const { return getBottomRightY(c) - getTopLeftY(c); }
+    // The right edge moves; the left stays.
+    void setWidth(Ork_DesignerControl& c, double px) const { setBottomRightX(c, getTopLeftX(c) + px); }
+    // The top edge moves; the bottom stays (aligning bottoms relies on it).
+    void setHeight(Ork_DesignerControl& c, double px) const { setTopLeftY(c, getBottomRightY(c) - px); }
+
+    // Appends a copy with the smallest free identifier from firstId to lastId (0 when all are used) and
+    // returns that identifier.
+    int append(const Ork_DesignerControl& control);
+    // A 30 by 18 pixel control a fifth of the picture in from its top-left corner, with host text 171.
+    bool addNewControl(Ork_ControlType type);
+    // Loads the picture and makes its mask (pure white transparent). A missing file keeps the old picture;
+    // a file that cannot be loaded leaves the page without one. True when a picture is attached.
+    bool attachBitmap(const Ork_String& path);
+
+    // Reads the design file `path` (below the design folder), and with `withPicture` its picture (without
+    // one the page has none). False, and the page unchanged, when the path is outside the folder or the file
+    // cannot be read, is malformed, is larger than 4 MB or declares more than 10 000 controls.
+    bool readFromFile(const Ork_String& path, bool withPicture);
+    // Writes the page as the design `path` (below the design folder) with the picture copied beside it.
+    // False, with the old pair and `name` as they were, when the path is outside the folder or a write fails.
+    bool writeToFile(const Ork_String& path);
+
+    // The control list as a design file's keys. Reading replaces the controls (fresh identifiers) and refuses
+    // a list that declares more than 10 000, leaving the page as it was; a missing or negative count is 0.
+    bool readControls(const Ork_PropertiesList& list);
+    void writeControls(Ork_PropertiesList& list) const;
+
+    // Rectangles back from the live windows on the page's dialog.
+    bool getSizeFromControl(int index);
+    void getSizeFromAllControls();
+
+protected:
+    // True when `path` lies below the design folder; `name` is then its name there.
+    static bool getNameFromFile(const Ork_String& path, Ork_String& name);
+
+private:
+    static int freeId(const Ork_Array<Ork_DesignerControl>& list, int first, int last);
+};
+
+// The library's designs by name, sorted.
+inline void getModuleImages(Ork_StringArray& names) { Ork_DlgDesignerData::findModuleImages(names); }
