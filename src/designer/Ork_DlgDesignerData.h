@@ -10,6 +10,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 #include "SS/ssExport.h"
+#include "ui/geometry.h"
 #include "ui/paint/Canvas.h"
 
 #include <cstdint>
@@ -111,6 +112,21 @@ public:
     bool readControls(const Ork_PropertiesList& list);
     void writeControls(Ork_PropertiesList& list) const;
 
+    // The rectangle in the page's client pixels, each edge rounded to the nearest pixel; a product that is not
+    // finite or lies beyond window coordinates is clamped (NaN gives 0).
+    static constexpr int kMaxCoordinate = 32767;
+    ui::Rect pixelRect(const Ork_DesignerControl& c) const;
+
+    // The keyboard order of a macro page: every control that is not read-only, a label or a group box is
+    // numbered row by row, top to bottom and left to right within a row; every other control gets 0.
+    void sortAllControls();
+    bool findCtrlFromResource(int resourceId, int& index) const;
+    // The first cell edit or cell combo box (types 2 and 3) whose contents is `contentsName`.
+    bool findEditCtrlWithContents(const Ork_String& contentsName, int& index) const;
+    bool isTypeBoltCount(int resourceId) const;
+    // Every control's rectangle (fractions) on the host's command line.
+    void printPositions() const;
+
     // Rectangles back from the live windows on the page's dialog.
     bool getSizeFromControl(int index);
     void getSizeFromAllControls();
@@ -118,6 +134,10 @@ public:
 protected:
     // True when `path` lies below the design folder; `name` is then its name there.
     static bool getNameFromFile(const Ork_String& path, Ork_String& name);
+
+    // Takes the row of the top remaining control off `remaining` and numbers it from `counter` on. Always
+    // takes at least that control, so the ordering ends whatever the rectangles hold (NaN, inverted, > 1).
+    void sortNextRow(Ork_Array<int>& remaining, int& counter);
 
 private:
     static int freeId(const Ork_Array<Ork_DesignerControl>& list, int first, int last);
