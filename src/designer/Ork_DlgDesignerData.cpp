@@ -1,5 +1,7 @@
 #include "designer/Ork_DlgDesignerData.h"
 
+#include "designer/CControlRect.h"
+
 #include "nuvo/Ork_PropertiesList.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
@@ -43,7 +45,7 @@ bool sameFile(const Ork_String& a, const Ork_String& b) {
 Ork_DlgDesignerData::Ork_DlgDesignerData() = default;
 Ork_DlgDesignerData::Ork_DlgDesignerData(const Ork_DlgDesignerData& /*other*/) {}
 Ork_DlgDesignerData& Ork_DlgDesignerData::operator=(const Ork_DlgDesignerData& /*other*/) { return *this; }
-Ork_DlgDesignerData::~Ork_DlgDesignerData() = default;
+Ork_DlgDesignerData::~Ork_DlgDesignerData() { removeAllDrawnCtrls(); }
 
 Ork_String Ork_DlgDesignerData::getDesignerRootFolder() {
     return Ork_Settings::libDir() + u"Dialog Templates\\Dialog Design\\";
@@ -279,10 +281,9 @@ bool Ork_DlgDesignerData::writeToFile(const Ork_String& path) {
 
 bool Ork_DlgDesignerData::getSizeFromControl(int index) {
     ui::Window* dlg = getDlgPtr();
-    const Ork_DesignerControl* c = controls.get(index);
-    if (!dlg || !c || c->resourceId == 0)
+    if (!dlg || drawnCtrls.size() != static_cast<std::size_t>(controls.length()) || !controls.get(index))
         return false;
-    ui::Window* window = dlg->getDlgItem(c->resourceId);
+    const ui::Window* window = drawnCtrls[static_cast<std::size_t>(index)]->window();
     if (!window)
         return false;
     const ui::Rect r = window->getRectInParent();

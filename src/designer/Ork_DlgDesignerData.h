@@ -15,11 +15,23 @@
 
 #include <cstdint>
 
+#include <vector>
+
+class CControlRect;
 class Ork_PropertiesList;
 
 namespace ui {
 class Window;
-}
+struct Msg;
+} // namespace ui
+
+// What a Tab key did on a page placed on a live dialog (handleTabKey).
+enum Ork_TabMsgHandle : std::int32_t {
+    tmHandled = 0,        // the focus moved to another control of the page
+    tmNotHandled = 1,     // not a Tab for this page; the caller handles it
+    tmLeaveForward = 2,   // Tab on the last control: the caller moves on to the next area
+    tmLeaveBackward = 3,  // Shift+Tab on the first control: the caller moves back to the previous area
+};
 
 class SS_EXPORT Ork_DlgDesignerData {
 public:
@@ -45,6 +57,7 @@ public:
     int contentsEditId = 0;
     int extraLabelId = 0;
     int extraEditId = 0;
+    std::vector<CControlRect*> drawnCtrls;  // the live windows, one per control after a redraw; owned
     Ork_String name;  // relative to the design folder, without extension ("Bracing\Gusset")
     Ork_Array<Ork_DesignerControl> controls;
 
@@ -131,7 +144,49 @@ public:
     bool getSizeFromControl(int index);
     void getSizeFromAllControls();
 
+    // ---- On a live dialog
+    // The macro dialog's font scale (its OK button's height / 20); run-mode sizing reads it.
+    static double dialogScale;
+
+    // Places the page on `dialog`; false only for a null dialog. In run mode the windows are live inputs.
+    bool initialize(ui::Window* dialog, int firstId, int lastId, int typeComboId, int contentsLabelId,
+                    int contentsEditId, int extraLabelId, int extraEditId, bool designMode);
+    // Rebuilds one window per control, in list order (run mode numbers the keyboard order first).
+    void redrawAllControls();
+    // Destroys every window the page made (those its dialog already destroyed are only let go).
+    void removeAllDrawnCtrls();
+
+    // A control's value as text: a check box "0", "1" or the mixed-state text, a cut combo box its index,
+    // any other control its window's text.
+    bool getCtrlValue(int id, Ork_String& value) const;
+    bool setCtrlValue(int id, const Ork_String& value);
+    // Enables or disables the window of a cell edit or cell combo box (types 2 and 3).
+    bool setCtrlReadOnly(int id, bool readOnly);
+    bool isADynControl(int id) const;
+    bool getDynControlType(int id, Ork_ControlType& type) const;
+    // `id` receives the focus window's identifier; true when it is one of the page's controls.
+    bool getFocusedDynControl(int& id) const;
+    // Walks the keyboard order on Tab and Shift+Tab. A control whose window is disabled or hidden is passed
+    // over, so a control made read-only since the last redraw is never landed on.
+    bool handleTabKey(const ui::Msg& key, Ork_TabMsgHandle& result);
+    // Focuses the first (tab order 1) or the last control of the keyboard order.
+    bool setFocusToCtrl(bool first);
+
 protected:
+    bool drawControl(Ork_DesignerControl& control);
+    bool removeDrawnCtrlOnly(int id);
+    bool findDrawnCtrlFromResource(int id, int& index, CControlRect*& rect) const;
+    bool FillDesCombo(ui::Window* dlg, const Ork_DesignerControl& control);
+    bool containsEditableCtrls() const;
+    bool findCtrlWithTabOrder(int order, int& index) const;
+    bool setFocusToCtrl(int index);
+    bool getSetComboValue(bool set, const Ork_DesignerControl* control, Ork_String& value) const;
+    bool getComboValue(const Ork_DesignerControl* control, Ork_String& value) const;
+    bool setComboValue(const Ork_DesignerControl* control, const Ork_String& value) const;
+    bool getSetCheckValue(bool set, const Ork_DesignerControl* control, Ork_String& value) const;
+    bool getCheckValue(const Ork_DesignerControl* control, Ork_String& value) const;
+    bool setCheckValue(const Ork_DesignerControl* control, const Ork_String& value) const;
+
     // True when `path` lies below the design folder; `name` is then its name there.
     static bool getNameFromFile(const Ork_String& path, Ork_String& name);
 
