@@ -10,6 +10,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 #include "SS/ssExport.h"
+#include "ui/Window.h"
 #include "ui/geometry.h"
 #include "ui/paint/Canvas.h"
 
@@ -45,6 +46,7 @@ public:
     bool initialized = false;
     bool updatingProps = false;
     ui::Window* dialog = nullptr;
+    ui::Image flexIcon;  // shown on flex buttons; loaded on first use
     ui::Canvas image;  // white turned black, drawn over `mask`
     ui::Canvas mask;   // white where the picture is transparent
     int imageWidth = 0;
@@ -172,6 +174,24 @@ public:
     // Focuses the first (tab order 1) or the last control of the keyboard order.
     bool setFocusToCtrl(bool first);
 
+    // Draws the page's background into `dc`, the dialog's client area: the picture at (0, 0) through its
+    // mask, so the dialog's own background shows where the picture is white (in design mode the button face
+    // is laid first). Always 0.
+    int OnEraseBkgnd(ui::Canvas& dc) const;
+
+    // ---- Flex buttons: type-30 controls grouped by `flexGroup`, each standing for the entry `contents`
+    // The buttons of a group, and those of them with a third part. An empty group name has none.
+    bool getFlexBtnsInGroup(const Ork_String& group, Ork_Array<int>& all, Ork_Array<int>& withPart3) const;
+    void getFlexBtnsGroups(Ork_StringArray& groups) const;
+    bool findFlexButton(const Ork_String& group, const Ork_String& entry, int& index) const;
+    bool getAllFlexVarsOfGroup(const Ork_String& group, Ork_StringArray& names) const;
+    bool getFlexBtnGroupName(int id, Ork_String& group, Ork_String& entry) const;
+    // A button's check state, 0, 1 or 2; writing 2 unchecks it.
+    bool getSetFlexBtnStatus(bool set, int index, int& status);
+    bool getFlexBtnStatus(int index, int& status);
+    bool setFlexBtnStatus(const Ork_String& group, const Ork_String& entry, int status);
+    bool hideAllFlexBtns(const Ork_String& group);
+
 protected:
     bool drawControl(Ork_DesignerControl& control);
     bool removeDrawnCtrlOnly(int id);
@@ -180,6 +200,7 @@ protected:
     bool containsEditableCtrls() const;
     bool findCtrlWithTabOrder(int order, int& index) const;
     bool setFocusToCtrl(int index);
+    bool setBtnIcon(const Ork_DesignerControl& control, const ui::Image& icon);
     bool getSetComboValue(bool set, const Ork_DesignerControl* control, Ork_String& value) const;
     bool getComboValue(const Ork_DesignerControl* control, Ork_String& value) const;
     bool setComboValue(const Ork_DesignerControl* control, const Ork_String& value) const;

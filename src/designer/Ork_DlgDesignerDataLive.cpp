@@ -8,6 +8,7 @@
 #include "ui/Desktop.h"
 #include "ui/Edit.h"
 #include "ui/Msg.h"
+#include "ui/paint/masks.h"
 #include "ui/Window.h"
 
 #include <cmath>
@@ -100,6 +101,8 @@ bool Ork_DlgDesignerData::drawControl(Ork_DesignerControl& control) {
         setComboValue(&control, control.contents);
     else if (control.type == ctCellCheck)
         setCheckValue(&control, control.extra);
+    else if (control.type == ctFlexButton)
+        setBtnIcon(control, flexIcon);
     return true;
 }
 
@@ -380,4 +383,14 @@ bool Ork_DlgDesignerData::setFocusToCtrl(bool first) {
     if (index >= 0)
         setFocusToCtrl(index);
     return true;
+}
+
+int Ork_DlgDesignerData::OnEraseBkgnd(ui::Canvas& dc) const {
+    if (!getDlgPtr())
+        return 0;
+    if (designMode)
+        dc.fill(ui::colors::buttonFace);
+    if (!image.empty() && image.width() == mask.width() && image.height() == mask.height())
+        ui::drawMasked(dc, 0, 0, image, mask);
+    return 0;
 }

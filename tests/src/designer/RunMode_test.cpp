@@ -6,6 +6,9 @@
 #include "designer/CControlRect.h"
 #include "designer/Ork_DlgDesignerData.h"
 #include "nuvo/hostTexts.h"
+#include "resources/SSResources.h"
+#include "resources/resourceIds.h"
+#include "ui/Resources.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
 #include "ui/Dialog.h"
@@ -302,6 +305,94 @@ TEST_F(RunMode, APageDestroyedBeforeOrAfterItsDialog) {
     EXPECT_EQ(page->drawnCtrls.size(), 1u);
     EXPECT_EQ(page->drawnCtrls[0]->window(), nullptr);
     page.reset();
+}
+
+Ork_DesignerControl flex(const char16_t* group, const char16_t* entry, const char16_t* part3, double left) {
+    Ork_DesignerControl c = at(30, left, 0.8, left + 0.1, 0.9, entry);
+    c.flexGroup = group;
+    c.flexPart3 = part3;
+    return c;
+}
+
+TEST_F(RunMode, FlexButtonsByGroupWithOneIconForThePage) {
+    registerSSResources(ui::Resources::addModule(u"SS"));
+    page->append(flex(u"Rows", u"Top", u"x", 0.0));
+    page->append(flex(u"Rows", u"Bottom", u"", 0.2));
+    page->append(flex(u"Ends", u"Left", u"", 0.4));
+    page->append(at(2, 0, 0, 0.1, 0.1, u"Top"));
+    place();
+    EXPECT_EQ(page->flexIcon.resourceId, IDI_FLEX);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(dynamic_cast<ui::Button*>(window(i))->getIconImage(), page->flexIcon) << i;
+    const ui::Image first = page->flexIcon;
+    page->redrawAllControls();
+    EXPECT_EQ(page->flexIcon, first);   // kept, not loaded again
+
+    Ork_Array<int> all, withPart3;
+    EXPECT_TRUE(page->getFlexBtnsInGroup(u"Rows", all, withPart3));
+    ASSERT_EQ(all.length(), 2);
+    ASSERT_EQ(withPart3.length(), 1);
+    EXPECT_EQ(withPart3[0], 0);
+    EXPECT_TRUE(page->getFlexBtnsInGroup(u"", all, withPart3));
+    EXPECT_TRUE(all.isEmpty());
+    EXPECT_TRUE(withPart3.isEmpty());
+    Ork_StringArray groups;
+    page->getFlexBtnsGroups(groups);
+    ASSERT_EQ(groups.length(), 2);
+    EXPECT_EQ(groups[1], u"Ends");
+    Ork_StringArray names;
+    page->getAllFlexVarsOfGroup(u"Rows", names);
+    ASSERT_EQ(names.length(), 2);
+    EXPECT_EQ(names[1], u"Bottom");
+    Ork_String group, entry;
+    EXPECT_TRUE(page->getFlexBtnGroupName(33002, group, entry));
+    EXPECT_EQ(entry, u"Left");
+    EXPECT_FALSE(page->getFlexBtnGroupName(33003, group, entry));   // a cell edit
+
+    int status = -1;
+    EXPECT_TRUE(page->setFlexBtnStatus(u"Rows", u"Bottom", 1));
+    EXPECT_TRUE(page->getFlexBtnStatus(1, status));
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(page->setFlexBtnStatus(u"Rows", u"Bottom", 2));   // the third state unchecks
+    EXPECT_TRUE(page->getFlexBtnStatus(1, status));
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(page->setFlexBtnStatus(u"Rows", u"Left", 1));
+    EXPECT_FALSE(page->getFlexBtnStatus(3, status));
+    EXPECT_TRUE(page->hideAllFlexBtns(u"Rows"));
+    EXPECT_FALSE(window(0)->isWindowVisible());
+    EXPECT_FALSE(window(1)->isWindowVisible());
+    EXPECT_TRUE(window(2)->isWindowVisible());
+}
+
+TEST_F(RunMode, TheBackgroundShowsThePictureAndTheDialogWhereItIsWhite) {
+    ui::Canvas picture(4, 3, ui::colors::white);
+    picture.setPixel(1, 0, ui::rgb(254, 255, 255));
+    picture.setPixel(2, 1, ui::rgb(200, 0, 0));
+    picture.setPixel(3, 2, ui::colors::black);
+    TempFolder files;
+    std::u16string error;
+    ASSERT_TRUE(ui::writeBmpFile(files.path() / "p.bmp", picture, error));
+    ASSERT_TRUE(page->attachBitmap(Ork_String(files.text(u"p.bmp"))));
+    const ui::Color background = ui::rgb(90, 120, 150);
+    ui::Canvas before(6, 5, background);
+    EXPECT_EQ(page->OnEraseBkgnd(before), 0);   // not placed yet: nothing drawn
+    EXPECT_EQ(before.pixel(2, 1), background);
+    place();
+    ui::Canvas dc(6, 5, background);
+    EXPECT_EQ(page->OnEraseBkgnd(dc), 0);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const bool inside = x < 4 && y < 3;
+            const ui::Color expected =
+                inside && picture.pixel(x, y) != ui::colors::white ? picture.pixel(x, y) : background;
+            EXPECT_EQ(dc.pixel(x, y), expected) << x << "," << y;
+        }
+    page->designMode = true;
+    ui::Canvas design(6, 5, background);
+    page->OnEraseBkgnd(design);
+    EXPECT_EQ(design.pixel(0, 0), ui::colors::buttonFace);
+    EXPECT_EQ(design.pixel(5, 4), ui::colors::buttonFace);
+    EXPECT_EQ(design.pixel(2, 1), ui::rgb(200, 0, 0));
 }
 
 TEST(RunModePlacing, NothingHappensBeforeThePageIsPlaced) {
