@@ -45,7 +45,10 @@ bool sameFile(const Ork_String& a, const Ork_String& b) {
 Ork_DlgDesignerData::Ork_DlgDesignerData() = default;
 Ork_DlgDesignerData::Ork_DlgDesignerData(const Ork_DlgDesignerData& /*other*/) {}
 Ork_DlgDesignerData& Ork_DlgDesignerData::operator=(const Ork_DlgDesignerData& /*other*/) { return *this; }
-Ork_DlgDesignerData::~Ork_DlgDesignerData() { removeAllDrawnCtrls(); }
+Ork_DlgDesignerData::~Ork_DlgDesignerData() {
+    removeAllDrawnCtrls();
+    releaseDialog();
+}
 
 Ork_String Ork_DlgDesignerData::getDesignerRootFolder() {
     return Ork_Settings::libDir() + u"Dialog Templates\\Dialog Design\\";

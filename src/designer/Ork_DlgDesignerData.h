@@ -178,6 +178,8 @@ public:
     // mask, so the dialog's own background shows where the picture is white (in design mode the button face
     // is laid first). Always 0.
     int OnEraseBkgnd(ui::Canvas& dc) const;
+    // The same for a client area at `client` on a picture of the whole dialog.
+    void drawBackground(ui::Canvas& dc, const ui::Rect& client) const;
 
     // ---- Flex buttons: type-30 controls grouped by `flexGroup`, each standing for the entry `contents`
     // The buttons of a group, and those of them with a third part. An empty group name has none.
@@ -216,6 +218,7 @@ protected:
     void sortNextRow(Ork_Array<int>& remaining, int& counter);
 
 private:
+    void releaseDialog();
     static int freeId(const Ork_Array<Ork_DesignerControl>& list, int first, int last);
 };
 

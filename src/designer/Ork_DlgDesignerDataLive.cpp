@@ -8,6 +8,7 @@
 #include "ui/Desktop.h"
 #include "ui/Edit.h"
 #include "ui/Msg.h"
+#include "ui/paint/WindowPainter.h"
 #include "ui/paint/masks.h"
 #include "ui/Window.h"
 
@@ -52,7 +53,12 @@ bool Ork_DlgDesignerData::initialize(ui::Window* dlg, int first, int last, int t
                                      int contentsEdit, int extraLabel, int extraEdit, bool design) {
     if (!dlg)
         return false;
+    if (dlg != dialog)
+        releaseDialog();
     dialog = dlg;
+    // The dialog draws the page's picture as its background, under the controls.
+    ui::WindowPainter::setWindowSteps(
+        dlg, [this](ui::Canvas& c, const ui::Window&, const ui::Rect& client) { drawBackground(c, client); }, nullptr);
     firstId = first;
     lastId = last;
     designMode = design;
@@ -386,11 +392,22 @@ bool Ork_DlgDesignerData::setFocusToCtrl(bool first) {
 }
 
 int Ork_DlgDesignerData::OnEraseBkgnd(ui::Canvas& dc) const {
-    if (!getDlgPtr())
-        return 0;
-    if (designMode)
-        dc.fill(ui::colors::buttonFace);
-    if (!image.empty() && image.width() == mask.width() && image.height() == mask.height())
-        ui::drawMasked(dc, 0, 0, image, mask);
+    drawBackground(dc, ui::Rect{0, 0, dc.width(), dc.height()});
     return 0;
+}
+
+void Ork_DlgDesignerData::drawBackground(ui::Canvas& dc, const ui::Rect& client) const {
+    if (!getDlgPtr())
+        return;
+    if (designMode)
+        dc.fillRect(client, ui::colors::buttonFace);
+    if (!image.empty() && image.width() == mask.width() && image.height() == mask.height())
+        ui::drawMasked(dc, client.left, client.top, image, mask);
+}
+
+void Ork_DlgDesignerData::releaseDialog() {
+    if (dialog)
+        ui::WindowPainter::setWindowSteps(dialog, nullptr, nullptr);
+    dialog = nullptr;
+    initialized = false;
 }

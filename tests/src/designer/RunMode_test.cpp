@@ -14,6 +14,7 @@
 #include "ui/Dialog.h"
 #include "ui/Edit.h"
 #include "ui/Robot.h"
+#include "ui/paint/WindowPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -387,6 +388,32 @@ TEST_F(RunMode, TheBackgroundShowsThePictureAndTheDialogWhereItIsWhite) {
                 inside && picture.pixel(x, y) != ui::colors::white ? picture.pixel(x, y) : background;
             EXPECT_EQ(dc.pixel(x, y), expected) << x << "," << y;
         }
+    // A picture of the dialog: the page's picture where it is not white, the dialog's face where it is, and
+    // the controls over it with their text.
+    page->append(at(0, 0.0, 0.5, 0.3, 0.9, u"Label"));   // on the 4 x 3 picture: fractions of it
+    page->imageWidth = 300;
+    page->imageHeight = 200;
+    page->getControlWrite(0)->topLeftX = 0.1;
+    page->getControlWrite(0)->topLeftY = 0.1;
+    page->getControlWrite(0)->bottomRightX = 0.4;
+    page->getControlWrite(0)->bottomRightY = 0.2;
+    page->redrawAllControls();
+    const ui::Canvas shot = ui::renderWindow(*dialog);
+    const ui::Rect wr = dialog->getWindowRect();
+    auto pixelAt = [&](int x, int y) {
+        const ui::Point p = dialog->clientToScreen(ui::Point{x, y});
+        return shot.pixel(p.x - wr.left, p.y - wr.top);
+    };
+    EXPECT_EQ(shot.width(), wr.width());
+    EXPECT_EQ(pixelAt(2, 1), ui::rgb(200, 0, 0));
+    EXPECT_EQ(pixelAt(1, 0), ui::rgb(254, 255, 255));
+    EXPECT_EQ(pixelAt(0, 0), ui::colors::buttonFace);
+    EXPECT_EQ(pixelAt(100, 150), ui::colors::buttonFace);
+    int ink = 0;
+    for (int y = 20; y < 40; ++y)
+        for (int x = 30; x < 120; ++x)
+            ink += pixelAt(x, y) != ui::colors::buttonFace;
+    EXPECT_GT(ink, 20);   // the label's text
     page->designMode = true;
     ui::Canvas design(6, 5, background);
     page->OnEraseBkgnd(design);
