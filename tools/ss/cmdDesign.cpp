@@ -10,6 +10,7 @@
 #include "os/utf16.h"
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 
 namespace sscmd {
@@ -19,6 +20,8 @@ namespace {
 const char kHelp[] =
     "usage: ss design list [--json]\n"
     "       ss design show NAME|FILE [--json]\n"
+    "       ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE]\n"
+    "                     [--png OUT.png] [--json]\n"
     "\n"
     "The designed pages of the library (SS_LIBRARY, or the bundled sample library): the\n"
     "file pairs NAME.txt and NAME.bmp below \"Dialog Templates/Dialog Design/\".\n"
@@ -28,9 +31,17 @@ const char kHelp[] =
     "                    type, rectangle in pixels, keyboard order on a macro page, contents\n"
     "                    and extra list; then the cell names a macro reads from the page\n"
     "                    (GetImageDlgCtrlNames). NAME is a design's name; FILE its .txt path.\n"
+    "  run NAME|FILE     places the page in run mode on a dialog as large as its picture\n"
+    "                    (or its controls), writes the --set values into the controls of\n"
+    "                    those contents, plays the script (the steps of ss dialog; a NAME\n"
+    "                    is a designed contents or #ID), then prints every control's value,\n"
+    "                    whether it is enabled, and the focus\n"
+    "  --scale S         the macro dialog's font scale (1 by default)\n"
+    "  --png OUT.png     a picture of the dialog after the script\n"
     "  --json            the same as JSON\n"
     "\n"
-    "exit codes: 0 done, 1 wrong usage, 2 the design cannot be read\n";
+    "exit codes: 0 done, 1 wrong usage or a malformed script line, 2 the design or the\n"
+    "script cannot be read, 3 the picture cannot be written, 7 a script step cannot be done\n";
 
 constexpr std::array<const char*, 31> kTypeNames = {
     "ctLabel",          "ctGroupBox",       "ctCellEdit",         "ctCellCombo",          "ctPatternCount1",
@@ -146,14 +157,44 @@ int show(const std::string& word, bool asJson, std::FILE* out, std::FILE* err) {
 
 int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     std::vector<std::string> words;
-    bool asJson = false;
-    for (const std::string& a : args) {
+    DesignRunOptions run;
+    bool runOnly = false;   // an option only `run` takes was given
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             std::fputs(kHelp, out);
             return kExitOk;
         }
         if (a == "--json") {
-            asJson = true;
+            run.asJson = true;
+            continue;
+        }
+        if (a == "--set" || a == "--scale" || a == "--script" || a == "--png") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(err, "ss design: %s needs a value (try ss design --help)\n", a.c_str());
+                return kExitUsage;
+            }
+            const std::string& v = args[++i];
+            runOnly = true;
+            if (a == "--set") {
+                const std::size_t eq = v.find('=');
+                if (eq == std::string::npos || eq == 0) {
+                    std::fprintf(err, "ss design: --set takes CONTENTS=VALUE, not '%s'\n", v.c_str());
+                    return kExitUsage;
+                }
+                run.values.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+            } else if (a == "--scale") {
+                char* end = nullptr;
+                run.scale = std::strtod(v.c_str(), &end);
+                if (end == v.c_str() || *end != 0 || !(run.scale > 0 && run.scale <= 10)) {
+                    std::fprintf(err, "ss design: --scale takes a number above 0 and at most 10, not '%s'\n", v.c_str());
+                    return kExitUsage;
+                }
+            } else if (a == "--script") {
+                run.script = v;
+            } else {
+                run.png = v;
+            }
             continue;
         }
         if (a.size() > 1 && a[0] == '-') {
@@ -163,19 +204,36 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
         words.push_back(a);
     }
     if (words.empty()) {
-        std::fprintf(err, "ss design: expected list or show (try ss design --help)\n");
+        std::fprintf(err, "ss design: expected list, show or run (try ss design --help)\n");
         return kExitUsage;
     }
-    if (words[0] == "list" && words.size() == 1)
-        return list(asJson, out);
-    if (words[0] == "show" && words.size() == 2)
-        return show(words[1], asJson, out, err);
-    if (words[0] == "list" || words[0] == "show") {
-        std::fprintf(err, "ss design %s: wrong number of arguments (try ss design --help)\n", words[0].c_str());
+    const std::string& command = words[0];
+    if (command != "list" && command != "show" && command != "run") {
+        std::fprintf(err, "ss design: unknown command '%s' (try ss design --help)\n", command.c_str());
         return kExitUsage;
     }
-    std::fprintf(err, "ss design: unknown command '%s' (try ss design --help)\n", words[0].c_str());
-    return kExitUsage;
+    if (words.size() != (command == "list" ? 1u : 2u)) {
+        std::fprintf(err, "ss design %s: wrong number of arguments (try ss design --help)\n", command.c_str());
+        return kExitUsage;
+    }
+    if (runOnly && command != "run") {
+        std::fprintf(err, "ss design %s: --set, --scale, --script and --png belong to ss design run\n",
+                     command.c_str());
+        return kExitUsage;
+    }
+    if (command == "list")
+        return list(run.asJson, out);
+    if (command == "show")
+        return show(words[1], run.asJson, out, err);
+    Ork_DlgDesignerData page;
+    const Ork_String path = designPath(words[1]);
+    page.firstId = Ork_DlgDesignerData::kFirstCtrlId;
+    page.lastId = Ork_DlgDesignerData::kLastCtrlId;
+    if (!page.readFromFile(path, true)) {
+        std::fprintf(err, "ss design: cannot read the design %s (%s)\n", words[1].c_str(), native(path).c_str());
+        return kExitBadInput;
+    }
+    return runDesignPage(page, run, out, err);
 }
 
 } // namespace sscmd

@@ -47,6 +47,8 @@ const char kHelp[] =
     "                    the library's designed pages\n"
     "  design show NAME|FILE [--json]\n"
     "                    a designed page control by control\n"
+    "  design run NAME|FILE [--set CONTENTS=VALUE]... [--script FILE] [--png OUT.png]\n"
+    "                    a designed page live in run mode, driven and pictured\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"

@@ -3,6 +3,9 @@
 #include "support/TempFolder.h"
 #include "support/runProgram.h"
 
+#include "ui/paint/Canvas.h"
+#include "ui/paint/pngFile.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -101,6 +104,59 @@ TEST_F(SsDesign, ADesignByItsFileAndItsRefusals) {
         EXPECT_EQ(run.code, 2) << words[1] << ": " << run.out;
         EXPECT_NE(run.out.find("cannot read the design"), std::string::npos) << run.out;
     }
+}
+
+TEST_F(SsDesign, RunPlacesThePageSetsValuesPlaysAScriptAndPicturesIt) {
+    folder.put("steps.txt", "# the width, then back from the height\nset Width 180\nkey Shift+Tab\nexpect Height 300\n");
+    const Outcome run = ss({"run", "EndPlate", "--set", "Height=300", "--set", "Thickness=12", "--script",
+                            (folder.path() / "steps.txt").string(), "--png", "page.png", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto page = nlohmann::json::parse(run.out);
+    EXPECT_EQ(page["size"], nlohmann::json::parse("[240, 200]"));
+    EXPECT_EQ(page["focus"], 33004);   // Width, back from the height
+    const auto& controls = page["controls"];
+    ASSERT_EQ(controls.size(), 7u);
+    EXPECT_EQ(controls[1]["value"], "Thickness");   // the label keeps its text: values go to the inputs
+    EXPECT_EQ(controls[2]["value"], "12");
+    EXPECT_EQ(controls[4]["value"], "180");
+    EXPECT_EQ(controls[6]["value"], "300");
+    EXPECT_EQ(controls[6]["enabled"], true);
+
+    ui::Canvas shot;
+    std::u16string error;
+    ASSERT_TRUE(ui::readPngFile(folder.path() / "page.png", shot, error));
+    EXPECT_GE(shot.width(), 240);
+    EXPECT_GE(shot.height(), 200);
+    // The plate's steel colour shows through, the white around it is the dialog's face.
+    int steel = 0, face = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            steel += shot.pixel(x, y) == ui::rgb(176, 196, 222);
+            face += shot.pixel(x, y) == ui::rgb(240, 240, 240);
+        }
+    EXPECT_GT(steel, 5000);
+    EXPECT_GT(face, 5000);
+}
+
+TEST_F(SsDesign, RunsExitCodesForScriptsPicturesAndDesigns) {
+    folder.put("bad.txt", "clik Width\n");
+    folder.put("undoable.txt", "set Nowhere 1\n");
+    const Outcome malformed = ss({"run", "Welds", "--script", (folder.path() / "bad.txt").string()});
+    EXPECT_EQ(malformed.code, 1) << malformed.out;
+    EXPECT_NE(malformed.out.find(":1:"), std::string::npos) << malformed.out;
+    const Outcome undoable = ss({"run", "Welds", "--script", (folder.path() / "undoable.txt").string()});
+    EXPECT_EQ(undoable.code, 7) << undoable.out;
+    EXPECT_NE(undoable.out.find("line 1"), std::string::npos) << undoable.out;
+    EXPECT_EQ(ss({"run", "Welds", "--script", "missing.txt"}).code, 2);
+    EXPECT_EQ(ss({"run", "Welds", "--png", "no/such/folder/x.png"}).code, 3);
+    EXPECT_EQ(ss({"run", "Nope"}).code, 2);
+    EXPECT_EQ(ss({"run", "Welds", "--set", "Nowhere=1"}).code, 1);
+    EXPECT_EQ(ss({"run", "Welds", "--scale", "0"}).code, 1);
+    EXPECT_EQ(ss({"show", "Welds", "--set", "A=1"}).code, 1);
+    const Outcome welds = ss({"run", "Welds", "--set", "WebThroat=4", "--scale", "1.5"});
+    ASSERT_EQ(welds.code, 0) << welds.out;
+    EXPECT_NE(welds.out.find("180 x 58"), std::string::npos) << welds.out;   // as large as its controls
+    EXPECT_NE(welds.out.find("\"WebThroat\"          = \"4\""), std::string::npos) << welds.out;
 }
 
 TEST_F(SsDesign, WrongUsageAndHelp) {
