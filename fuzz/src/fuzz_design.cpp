@@ -1,11 +1,16 @@
 // Any bytes as a design file: they read as a page or are refused, never more than the page's limit of
-// controls; the page written back reads as the same page, and writing that gives the same text.
+// controls; the page written back reads as the same page, and writing that gives the same text. The page
+// is then ordered (which always ends, every editable control numbered once) and placed in run mode on a
+// dialog: one window per control, all of them gone again after.
 #include "designer/Ork_DlgDesignerData.h"
 #include "nuvo/Ork_PropertiesList.h"
+#include "ui/Desktop.h"
+#include "ui/Dialog.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -54,5 +59,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     back.writeControls(again);
     if (again.toText() != text)
         std::abort();
+
+    page.sortAllControls();
+    std::set<int> orders;
+    int editable = 0;
+    for (const Ork_DesignerControl& c : page.controls) {
+        if (c.type != ctLabel && c.type != ctGroupBox)
+            ++editable;
+        if (c.tabOrder != 0 && !orders.insert(c.tabOrder).second)
+            std::abort();
+    }
+    if (static_cast<int>(orders.size()) != editable)
+        std::abort();
+
+    // Placing is the costly part; a few hundred controls show what a larger page would.
+    if (page.getNrControls() <= 300) {
+        ui::Desktop::reset();
+        ui::Dialog dialog;
+        ui::DialogTemplate t;
+        t.size = {400, 300};
+        if (!dialog.createIndirect(t, nullptr, ui::Dialog::Show::Visible))
+            std::abort();
+        page.initialize(&dialog, page.firstId, page.lastId, 0, 0, 0, 0, 0, false);
+        page.redrawAllControls();
+        page.redrawAllControls();
+        if (page.drawnCtrls.size() != static_cast<std::size_t>(page.getNrControls()) ||
+            dialog.children().size() != page.drawnCtrls.size())
+            std::abort();
+        page.removeAllDrawnCtrls();
+        if (!dialog.children().empty())
+            std::abort();
+        dialog.destroyWindow();
+        ui::Desktop::reset();
+    }
     return 0;
 }

@@ -21,7 +21,7 @@ const char kHelp[] =
     "usage: ss design list [--json]\n"
     "       ss design show NAME|FILE [--json]\n"
     "       ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE]\n"
-    "                     [--png OUT.png] [--json]\n"
+    "                     [--png OUT.png] [--png-prefix PREFIX] [--json]\n"
     "\n"
     "The designed pages of the library (SS_LIBRARY, or the bundled sample library): the\n"
     "file pairs NAME.txt and NAME.bmp below \"Dialog Templates/Dialog Design/\".\n"
@@ -38,6 +38,7 @@ const char kHelp[] =
     "                    whether it is enabled, and the focus\n"
     "  --scale S         the macro dialog's font scale (1 by default)\n"
     "  --png OUT.png     a picture of the dialog after the script\n"
+    "  --png-prefix P    where the script's png NAME steps write (P + NAME + .png)\n"
     "  --json            the same as JSON\n"
     "\n"
     "exit codes: 0 done, 1 wrong usage or a malformed script line, 2 the design or the\n"
@@ -169,7 +170,7 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
             run.asJson = true;
             continue;
         }
-        if (a == "--set" || a == "--scale" || a == "--script" || a == "--png") {
+        if (a == "--set" || a == "--scale" || a == "--script" || a == "--png" || a == "--png-prefix") {
             if (i + 1 >= args.size()) {
                 std::fprintf(err, "ss design: %s needs a value (try ss design --help)\n", a.c_str());
                 return kExitUsage;
@@ -192,6 +193,8 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
                 }
             } else if (a == "--script") {
                 run.script = v;
+            } else if (a == "--png-prefix") {
+                run.pngPrefix = v;
             } else {
                 run.png = v;
             }
@@ -217,7 +220,7 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
         return kExitUsage;
     }
     if (runOnly && command != "run") {
-        std::fprintf(err, "ss design %s: --set, --scale, --script and --png belong to ss design run\n",
+        std::fprintf(err, "ss design %s: --set, --scale, --script, --png and --png-prefix belong to ss design run\n",
                      command.c_str());
         return kExitUsage;
     }

@@ -15,6 +15,7 @@ struct DesignRunOptions {
     double scale = 1.0;                                       // --scale: the dialog's font scale
     std::string script;                                       // --script FILE
     std::string png;                                          // --png OUT.png
+    std::string pngPrefix;                                    // --png-prefix: where `png NAME` steps write
     bool asJson = false;
 };
 
@@ -23,7 +24,7 @@ int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& options, st
 
 // ss design list [--json]
 // ss design show NAME|FILE [--json]
-// ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE] [--png OUT.png] [--json]
+// ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE] [--png OUT.png] [--png-prefix P] [--json]
 int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 
 } // namespace sscmd

@@ -113,7 +113,7 @@ int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& o, std::FIL
     }
     page.setFocusToCtrl(true);
 
-    DialogPlayer player;
+    DialogPlayer player(o.pngPrefix);
     player.setNameResolver([&page](ui::Window& dlg, std::u16string_view name) -> ui::Window* {
         const Ork_DesignerControl* c = byContents(page, name);
         return c ? dlg.getDlgItem(c->resourceId) : nullptr;
@@ -149,6 +149,11 @@ int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& o, std::FIL
     }
     if (o.asJson)
         std::fprintf(out, "]}\n");
+    if (player.pictureError()) {
+        // The picture's failure is what the run reports, as ss dialog does: the step stopped only for it.
+        std::fprintf(err, "ss design run: the picture %s cannot be written\n", player.pictureError()->c_str());
+        code = kExitCannotWrite;
+    }
     if (!o.png.empty()) {
         std::u16string error;
         if (!ui::writeWindowPng(dialog, o.png, error)) {

@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,11 @@ TEST_F(SsDesign, RunsExitCodesForScriptsPicturesAndDesigns) {
     EXPECT_NE(undoable.out.find("line 1"), std::string::npos) << undoable.out;
     EXPECT_EQ(ss({"run", "Welds", "--script", "missing.txt"}).code, 2);
     EXPECT_EQ(ss({"run", "Welds", "--png", "no/such/folder/x.png"}).code, 3);
+    folder.put("shot.txt", "set WebThroat 5\npng mid\n");
+    const Outcome shots = ss({"run", "Welds", "--script", (folder.path() / "shot.txt").string(), "--png-prefix", "w-"});
+    EXPECT_EQ(shots.code, 0) << shots.out;
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "w-mid.png"));
+    EXPECT_EQ(ss({"run", "Welds", "--script", (folder.path() / "shot.txt").string(), "--png-prefix", "no/such/"}).code, 3);
     EXPECT_EQ(ss({"run", "Nope"}).code, 2);
     EXPECT_EQ(ss({"run", "Welds", "--set", "Nowhere=1"}).code, 1);
     EXPECT_EQ(ss({"run", "Welds", "--scale", "0"}).code, 1);
