@@ -2,6 +2,7 @@
 #include "designer/Ork_DlgDesignerData.h"
 
 #include "designer/CControlRect.h"
+#include "nuvo/controlHelpers.h"
 #include "resources/resourceIds.h"
 #include "ui/Button.h"
 #include "ui/Resources.h"
@@ -85,12 +86,9 @@ bool Ork_DlgDesignerData::setFlexBtnStatus(const Ork_String& group, const Ork_St
 
 bool Ork_DlgDesignerData::hideAllFlexBtns(const Ork_String& group) {
     ui::Window* dlg = getDlgPtr();
-    for (const Ork_DesignerControl& c : controls) {
-        if (c.type != ctFlexButton || !c.flexGroup.equal(group, false) || c.resourceId == 0 || !dlg)
-            continue;
-        if (ui::Window* w = dlg->getDlgItem(c.resourceId))
-            w->showWindow(ui::SW_HIDE);
-    }
+    for (const Ork_DesignerControl& c : controls)
+        if (c.type == ctFlexButton && c.flexGroup.equal(group, false) && c.resourceId != 0)
+            ShowOrHideCtrl(dlg, c.resourceId, false);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "designer/Ork_DlgDesignerData.h"
 
 #include "designer/CControlRect.h"
+#include "nuvo/controlHelpers.h"
 #include "nuvo/hostTexts.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -69,6 +70,12 @@ bool Ork_DlgDesignerData::initialize(ui::Window* dlg, int first, int last, int t
         contentsEditId = contentsEdit;
         extraLabelId = extraLabel;
         extraEditId = extraEdit;
+        if (ui::Window* types = typeCombo != 0 ? dlg->getDlgItem(typeCombo) : nullptr) {
+            Ork_StringArray names;
+            for (int type = 0; type < kNrControlTypes; ++type)
+                names.append(controlTypeText(type));
+            FillCombo(types, names);
+        }
     }
     return true;
 }
@@ -166,13 +173,11 @@ bool Ork_DlgDesignerData::FillDesCombo(ui::Window* dlg, const Ork_DesignerContro
     }
     if (items.isEmpty())
         return true;
-    combo->resetContent();
+    FillCombo(combo, items);
     int selected = -1;
-    for (int i = 0; i < items.length(); ++i) {
-        combo->addString(items[i]);
-        if (selected < 0 && items[i] == control.contents)
+    for (int i = 0; i < combo->getCount() && selected < 0; ++i)
+        if (combo->getLBText(i) == control.contents)
             selected = i;
-    }
     if (selected >= 0)
         combo->setCurSel(selected);
     else

@@ -422,6 +422,26 @@ TEST_F(RunMode, TheBackgroundShowsThePictureAndTheDialogWhereItIsWhite) {
     EXPECT_EQ(design.pixel(2, 1), ui::rgb(200, 0, 0));
 }
 
+TEST_F(RunMode, InDesignModeTheWindowsAreDisabledAtTheirSizeAndTheTypeListIsFilled) {
+    ui::Window* types = ui::createWindow(u"ComboBox", u"", ui::WS_CHILD | ui::WS_VISIBLE | ui::CBS_DROPDOWNLIST,
+                                         {300, 0, 390, 200}, dialog.get(), 500);
+    ASSERT_NE(types, nullptr);
+    page->append(at(3, 0, 0, 0.3, 0.1, u"Grade"));   // 20 high
+    page->append(at(0, 0, 0.2, 0.3, 0.3, u"Label"));
+    ASSERT_TRUE(page->initialize(dialog.get(), 33000, 33099, 500, 501, 502, 503, 504, true));
+    page->redrawAllControls();
+    EXPECT_EQ(page->typeComboId, 500);
+    EXPECT_EQ(page->extraEditId, 504);
+    auto* list = dynamic_cast<ui::ComboBox*>(types);
+    ASSERT_EQ(list->getCount(), 31);
+    EXPECT_EQ(list->getLBText(0), controlTypeText(ctLabel));
+    EXPECT_EQ(list->getLBText(30), controlTypeText(ctFlexButton));
+    EXPECT_EQ(window(0)->getRectInParent().height(), 20);
+    EXPECT_FALSE(window(0)->isWindowEnabled());
+    EXPECT_TRUE(window(1)->isWindowEnabled());   // a label stays enabled
+    EXPECT_EQ(page->getControl(0)->tabOrder, 0);   // no keyboard order in design mode
+}
+
 TEST(RunModePlacing, NothingHappensBeforeThePageIsPlaced) {
     Ork_DlgDesignerData page;
     page.append(at(2, 0, 0, 0.1, 0.1));
