@@ -165,6 +165,15 @@ TEST_F(SsDesign, RunsExitCodesForScriptsPicturesAndDesigns) {
     EXPECT_NE(welds.out.find("\"WebThroat\"          = \"4\""), std::string::npos) << welds.out;
 }
 
+TEST_F(SsDesign, TheSampleScriptRunsOnTheSamplePage) {
+    const Outcome run = ss({"run", "EndPlate", "--set", "Height=300", "--script",
+                            SS_SOURCE_DIR "/samples/scripts/design-endplate.txt", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto page = nlohmann::json::parse(run.out);
+    EXPECT_EQ(page["controls"][2]["value"], "20");
+    EXPECT_EQ(page["focus"], 33004);
+}
+
 TEST_F(SsDesign, WrongUsageAndHelp) {
     const Outcome help = ss({"--help"});
     EXPECT_EQ(help.code, 0);
