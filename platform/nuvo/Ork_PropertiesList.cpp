@@ -119,18 +119,25 @@ bool parseWhole(std::string_view text, T& value) {
 } // namespace
 
 int Ork_PropertiesList::indexOf(const Ork_String& key) const {
+    const auto found = index_.find(key);
+    return found == index_.end() ? -1 : static_cast<int>(found->second);
+}
+
+void Ork_PropertiesList::reindex() {
+    index_.clear();
+    index_.reserve(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].key == key)
-            return static_cast<int>(i);
-    return -1;
+        index_.emplace(entries_[i].key, i);
 }
 
 void Ork_PropertiesList::put(const Ork_String& key, Value value) {
     const int i = indexOf(key);
-    if (i >= 0)
+    if (i >= 0) {
         entries_[static_cast<std::size_t>(i)].value = std::move(value);
-    else
+    } else {
         entries_.push_back({key, std::move(value)});
+        index_.emplace(key, entries_.size() - 1);
+    }
 }
 
 void Ork_PropertiesList::set(const Ork_String& key, int value) { put(key, value); }
@@ -180,6 +187,7 @@ bool Ork_PropertiesList::remove(const Ork_String& key) {
     if (i < 0)
         return false;
     entries_.erase(entries_.begin() + i);
+    reindex();
     return true;
 }
 
@@ -272,6 +280,7 @@ bool Ork_PropertiesList::fromText(std::string_view text) {
     if (!headerSeen)
         return fail("the file is empty");
     entries_ = std::move(entries);
+    reindex();
     lastError_.clear();
     return true;
 }

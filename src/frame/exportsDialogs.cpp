@@ -13,6 +13,7 @@
 #include "auxdlg/Ork_DlgCSP2.h"
 #include "cadhost/Drawing.h"
 #include "designer/CDlgDesigner.h"
+#include "designer/Ork_DlgDesignerData.h"
 #include "base/KvRecordDlg.h"
 #include "base/KvResourceGuard.h"
 #include "SS/SSExports.h"
@@ -148,8 +149,11 @@ bool StartDlgEditLibSimple(const Ork_String& name, Ork_ProfValuesTable& table, i
     return true;
 }
 
-bool GetImageDlgCtrlNames(const Ork_String& /*file*/, Ork_StringArray& names) {
-    // The designed-page reader is not here yet: no page can be read.
+bool GetImageDlgCtrlNames(const Ork_String& file, Ork_StringArray& names) {
     names.removeAll();
-    return false;
+    Ork_DlgDesignerData page;
+    if (!page.readFromFile(file, false))
+        return false;
+    page.getAllCtrlNames(names);
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "resources/SSResources.h"
 
+#include "resources/resourceIds.h"
 #include "resources/templateBuilders.h"
 #include "ui/Resources.h"
 
@@ -34,4 +35,5 @@ void registerSSResources(ui::ResourceModule& module) {
     ssres::addSeclibTemplates(module);
     ssres::addAuxDlgTemplates(module);
     ssres::addBitmaps(module);
+    module.addIcon(IDI_FLEX);
 }

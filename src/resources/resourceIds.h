@@ -33,6 +33,7 @@ inline constexpr int IDD_EDIT_MACRO = 8715;           // CDlgEditMacro
 inline constexpr int IDD_SELECT_IMAGE = 8719;         // CDlgSelectImage
 
 // ---- Bitmaps
+inline constexpr int IDI_FLEX = 239;                 // the icon of a designed page's flex buttons
 inline constexpr int IDB_CHECKED = 8134;              // check-box cell, checked
 inline constexpr int IDB_UNCHECKED = 8136;            // check-box cell, cleared
 inline constexpr int IDB_BILL_PICTURE = 251;          // marks a bill line's picture row

@@ -13,7 +13,7 @@ namespace sscmd {
 //           [--png OUT.png | --png-prefix PREFIX] [--json]
 int runDialog(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 
-// The same for a command that fixes the entry (`ss design` runs "designer"): `args` without the entry name.
+// The same for a command that fixes the entry (a subsystem's own command on one dialog): `args` without the entry name.
 // `command` names it in messages.
 int runDialogCommand(const std::string& command, const std::string& entry, const std::vector<std::string>& args,
                      std::FILE* out, std::FILE* err);

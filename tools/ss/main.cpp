@@ -2,6 +2,7 @@
 #include "SSHost.h"
 #include "cmdBill.h"
 #include "cmdCalc.h"
+#include "cmdDesign.h"
 #include "cmdDialog.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
@@ -42,6 +43,12 @@ const char kHelp[] =
     "  dialog ENTRY [RECORD.json] [--script FILE | --steps 'A; B'] [--png OUT.png]\n"
     "                    open a dialog of the module on a record, drive it, picture it\n"
     "  dialog --list     the dialogs it can open\n"
+    "  design list [--json]\n"
+    "                    the library's designed pages\n"
+    "  design show NAME|FILE [--json]\n"
+    "                    a designed page control by control\n"
+    "  design run NAME|FILE [--set CONTENTS=VALUE]... [--script FILE] [--png OUT.png]\n"
+    "                    a designed page live in run mode, driven and pictured\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
@@ -136,6 +143,8 @@ int main(int argc, char** argv) {
         return sscmd::runBill(rest, stdout, stderr);
     if (std::strcmp(argv[1], "dialog") == 0)
         return sscmd::runDialog(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "design") == 0)
+        return sscmd::runDesign(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kExitUsage;
 }

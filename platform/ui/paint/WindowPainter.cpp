@@ -18,6 +18,16 @@ std::map<std::u16string, PaintFunction>& registry() {
     return painters;
 }
 
+struct WindowSteps {
+    PaintFunction erase;
+    PaintFunction paint;
+};
+
+std::map<const Window*, WindowSteps>& windowSteps() {
+    static std::map<const Window*, WindowSteps> steps;
+    return steps;
+}
+
 // Windows nest far less deeply than this; the limit only keeps a corrupt tree from exhausting the stack.
 constexpr int kMaxDepth = 64;
 
@@ -43,6 +53,15 @@ void paintTree(Canvas& canvas, const Window& w, Point offset, const Rect& parent
             found->second(canvas, w, client);
         else if (!painters::paintBuiltIn(canvas, w, client))
             painters::paintPlaceholder(canvas, w, client);
+        const auto steps = windowSteps().find(&w);
+        if (steps != windowSteps().end()) {
+            // Copied first: a step may change the registry.
+            const WindowSteps own = steps->second;
+            if (own.erase) own.erase(canvas, w, client);
+            canvas.setClipRect(clientClip);
+            if (own.paint) own.paint(canvas, w, client);
+            canvas.setClipRect(clientClip);
+        }
     }
 
     // Children from the bottom of the z-order up. Tab controls go first whatever their place: they are the
@@ -69,6 +88,16 @@ void WindowPainter::registerPainter(std::u16string_view className, PaintFunction
 bool WindowPainter::hasPainter(std::u16string_view className) {
     return registry().count(os::foldCase(className)) != 0;
 }
+
+void WindowPainter::setWindowSteps(const Window* window, PaintFunction erase, PaintFunction paint) {
+    if (!window) return;
+    if (erase || paint)
+        windowSteps()[window] = WindowSteps{std::move(erase), std::move(paint)};
+    else
+        windowSteps().erase(window);
+}
+
+bool WindowPainter::hasWindowSteps(const Window* window) { return windowSteps().count(window) != 0; }
 
 Canvas renderWindow(const Window& window) {
     const Rect r = window.getWindowRect();

@@ -25,6 +25,13 @@ public:
     // A registered painter is used also for the framework's own classes.
     static void registerPainter(std::u16string_view className, PaintFunction paint);
     static bool hasPainter(std::u16string_view className);
+
+    // One window's own steps, after its class has drawn its client area and before its children: `erase`
+    // lays the background, then `paint` draws on it (a dialog that shows a picture behind its controls).
+    // Labels draw only their text, so such a background shows around it. Empty functions remove the steps;
+    // the owner of the steps removes them before the window goes.
+    static void setWindowSteps(const Window* window, PaintFunction erase, PaintFunction paint);
+    static bool hasWindowSteps(const Window* window);
 };
 
 // The window with its frame and all visible descendants, at the window's own size (at most Canvas::kMaxSide

@@ -124,3 +124,44 @@ TEST(PropertiesList, RefusesMalformedFilesNamingTheLineAndKeepsItsValues) {
     EXPECT_FALSE(list.readFromFile(dir.folder() + u"missing.txt"));
     EXPECT_EQ(list.size(), 1);
 }
+
+namespace {
+
+TEST(PropertiesListIndex, LookUpsFollowRemovalsReadsAndClears) {
+    Ork_PropertiesList list;
+    list.set(u"a", 1);
+    list.set(u"b", 2);
+    list.set(u"c", 3);
+    ASSERT_TRUE(list.remove(u"b"));
+    int v = 0;
+    EXPECT_TRUE(list.get(u"c", v));
+    EXPECT_EQ(v, 3);
+    EXPECT_FALSE(list.get(u"b", v));
+    list.set(u"b", 4);   // back at the end
+    list.set(u"a", 5);   // replaced in place
+    const std::vector<Ork_String> keys = list.keys();
+    ASSERT_EQ(keys.size(), 3u);
+    EXPECT_EQ(keys[0], u"a");
+    EXPECT_EQ(keys[2], u"b");
+    EXPECT_TRUE(list.get(u"a", v));
+    EXPECT_EQ(v, 5);
+    // A list read from text finds its own keys, not those it had before.
+    ASSERT_TRUE(list.fromText("Ork_PropertiesList 1\nx\ti\t7\n"));
+    EXPECT_FALSE(list.get(u"a", v));
+    EXPECT_TRUE(list.get(u"x", v));
+    EXPECT_EQ(v, 7);
+    Ork_PropertiesList copy = list;
+    EXPECT_TRUE(copy.get(u"x", v));
+    list.clear();
+    EXPECT_FALSE(list.has(u"x"));
+    list.set(u"x", 8);
+    EXPECT_EQ(list.size(), 1);
+    // Seventy thousand keys, as a design of ten thousand controls has, each found.
+    Ork_PropertiesList big;
+    for (int i = 0; i < 70000; ++i)
+        big.set(Ork_String(u"k") + Ork_String(i), i);
+    EXPECT_TRUE(big.get(u"k69999", v));
+    EXPECT_EQ(v, 69999);
+}
+
+} // namespace

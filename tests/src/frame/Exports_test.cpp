@@ -116,11 +116,13 @@ constexpr std::string_view kCEntryPoints[] = {"DllMain", "acrxEntryPoint", "acrx
 constexpr std::string_view kFrameDataClasses[] = {
     "KvSSDlgsMgr", "KvGridDlgData", "KvSelectImageDlgData", "KvDlgCis2Data", "KvMACallBackData", "KvLookUpDlgData",
 };
-// Exported classes of the standards engine and the bill output. Ork_DlgDesignerData and Ork_DesignerControl
-// join their lists when they are built.
+// Exported classes of the standards engine and the bill output.
 constexpr std::string_view kStandardsDataClasses[] = {
     "KvDlgStandardsData", "KvVarCell", "KvVarCells", "KvObjectMap", "KvSSMapping", "KvSSBillOutput",
 };
+
+// Exported classes of the dialog designer: the designed page and its controls.
+constexpr std::string_view kDesignerDataClasses[] = {"Ork_DlgDesignerData", "Ork_DesignerControl"};
 
 // Exported data classes of the section library.
 constexpr std::string_view kSectionDataClasses[] = {"Ork_ProfValuesTable"};
@@ -138,6 +140,9 @@ bool isDataClassSymbol(const std::string& s) {
         if (of(cls))
             return true;
     for (std::string_view cls : kSectionDataClasses)
+        if (of(cls))
+            return true;
+    for (std::string_view cls : kDesignerDataClasses)
         if (of(cls))
             return true;
     return false;
@@ -210,6 +215,16 @@ TEST(Exports, TheStandardsEnginesDataClassesWithTheirSpecialMembers) {
 TEST(Exports, TheSectionLibrarysDataClassesWithTheirSpecialMembers) {
     for (std::string_view cls : kSectionDataClasses)
         expectSpecialMembers(cls);
+}
+
+TEST(Exports, TheDesignersDataClassesWithTheirSpecialMembers) {
+    for (std::string_view cls : kDesignerDataClasses)
+        expectSpecialMembers(cls);
+    for (const char* member : {"Ork_DlgDesignerData::readFromFile(Ork_String const&, bool)",
+                               "Ork_DlgDesignerData::writeToFile(Ork_String const&)",
+                               "Ork_DlgDesignerData::findModuleImages(Ork_StringArray&)",
+                               "Ork_DesignerControl::getMergedExtComboList() const"})
+        EXPECT_TRUE(exported().count(member)) << member;
 }
 
 TEST(Exports, TheTwentyFiveTimersAndThePool) {

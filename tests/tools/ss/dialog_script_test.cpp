@@ -378,7 +378,8 @@ TEST(DialogScriptKeys, BoxButtonsInAnyCase) {
 }
 
 TEST(DialogScriptSamples, TheSampleScriptsRead) {
-    for (const char* name : {"stringarray-add-row.txt", "sstool-replace.txt", "formula-calculate.txt"}) {
+    for (const char* name :
+         {"stringarray-add-row.txt", "sstool-replace.txt", "formula-calculate.txt", "design-endplate.txt"}) {
         const std::string path = std::string(SS_SOURCE_DIR) + "/samples/scripts/" + name;
         std::FILE* f = std::fopen(path.c_str(), "rb");
         ASSERT_NE(f, nullptr) << path;

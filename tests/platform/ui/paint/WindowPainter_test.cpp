@@ -373,3 +373,36 @@ TEST(WindowPainterRegistry, ClassNamesIgnoreTheCaseOfEveryScriptWithCase) {
 
 } // namespace
 } // namespace ui
+
+namespace ui {
+namespace {
+
+TEST_F(WindowPainterTest, AWindowsOwnStepsDrawItsBackgroundBeforeItsChildren) {
+    std::vector<std::string> order;
+    WindowPainter::setWindowSteps(
+        &dialog,
+        [&order](Canvas& c, const Window&, const Rect& client) {
+            order.push_back("erase");
+            c.fillRect(client, colors::magenta);
+        },
+        [&order](Canvas& c, const Window&, const Rect& client) {
+            order.push_back("paint");
+            c.fillRect(Rect{client.left, client.top, client.left + 4, client.top + 4}, colors::black);
+        });
+    EXPECT_TRUE(WindowPainter::hasWindowSteps(&dialog));
+    canvas = renderWindow(dialog);
+    EXPECT_EQ(order, (std::vector<std::string>{"erase", "paint"}));
+    EXPECT_EQ(at(5, 250), colors::magenta);   // the dialog's face replaced
+    EXPECT_EQ(at(1, 1), colors::black);
+    EXPECT_EQ(at(260, 272), colors::buttonFace);   // the OK button drawn over it
+    // A label draws only its text: the background shows between its letters.
+    EXPECT_EQ(at(66, 15), colors::magenta);
+    EXPECT_GT(inkIn(Rect{10, 14, 70, 28}), 0);
+    WindowPainter::setWindowSteps(&dialog, nullptr, nullptr);
+    EXPECT_FALSE(WindowPainter::hasWindowSteps(&dialog));
+    canvas = renderWindow(dialog);
+    EXPECT_EQ(at(5, 250), colors::buttonFace);
+}
+
+} // namespace
+} // namespace ui
