@@ -15,7 +15,7 @@ using seclibtest::texts;
 TEST(ProfTableFiles, EverySampleReadsWritesAndReadsBackUnchanged) {
     LibraryFolder library;
     library.put("prof/copy/readme.txt", "");
-    for (const char* sample : {"IPE", "HEA", "HEB", "UPN"}) {
+    for (const char* sample : {"IPE", "HEA", "HEB", "UPN", "L"}) {
         SCOPED_TRACE(sample);
         Ork_ProfValuesTable table;
         ASSERT_TRUE(table.readFromFile(Ork_String::fromUtf8(sample)));

@@ -22,7 +22,7 @@ using ProfTableGrid = sheettest::SheetTest;
 TEST_F(ProfTableGrid, EverySampleGoesToTheGridAndComesBackUnchanged) {
     LibraryFolder library;
     Ork_Spread& g = grid();
-    for (const char16_t* sample : {u"IPE", u"HEA", u"HEB", u"UPN"}) {
+    for (const char16_t* sample : {u"IPE", u"HEA", u"HEB", u"UPN", u"L"}) {
         SCOPED_TRACE(Ork_String(sample).utf8());
         Ork_ProfValuesTable table;
         ASSERT_TRUE(table.readFromFile(sample));
