@@ -3,6 +3,7 @@
 #include "cmdBill.h"
 #include "cmdCalc.h"
 #include "cmdDialog.h"
+#include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
 #include "exitCodes.h"
@@ -42,6 +43,9 @@ const char kHelp[] =
     "  dialog ENTRY [RECORD.json] [--script FILE | --steps 'A; B'] [--png OUT.png]\n"
     "                    open a dialog of the module on a record, drive it, picture it\n"
     "  dialog --list     the dialogs it can open\n"
+    "  sections [--json] the section tables of the library: type, sizes offered / all\n"
+    "  sections show TABLE [--all] [--json]\n"
+    "                    the sizes of one section table\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
@@ -136,6 +140,8 @@ int main(int argc, char** argv) {
         return sscmd::runBill(rest, stdout, stderr);
     if (std::strcmp(argv[1], "dialog") == 0)
         return sscmd::runDialog(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "sections") == 0)
+        return sscmd::runSections(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kExitUsage;
 }

@@ -1,0 +1,103 @@
+// ss sections end to end: the real program lists and shows the section tables of a copy of the sample library.
+#include "support/TempFolder.h"
+#include "support/runProgram.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::Outcome;
+
+class SsSections : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(fs::path(SS_SOURCE_DIR) / "samples" / "library" / "prof", library.path() / "prof",
+                 fs::copy_options::recursive);
+    }
+    Outcome ss(std::vector<std::string> words) {
+        words.insert(words.begin(), "sections");
+        return testsupport::runProgram("SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+                                       words);
+    }
+    TempFolder library;
+};
+
+TEST_F(SsSections, ListsEveryTableWithItsTypeAndSizes) {
+    const Outcome run = ss({"--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto list = nlohmann::json::parse(run.out);
+    std::vector<std::string> names;
+    for (const auto& t : list)
+        names.push_back(t["table"]);
+    EXPECT_EQ(names, (std::vector<std::string>{"HEA", "HEB", "IPE", "L", "UPN"}));
+    const auto& angles = list[3];
+    EXPECT_EQ(angles["type"], "10");
+    EXPECT_EQ(angles["offered"], 4);
+    EXPECT_EQ(angles["sizes"], 5);
+    EXPECT_EQ(list[2]["type"], "IPE.dwg");
+
+    const Outcome plain = ss({});
+    ASSERT_EQ(plain.code, 0) << plain.out;
+    EXPECT_NE(plain.out.find("L                10               4/5"), std::string::npos) << plain.out;
+}
+
+TEST_F(SsSections, ShowsTheOfferedSizesWithTheirFilteredIndexAndAllOnRequest) {
+    const Outcome run = ss({"show", "L", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto table = nlohmann::json::parse(run.out);
+    EXPECT_EQ(table["type"], "10");
+    EXPECT_EQ(table["languages"], 4);
+    EXPECT_EQ(table["columns"][6], "h");
+    ASSERT_EQ(table["rows"].size(), 4u);
+    EXPECT_EQ(table["rows"][1]["section"], "L-100x100x10");
+    EXPECT_EQ(table["rows"][3]["filteredIndex"], 3);
+
+    const Outcome all = ss({"show", "L", "--all", "--json"});
+    ASSERT_EQ(all.code, 0) << all.out;
+    const auto every = nlohmann::json::parse(all.out);
+    ASSERT_EQ(every["rows"].size(), 5u);
+    EXPECT_EQ(every["rows"][4]["section"], "L-120x120x12");
+    EXPECT_TRUE(every["rows"][4]["filteredIndex"].is_null());
+
+    const Outcome plain = ss({"show", "HEA"});
+    ASSERT_EQ(plain.code, 0) << plain.out;
+    EXPECT_NE(plain.out.find("HEA  type HEA  5 languages"), std::string::npos) << plain.out;
+    EXPECT_NE(plain.out.find("HEA-100\t0\t100\t1\tHE 100 A"), std::string::npos) << plain.out;
+}
+
+TEST_F(SsSections, WrongUsageMissingTablesAndNamesOutsideProfFail) {
+    EXPECT_EQ(ss({"--bogus"}).code, 1);
+    EXPECT_EQ(ss({"show"}).code, 1);
+    EXPECT_EQ(ss({"show", "IPE", "--json", "--json"}).code, 1);
+    EXPECT_EQ(ss({"list"}).code, 1);
+    EXPECT_EQ(ss({"--all"}).code, 1);
+    library.put("outside.pr", "x\nSysName\tI/O\n1\t1\n");
+    for (const char* bad : {"Missing", "../outside", "..\\outside", "/etc/passwd"}) {
+        const Outcome run = ss({"show", bad});
+        EXPECT_EQ(run.code, 2) << bad << run.out;
+        EXPECT_NE(run.out.find("no readable table"), std::string::npos) << run.out;
+    }
+    const Outcome help = ss({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("usage: ss sections"), std::string::npos);
+
+    // A table that cannot be read is listed as such, and the run fails (not testable as root, who reads all).
+    fs::permissions(library.path() / "prof" / "IPE.pr", fs::perms::none);
+    const Outcome partly = ss({"--json"});
+    if (::geteuid() != 0) {
+        EXPECT_EQ(partly.code, 2) << partly.out;
+        EXPECT_NE(partly.out.find("\"table\": \"IPE\", \"unreadable\": true"), std::string::npos) << partly.out;
+    }
+    fs::permissions(library.path() / "prof" / "IPE.pr", fs::perms::owner_all);
+
+    fs::remove_all(library.path() / "prof");
+    const Outcome none = ss({});
+    EXPECT_EQ(none.code, 2) << none.out;
+    EXPECT_NE(none.out.find("no section tables"), std::string::npos) << none.out;
+}
+
+} // namespace
