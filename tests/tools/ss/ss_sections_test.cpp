@@ -60,8 +60,9 @@ TEST_F(SsSections, ShowsTheOfferedSizesWithTheirFilteredIndexAndAllOnRequest) {
     ASSERT_EQ(all.code, 0) << all.out;
     const auto every = nlohmann::json::parse(all.out);
     ASSERT_EQ(every["rows"].size(), 5u);
-    EXPECT_EQ(every["rows"][4]["section"], "L-120x120x12");
-    EXPECT_TRUE(every["rows"][4]["filteredIndex"].is_null());
+    EXPECT_EQ(every["rows"][2]["section"], "L-120x120x12");
+    EXPECT_TRUE(every["rows"][2]["filteredIndex"].is_null());
+    EXPECT_EQ(every["rows"][3]["filteredIndex"], 2);
 
     const Outcome plain = ss({"show", "HEA"});
     ASSERT_EQ(plain.code, 0) << plain.out;
