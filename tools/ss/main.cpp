@@ -46,6 +46,8 @@ const char kHelp[] =
     "  sections [--json] the section tables of the library: type, sizes offered / all\n"
     "  sections show TABLE [--all] [--json]\n"
     "                    the sizes of one section table\n"
+    "  sections add TABLE [--from SYSNAME] [--set LETTER=VALUE]... [--name TEXT]\n"
+    "                    add a size with the simple section editor\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"

@@ -70,6 +70,44 @@ TEST_F(SsSections, ShowsTheOfferedSizesWithTheirFilteredIndexAndAllOnRequest) {
     EXPECT_NE(plain.out.find("HEA-100\t0\t100\t1\tHE 100 A"), std::string::npos) << plain.out;
 }
 
+TEST_F(SsSections, AddPutsTheComposedSizeAtItsPlaceWritesTheTableAndPicturesTheEditor) {
+    const Outcome run = ss({"add", "IPE", "--from", "100", "--set", "A=90", "--png", (library.path() / "simple.png").string()});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("added IPE-90, index 1 among the offered sizes"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("90\t1\tIPE 90\tIPE 90\tIPE 90\tIPE 90\t90\t55"), std::string::npos) << run.out;
+    const std::string file = library.get("prof/IPE.pr");
+    EXPECT_LT(file.find("\n80\t"), file.find("\n90\t"));
+    EXPECT_LT(file.find("\n90\t"), file.find("\n100\t"));
+    EXPECT_GT(fs::file_size(library.path() / "simple.png"), 1000u);
+
+    // A typed name; an existing system name replaces its size.
+    const Outcome typed = ss({"add", "IPE", "--name", "90", "--set", "B=50"});
+    ASSERT_EQ(typed.code, 0) << typed.out;
+    EXPECT_NE(typed.out.find("replaced IPE-90"), std::string::npos) << typed.out;
+    const Outcome shown = ss({"show", "IPE", "--json"});
+    const auto rows = nlohmann::json::parse(shown.out)["rows"];
+    EXPECT_EQ(rows.size(), 19u);
+    EXPECT_EQ(rows[1]["cells"][7], "50");
+}
+
+TEST_F(SsSections, AddRefusedByTheAngleRuleExitsFiveWithTheMessageAndTheTableUnchanged) {
+    const std::string before = library.get("prof/L.pr");
+    const Outcome run = ss({"add", "L", "--set", "A=150", "--set", "B=150", "--set", "C=20", "--set", "D=15"});
+    EXPECT_EQ(run.code, 5) << run.out;
+    EXPECT_NE(run.out.find("The value must be 0 or greater than the third value."), std::string::npos) << run.out;
+    EXPECT_EQ(library.get("prof/L.pr"), before);
+    const Outcome retry = ss({"add", "L", "--set", "A=150", "--set", "B=150", "--set", "C=20", "--set", "D=0"});
+    ASSERT_EQ(retry.code, 0) << retry.out;
+    EXPECT_NE(retry.out.find("added L-150x150x20, index 2"), std::string::npos) << retry.out;
+
+    EXPECT_EQ(ss({"add", "IPE", "--set", "F=1"}).code, 1);      // IPE has five value fields
+    EXPECT_EQ(ss({"add", "IPE", "--set", "Z=1"}).code, 1);
+    EXPECT_EQ(ss({"add", "IPE", "--from", "999"}).code, 1);
+    EXPECT_EQ(ss({"add", "IPE", "--name"}).code, 1);
+    EXPECT_EQ(ss({"show", "IPE", "--set", "A=1"}).code, 1);
+    EXPECT_EQ(ss({"add", "../IPE"}).code, 2);
+}
+
 TEST_F(SsSections, WrongUsageMissingTablesAndNamesOutsideProfFail) {
     EXPECT_EQ(ss({"--bogus"}).code, 1);
     EXPECT_EQ(ss({"show"}).code, 1);
