@@ -108,6 +108,18 @@ TEST_F(SsSections, AddRefusedByTheAngleRuleExitsFiveWithTheMessageAndTheTableUnc
     EXPECT_EQ(ss({"add", "../IPE"}).code, 2);
 }
 
+TEST_F(SsSections, TheSimpleEditorRunsOnTheDialogRunner) {
+    const Outcome run = testsupport::runProgram(
+        "SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+        {"dialog", "editlibsimple", "--steps", "set \"A. h\" 90; expect #1000 \"IPE 90\"; ok", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto result = nlohmann::json::parse(run.out);
+    EXPECT_EQ(result["ended"], "OK");
+    EXPECT_EQ(result["record"]["row"], 1);
+    EXPECT_EQ(result["record"]["rows"][1][0], "90");
+    EXPECT_EQ(result["record"]["rows"][1][2], "IPE 90");
+}
+
 TEST_F(SsSections, WrongUsageMissingTablesAndNamesOutsideProfFail) {
     EXPECT_EQ(ss({"--bogus"}).code, 1);
     EXPECT_EQ(ss({"show"}).code, 1);
