@@ -59,13 +59,28 @@ Ork_String headerText(Ork_Spread& grid, int column, int row) {
     return text;
 }
 
+// The grid takes texts up to their first NUL character; a table holding one would come back cut.
+bool holdsNul(const Ork_ProfValuesTable& table) {
+    auto has = [](const Ork_String& text) { return text.find(u'\0') != Ork_String::npos; };
+    if (has(table.name))
+        return true;
+    for (const Ork_String& header : table.columnNames)
+        if (has(header))
+            return true;
+    for (const Ork_StringArray& cells : table.rows)
+        for (const Ork_String& cell : cells)
+            if (has(cell))
+                return true;
+    return false;
+}
+
 } // namespace
 
 bool Ork_ProfValuesTable::setToSS(Ork_Spread& grid) {
     grid.ssSetBool(grid::kSwitchRepaint, false);
     grid.setMaxRows(0);
     grid.setMaxCols(0);
-    if (rows.isEmpty()) {
+    if (rows.isEmpty() || holdsNul(*this)) {
         grid.ssSetBool(grid::kSwitchRepaint, true);
         return false;
     }

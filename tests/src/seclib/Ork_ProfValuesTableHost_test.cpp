@@ -67,6 +67,18 @@ TEST_F(ProfTableGrid, HeadersComeBackAsWrittenNeverAsTheGridsLabelsOrNumbers) {
     EXPECT_EQ(back.name, u"");
 }
 
+TEST_F(ProfTableGrid, ATableTheGridCannotHoldIsRefusedNotCut) {
+    Ork_ProfValuesTable table;
+    table.name = u"T";
+    table.columnNames = {u"SysName", u"I/O"};
+    table.rows.append(Ork_StringArray{u"1", u"1"});
+    Ork_Spread& g = grid();
+    ASSERT_TRUE(table.setToSS(g));
+    table.rows[0][0] = Ork_String(std::u16string(u"a\0b", 3));
+    EXPECT_FALSE(table.setToSS(g));
+    EXPECT_EQ(g.getMaxRows(), 0);   // an empty grid, never the previous table
+}
+
 TEST_F(ProfTableGrid, EmptyTableClearsTheGridAndAnEmptyGridGivesNothing) {
     Ork_Spread& g = grid(4, 4);
     Ork_ProfValuesTable empty;
