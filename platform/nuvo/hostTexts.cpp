@@ -1,5 +1,7 @@
 #include "nuvo/hostTexts.h"
 
+#include "nuvo/MacroLangs.h"
+
 #include <charconv>
 #include <unordered_map>
 
@@ -82,3 +84,11 @@ void resetHostTexts() {
 Ork_String dialString(int number) { return lookup(number); }
 
 Ork_String string(int number) { return lookup(number); }
+
+Ork_StringArray dialStringAllLangs(int number) {
+    const Ork_String english = lookup(number);
+    Ork_StringArray texts;
+    for (const Ork_String& language : gMacroLangs.GetAllLanguages())
+        texts.append(gMacroLangs.GetString(language, english));
+    return texts;
+}

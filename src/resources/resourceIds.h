@@ -81,3 +81,14 @@ inline constexpr int IDC_OPTIONS_HEADER_WIDTH = 1023;
 inline constexpr int IDC_OPTIONS_COLUMN_GRID = 1025;  // one row: the column header texts
 inline constexpr int IDC_OPTIONS_NOTE = 1026;
 inline constexpr int IDC_OPTIONS_NOTE2 = 1027;
+
+// ---- CDlgEditLibSimple (226)
+inline constexpr int IDC_LIBSIMPLE_NAME = 1000;         // the size's name in the current language
+inline constexpr int IDC_LIBSIMPLE_NAME_LABEL = 1123;
+inline constexpr int IDC_LIBSIMPLE_PICTURE = 1294;      // the section type's picture
+inline constexpr int IDC_LIBSIMPLE_ACTIVE = 1296;       // "I/O": the size is offered
+inline constexpr int IDC_LIBSIMPLE_FIRST_LABEL = 1299;  // labels 1299, 1301 ... 1319
+inline constexpr int IDC_LIBSIMPLE_FIRST_FIELD = 1300;  // value fields 1300, 1302 ... 1320
+inline constexpr int IDC_LIBSIMPLE_COMPOSE = 1358;
+inline constexpr int IDC_LIBSIMPLE_TYPED = 1359;
+inline constexpr int IDC_LIBSIMPLE_NAME_FRAME = 1360;

@@ -13,6 +13,7 @@
 #include "os/textCase.h"
 #include "os/utf16.h"
 #include "resources/resourceIds.h"
+#include "seclib/Ork_ProfValuesTable.h"
 #include "sheet/KvSSBillOutput.h"
 #include "spread/Ork_Spread.h"
 #include "ui/constants.h"
@@ -226,6 +227,34 @@ bool runLookUp(DialogRun& run) {
     return true;
 }
 
+// ---- Section library
+
+// The simple section editor on a table given in the record, or on the library's IPE table without one.
+bool runEditLibSimple(DialogRun& run) {
+    Ork_ProfValuesTable table;
+    int row = 0;
+    Reading in(run);
+    if (in.reader) {
+        RecordReader& r = *in.reader;
+        r.text("name", table.name, true);
+        r.text("descriptor", table.descriptor);
+        r.texts("columnNames", table.columnNames);
+        r.rows("rows", table.rows);
+        r.number("row", row);
+    } else if (!table.readFromFile(u"IPE")) {
+        return badRecord(run, "without a record the library's IPE table is used, and it cannot be read");
+    }
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_EDIT_LIB_SIMPLE);
+    run.returned = StartDlgEditLibSimple(table.name, table, row);
+    noteEnding(run);
+    run.recordOut = {{"name", textJson(table.name)},         {"descriptor", textJson(table.descriptor)},
+                     {"columnNames", textsJson(table.columnNames)}, {"rows", rowsJson(table.rows)},
+                     {"row", row}};
+    return true;
+}
+
 bool runSelectMacro(DialogRun& run) {
     Ork_String title, chosen;
     Ork_StringArray names;
@@ -288,8 +317,8 @@ const std::vector<DialogEntry>& dialogEntries() {
         {"genvars", "StartDlgGenVars", "auto-standards", true, nullptr, "the general variables dialog: not yet built"},
         {"editlibsections", "StartDlgEditLibSections", "edit-lib", true, nullptr,
          "the section library editor: not yet built"},
-        {"editlibsimple", "StartDlgEditLibSimple", "prof-values-table", true, nullptr,
-         "the simple section editor: not yet built"},
+        {"editlibsimple", "StartDlgEditLibSimple", "prof-values-table", true, runEditLibSimple,
+         "the simple section editor: one size of a section table"},
         {"selectmacro", "StartDlgSelectMacro", "select-macro", true, runSelectMacro, "as it stands: OK or Cancel"},
         {"macrocuts", "StartDlgMacroCuts", "macro-cuts", true, nullptr, "the cuts dialog: not yet built"},
         {"profadv", "StartDlgMacroProfAdv", "macro", true, nullptr, "the advanced profile dialog: not yet built"},

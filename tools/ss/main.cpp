@@ -4,6 +4,7 @@
 #include "cmdCalc.h"
 #include "cmdDesign.h"
 #include "cmdDialog.h"
+#include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
 #include "exitCodes.h"
@@ -49,6 +50,11 @@ const char kHelp[] =
     "                    a designed page control by control\n"
     "  design run NAME|FILE [--set CONTENTS=VALUE]... [--script FILE] [--png OUT.png]\n"
     "                    a designed page live in run mode, driven and pictured\n"
+    "  sections [--json] the section tables of the library: type, sizes offered / all\n"
+    "  sections show TABLE [--all] [--json]\n"
+    "                    the sizes of one section table\n"
+    "  sections add TABLE [--from SYSNAME] [--set LETTER=VALUE]... [--name TEXT]\n"
+    "                    add a size with the simple section editor\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
@@ -145,6 +151,8 @@ int main(int argc, char** argv) {
         return sscmd::runDialog(rest, stdout, stderr);
     if (std::strcmp(argv[1], "design") == 0)
         return sscmd::runDesign(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "sections") == 0)
+        return sscmd::runSections(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kExitUsage;
 }

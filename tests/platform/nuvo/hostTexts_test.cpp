@@ -109,3 +109,15 @@ TEST(HostTexts, EveryLineOfTheTableIsATextAndNoNumberTwice) {
     EXPECT_EQ(nuvo::loadHostTexts(table), count);
     nuvo::resetHostTexts();
 }
+
+TEST(HostTextsAllLanguages, GiveEachLanguagesTranslationOrTheEnglishText) {
+    const Ork_String english = dialString(1);
+    gMacroLangs.setTranslation(u"German", english, u"Gut");
+    const Ork_StringArray texts = dialStringAllLangs(1);
+    gMacroLangs.clearTranslations();
+    ASSERT_EQ(texts.length(), gMacroLangs.GetNrLanguages());
+    EXPECT_EQ(texts[0], english);
+    EXPECT_EQ(texts[2], u"Gut");
+    EXPECT_EQ(texts[3], english);
+    EXPECT_EQ(dialStringAllLangs(999999)[1], u"#999999");
+}

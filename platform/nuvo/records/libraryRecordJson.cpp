@@ -1,0 +1,285 @@
+#include "nuvo/records/libraryRecordJson.h"
+
+#include "nuvo/MacroLangs.h"
+#include "nuvo/Ork_Settings.h"
+#include "os/files.h"
+
+#include <nlohmann/json.hpp>
+
+#include <climits>
+#include <initializer_list>
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+// The record nests three levels deep (document, group, names); deeper input is no record, and refusing it
+// before parsing keeps the parser's work bounded.
+constexpr int kMaxDepth = 8;
+
+int nestingDepth(std::string_view text) {
+    int depth = 0, deepest = 0;
+    bool inString = false, escaped = false;
+    for (char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > kMaxDepth)
+                return deepest;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+std::string at(const std::string& where, const char* key) { return where.empty() ? key : where + "." + key; }
+
+// Walks the document with the place of every value at hand, so each refusal says where it is.
+class Reader {
+public:
+    std::string message;
+
+    bool fail(const std::string& where, const std::string& what) {
+        message = where.empty() ? what : where + ": " + what;
+        return false;
+    }
+
+    bool object(const Json& j, const std::string& where, std::initializer_list<const char*> keys) {
+        if (!j.is_object())
+            return fail(where, "an object is expected");
+        for (auto it = j.begin(); it != j.end(); ++it) {
+            bool known = false;
+            for (const char* k : keys)
+                known = known || it.key() == k;
+            if (!known)
+                return fail(where, "unknown key \"" + it.key() + "\"");
+        }
+        return true;
+    }
+
+    bool text(const Json& j, const char* key, Ork_String& out, const std::string& where) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        if (!it->is_string())
+            return fail(at(where, key), "a text is expected");
+        out = Ork_String::fromUtf8(it->get_ref<const std::string&>());
+        return true;
+    }
+
+    bool flag(const Json& j, const char* key, bool& out, const std::string& where) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        if (!it->is_boolean())
+            return fail(at(where, key), "true or false is expected");
+        out = it->get<bool>();
+        return true;
+    }
+
+    bool integer(const Json& j, const char* key, int& out, const std::string& where, long long lo, long long hi,
+                 bool required) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return required ? fail(where, std::string("\"") + key + "\" is missing") : true;
+        if (!it->is_number_integer())
+            return fail(at(where, key), "a whole number is expected");
+        // Positive numbers arrive unsigned, and may be too large for a signed reading.
+        const bool tooLarge =
+            it->is_number_unsigned() && it->get<unsigned long long>() > static_cast<unsigned long long>(hi);
+        const long long wide = tooLarge ? 0 : it->get<long long>();
+        if (tooLarge || wide < lo || wide > hi)
+            return fail(at(where, key), "must be " + std::to_string(lo) + " to " + std::to_string(hi));
+        out = static_cast<int>(wide);
+        return true;
+    }
+
+    template <typename F>
+    bool array(const Json& j, const char* key, const std::string& where, F each) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        const std::string place = at(where, key);
+        if (!it->is_array())
+            return fail(place, "an array is expected");
+        for (std::size_t i = 0; i < it->size(); ++i)
+            if (!each((*it)[i], place + "[" + std::to_string(i) + "]"))
+                return false;
+        return true;
+    }
+
+    // Names per language: an object keyed by the host's languages; a language left out has no name.
+    bool names(const Json& j, Ork_StringArray& out, const std::string& where) {
+        const Ork_StringArray languages = gMacroLangs.GetAllLanguages();
+        out.removeAll();
+        out.setLogicalLength(languages.length());
+        auto it = j.find("names");
+        if (it == j.end())
+            return true;
+        const std::string place = at(where, "names");
+        if (!it->is_object())
+            return fail(place, "an object is expected");
+        for (auto n = it->begin(); n != it->end(); ++n) {
+            const int index = languages.indexOf(Ork_String::fromUtf8(n.key()));
+            if (index < 0)
+                return fail(place, "unknown language \"" + n.key() + "\"");
+            if (!n->is_string())
+                return fail(place + "." + n.key(), "a text is expected");
+            out[index] = Ork_String::fromUtf8(n->get_ref<const std::string&>());
+        }
+        return true;
+    }
+};
+
+bool readGroup(Reader& r, const Json& j, const std::string& w, SectionGroupArray& groups) {
+    SectionGroup g;
+    if (!r.object(j, w, {"id", "name", "enabled", "image", "names"}) ||
+        !r.integer(j, "id", g.id, w, 1, INT_MAX, true) || !r.text(j, "name", g.name, w) ||
+        !r.flag(j, "enabled", g.enabled, w) || !r.text(j, "image", g.imageName, w) || !r.names(j, g.names, w))
+        return false;
+    if (!groups.appendWithId(g))
+        return r.fail(at(w, "id"), "a second group with identifier " + std::to_string(g.id));
+    return true;
+}
+
+bool readType(Reader& r, const Json& j, const std::string& w, SectionTypeArray& types) {
+    SectionType t;
+    if (!r.object(j, w, {"enabled", "image", "group", "type", "names"}) || !r.flag(j, "enabled", t.enabled, w) ||
+        !r.text(j, "image", t.imageName, w) || !r.integer(j, "group", t.groupId, w, kNoSectionGroup, INT_MAX, false) ||
+        !r.text(j, "type", t.typeText, w) || !r.names(j, t.names, w))
+        return false;
+    if (t.groupId == 0)
+        return r.fail(at(w, "group"), "group identifiers start at 1 (-1 is no group)");
+    types.append(t);
+    return true;
+}
+
+bool readDocument(Reader& r, const Json& doc, DlgEditLibData& data) {
+    if (!r.object(doc, "", {"version", "nextGroupId", "groups", "types", "images"}))
+        return false;
+    int version = 0;
+    if (!r.integer(doc, "version", version, "", kFormatVersion, kFormatVersion, true))
+        return false;
+    int nextId = 1;
+    if (!r.integer(doc, "nextGroupId", nextId, "", 1, INT_MAX, false))
+        return false;
+    if (!r.array(doc, "groups", "", [&](const Json& j, const std::string& w) { return readGroup(r, j, w, data.groups); }) ||
+        !r.array(doc, "types", "", [&](const Json& j, const std::string& w) { return readType(r, j, w, data.types); }))
+        return false;
+    // Identifiers of removed groups are never given again, also after the record was saved and read back.
+    data.groups.setNextId(nextId);
+    return r.array(doc, "images", "", [&](const Json& j, const std::string& w) {
+        if (!j.is_string())
+            return r.fail(w, "a text is expected");
+        data.imageNames.append(Ork_String::fromUtf8(j.get_ref<const std::string&>()));
+        return true;
+    });
+}
+
+Json namesJson(const Ork_StringArray& names) {
+    const Ork_StringArray languages = gMacroLangs.GetAllLanguages();
+    Json j = Json::object();
+    for (int i = 0; i < languages.length(); ++i)
+        j[languages[i].utf8()] = i < names.length() ? names[i].utf8() : std::string();
+    return j;
+}
+
+} // namespace
+
+Ork_String libraryRecordPath() { return Ork_Settings::libDir() + u"prof\\library.json"; }
+
+bool readLibraryRecordText(std::string_view utf8, DlgEditLibData& data, Ork_String& error) {
+    if (utf8.size() > kMaxLibraryRecordBytes) {
+        error = u"the library record is larger than 4 MiB";
+        return false;
+    }
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        utf8.remove_prefix(3);
+    if (nestingDepth(utf8) > kMaxDepth) {
+        error = u"the document nests deeper than a library record does";
+        return false;
+    }
+    Json doc;
+    try {
+        doc = Json::parse(utf8.begin(), utf8.end());
+    } catch (const Json::exception& e) {
+        std::string what = e.what();
+        if (auto close = what.find("] "); what.rfind("[json.", 0) == 0 && close != std::string::npos)
+            what.erase(0, close + 2);
+        error = Ork_String::fromUtf8(what);
+        return false;
+    }
+    Reader reader;
+    DlgEditLibData read;
+    bool ok = false;
+    try {
+        ok = readDocument(reader, doc, read);
+    } catch (const Json::exception& e) {
+        reader.message = e.what();
+    }
+    if (!ok) {
+        error = Ork_String::fromUtf8(reader.message);
+        return false;
+    }
+    read.availableFiles = data.availableFiles;   // found from the folder, never from the file
+    data = read;
+    return true;
+}
+
+bool readLibraryRecord(const Ork_String& path, DlgEditLibData& data, Ork_String& error) {
+    std::string bytes;
+    bool tooLarge = false;
+    if (!os::readBytes(path, bytes, kMaxLibraryRecordBytes, tooLarge)) {
+        error = path + (tooLarge ? u": the library record is larger than 4 MiB" : u": the file cannot be read");
+        return false;
+    }
+    Ork_String why;
+    if (!readLibraryRecordText(bytes, data, why)) {
+        error = path + u": " + why;
+        return false;
+    }
+    return true;
+}
+
+std::string libraryRecordText(const DlgEditLibData& data) {
+    Json j;
+    j["version"] = kFormatVersion;
+    j["nextGroupId"] = data.groups.nextId();
+    Json groups = Json::array();
+    for (int i = 0; i < data.groups.length(); ++i) {
+        const SectionGroup& g = *data.groups.get(i);
+        groups.push_back({{"id", g.id}, {"name", g.name.utf8()}, {"enabled", g.enabled},
+                          {"image", g.imageName.utf8()}, {"names", namesJson(g.names)}});
+    }
+    j["groups"] = groups;
+    Json types = Json::array();
+    for (int i = 0; i < data.types.length(); ++i) {
+        const SectionType& t = *data.types.get(i);
+        types.push_back({{"enabled", t.enabled}, {"image", t.imageName.utf8()}, {"group", t.groupId},
+                         {"type", t.typeText.utf8()}, {"names", namesJson(t.names)}});
+    }
+    j["types"] = types;
+    Json images = Json::array();
+    for (const Ork_String& image : data.imageNames)
+        images.push_back(image.utf8());
+    j["images"] = images;
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool writeLibraryRecord(const Ork_String& path, const DlgEditLibData& data, Ork_String& error) {
+    if (!os::writeBytes(path, libraryRecordText(data))) {
+        error = path + u": the library record cannot be written";
+        return false;
+    }
+    return true;
+}
