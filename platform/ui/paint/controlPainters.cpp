@@ -549,8 +549,20 @@ void drawBorder(Canvas& canvas, const Window& w, const Rect& window, const Rect&
 
 } // namespace
 
-void paintFrame(Canvas& canvas, const Window& w, const Rect& window, const Rect& client) {
-    const std::uint32_t style = w.getStyle();
+void paintFrame(Canvas& canvas, const Window& w, const Rect& windowRect, const Rect& clientRect) {
+    std::uint32_t style = w.getStyle();
+    Rect window = windowRect;
+    Rect client = clientRect;
+    // A drop-down combo box's rectangle holds its list: while the list is closed only the field shows, with no
+    // scroll bar and its border around the field alone.
+    if (const auto* cb = dynamic_cast<const ComboBox*>(&w);
+        cb && (style & CBS_TYPEMASK) != CBS_SIMPLE && !cb->getDroppedState()) {
+        if (style & WS_VSCROLL)
+            window.right -= Metrics::kScrollBarWidth;
+        style &= ~(WS_VSCROLL | WS_HSCROLL);
+        client.bottom = std::min(client.bottom, client.top + kComboFieldHeight);
+        window.bottom = std::min(window.bottom, client.bottom + (windowRect.bottom - clientRect.bottom));
+    }
     // Scroll bars sit inside the border, beside the client area.
     Rect inside = client;
     if (style & WS_VSCROLL) inside.right += Metrics::kScrollBarWidth;

@@ -307,6 +307,27 @@ protected:
     Canvas canvas;
 };
 
+TEST(ComboPicture, AClosedDropDownListShowsNoScrollBarBelowItsField) {
+    Desktop::reset();
+    DialogTemplate t;
+    t.id = 9003;
+    t.caption = u"Closed list";
+    t.size = {200, 150};
+    t.add(u"ComboBox", 302, u"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, {10, 10, 150, 140});
+    Dialog dialog;
+    ASSERT_TRUE(dialog.createIndirect(t, nullptr, Dialog::Show::Visible));
+    dialog.getDlgItemAs<ComboBox>(302)->addString(u"Angle");
+    const Canvas canvas = renderWindow(dialog);
+    const Rect wr = dialog.getWindowRect();
+    // Below the closed field, where the list would drop down, the dialog's face shows, scroll bar and all.
+    for (int x : {20, 100, 140}) {
+        const Point p = dialog.clientToScreen(Point{x, 100});
+        EXPECT_EQ(canvas.pixel(p.x - wr.left, p.y - wr.top), colors::buttonFace) << x;
+    }
+    dialog.destroyWindow();
+    Desktop::reset();
+}
+
 TEST_F(PicturesDialogTest, AButtonPictureShowsTheFaceThroughItsTransparentColour) {
     // Text below the image: the 16-pixel picture is centred across the face, above the text line.
     const Rect face = button.getWindowRect();
