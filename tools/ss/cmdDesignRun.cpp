@@ -5,6 +5,7 @@
 #include "dialogPlayer.h"
 #include "dialogScript.h"
 #include "exitCodes.h"
+#include "inputFile.h"
 #include "jsonText.h"
 
 #include "designer/Ork_DlgDesignerData.h"
@@ -15,8 +16,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace sscmd {
 
@@ -40,16 +39,6 @@ public:
     }
 };
 
-bool readText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
 // The control that binds to `contents`: the first input of those contents, else the first label or frame
 // (a label often shows the name of the cell beside it).
 const Ork_DesignerControl* byContents(const Ork_DlgDesignerData& page, std::u16string_view contents) {
@@ -72,7 +61,7 @@ int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& o, std::FIL
     if (!o.script.empty()) {
         std::string text;
         ssdialog::ScriptError error;
-        if (!readText(o.script, text)) {
+        if (!readInputFile(o.script, text)) {
             std::fprintf(err, "ss design run: the script %s cannot be read\n", o.script.c_str());
             return kExitBadInput;
         }

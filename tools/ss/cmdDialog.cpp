@@ -6,6 +6,7 @@
 #include "dialogEntries.h"
 #include "dialogScript.h"
 #include "exitCodes.h"
+#include "inputFile.h"
 
 #include "cadhost/CommandLine.h"
 #include "cadhost/HostLog.h"
@@ -15,8 +16,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace sscmd {
 namespace {
@@ -56,19 +55,6 @@ struct Options {
     bool json = false;
     bool list = false;
 };
-
-bool readFile(const std::string& path, std::string& text) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
-}
 
 int listEntries(bool json, std::FILE* out) {
     if (json) {
@@ -238,7 +224,7 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
     ssdialog::ScriptError scriptError;
     if (!o.script.empty()) {
         std::string text;
-        if (!readFile(o.script, text)) {
+        if (!readInputFile(o.script, text)) {
             std::fprintf(err, "%s: the script %s cannot be read\n", command.c_str(), o.script.c_str());
             return kExitBadInput;
         }
@@ -255,7 +241,7 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
     Json record;
     if (!o.record.empty()) {
         std::string text, error;
-        if (!readFile(o.record, text)) {
+        if (!readInputFile(o.record, text)) {
             std::fprintf(err, "%s: the record %s cannot be read\n", command.c_str(), o.record.c_str());
             return kExitBadInput;
         }

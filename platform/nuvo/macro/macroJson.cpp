@@ -1,5 +1,6 @@
 #include "nuvo/macro/macroJson.h"
 
+#include "nuvo/jsonDepth.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
@@ -17,31 +18,6 @@ constexpr int kFormatVersion = 1;
 // The format nests five levels deep; anything much deeper is not a macro file, and refusing it early keeps
 // the parser's work bounded.
 constexpr int kMaxDepth = 16;
-
-// Deepest nesting of arrays and objects, counted outside strings.
-int nestingDepth(std::string_view text) {
-    int depth = 0, deepest = 0;
-    bool inString = false, escaped = false;
-    for (char c : text) {
-        if (inString) {
-            if (escaped)
-                escaped = false;
-            else if (c == '\\')
-                escaped = true;
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            deepest = std::max(deepest, ++depth);
-            if (deepest > kMaxDepth)
-                return deepest;
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return deepest;
-}
 
 // Walks the document with the place of every value at hand, so each refusal says where it is.
 class Reader {
@@ -427,7 +403,7 @@ bool readMacroJsonText(std::string_view utf8, Ork_DbMacro& dbMacro, MacroData& m
     }
     if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
         utf8.remove_prefix(3);
-    if (nestingDepth(utf8) > kMaxDepth) {
+    if (jsonNestingDepth(utf8, kMaxDepth) > kMaxDepth) {
         error = u"the document nests deeper than a macro file does";
         return false;
     }

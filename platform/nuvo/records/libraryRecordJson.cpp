@@ -2,6 +2,7 @@
 
 #include "nuvo/MacroLangs.h"
 #include "nuvo/Ork_Settings.h"
+#include "nuvo/jsonDepth.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
@@ -17,30 +18,6 @@ constexpr int kFormatVersion = 1;
 // The record nests three levels deep (document, group, names); deeper input is no record, and refusing it
 // before parsing keeps the parser's work bounded.
 constexpr int kMaxDepth = 8;
-
-int nestingDepth(std::string_view text) {
-    int depth = 0, deepest = 0;
-    bool inString = false, escaped = false;
-    for (char c : text) {
-        if (inString) {
-            if (escaped)
-                escaped = false;
-            else if (c == '\\')
-                escaped = true;
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            deepest = std::max(deepest, ++depth);
-            if (deepest > kMaxDepth)
-                return deepest;
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return deepest;
-}
 
 std::string at(const std::string& where, const char* key) { return where.empty() ? key : where + "." + key; }
 
@@ -205,7 +182,7 @@ bool readLibraryRecordText(std::string_view utf8, DlgEditLibData& data, Ork_Stri
     }
     if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
         utf8.remove_prefix(3);
-    if (nestingDepth(utf8) > kMaxDepth) {
+    if (jsonNestingDepth(utf8, kMaxDepth) > kMaxDepth) {
         error = u"the document nests deeper than a library record does";
         return false;
     }
