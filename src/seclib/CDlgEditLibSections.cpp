@@ -72,7 +72,11 @@ bool CDlgEditLibSections::onInitDialog() {
         return true;
     for (int i = 0; i < PageCount; ++i) {
         t->insertItem(i, dialString(kPages[i].caption));
-        auto created = std::make_unique<ui::Dialog>();
+        std::unique_ptr<ui::Dialog> created;
+        if (i == GroupsPage)
+            created = std::make_unique<CEditLibGroupsPage>(m_data);
+        else
+            created = std::make_unique<ui::Dialog>();
         // Each page is a child dialog of the editor over the tab's display area, so its controls keep the
         // numbers of its own template.
         if (created->create(kPages[i].templateId, this, false)) {
@@ -92,6 +96,16 @@ bool CDlgEditLibSections::onInitDialog() {
     return true;
 }
 
+CEditLibGroupsPage* CDlgEditLibSections::groupsPage() const {
+    return dynamic_cast<CEditLibGroupsPage*>(m_pages[GroupsPage].get());
+}
+
+void CDlgEditLibSections::onOK() {
+    if (CEditLibGroupsPage* groups = groupsPage())
+        groups->storeCurrent();
+    endDialog(ui::IDOK);
+}
+
 void CDlgEditLibSections::showPage(int index) {
     for (int i = 0; i < PageCount; ++i)
         if (m_pages[i])
@@ -100,6 +114,9 @@ void CDlgEditLibSections::showPage(int index) {
 
 bool CDlgEditLibSections::onNotify(int id, int code, ui::LRESULT& result) {
     if (id == IDC_EDITLIB_TABS && code == ui::TCN_SELCHANGE) {
+        // Leaving the groups tab stores the group shown, so the types tab lists it as it now is.
+        if (CEditLibGroupsPage* groups = groupsPage())
+            groups->storeCurrent();
         showPage(currentPage());
         result = 0;
         return true;

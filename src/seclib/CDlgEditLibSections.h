@@ -4,6 +4,7 @@
 #include "base/KvRecordDlg.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/records/DlgEditLibData.h"
+#include "seclib/CEditLibGroupsPage.h"
 #include "ui/Dialog.h"
 #include "ui/TabCtrl.h"
 
@@ -23,10 +24,12 @@ public:
     ui::TabCtrl* tabs() const;
     ui::Dialog* page(Page which) const;
     int currentPage() const;
+    CEditLibGroupsPage* groupsPage() const;
 
 protected:
     bool onInitDialog() override;
     bool onNotify(int id, int code, ui::LRESULT& result) override;
+    void onOK() override;
 
 private:
     void showPage(int index);
