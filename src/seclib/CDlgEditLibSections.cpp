@@ -75,6 +75,8 @@ bool CDlgEditLibSections::onInitDialog() {
         std::unique_ptr<ui::Dialog> created;
         if (i == GroupsPage)
             created = std::make_unique<CEditLibGroupsPage>(m_data);
+        else if (i == TypesPage)
+            created = std::make_unique<CEditLibTypesPage>(m_data);
         else
             created = std::make_unique<ui::Dialog>();
         // Each page is a child dialog of the editor over the tab's display area, so its controls keep the
@@ -100,13 +102,26 @@ CEditLibGroupsPage* CDlgEditLibSections::groupsPage() const {
     return dynamic_cast<CEditLibGroupsPage*>(m_pages[GroupsPage].get());
 }
 
+CEditLibTypesPage* CDlgEditLibSections::typesPage() const {
+    return dynamic_cast<CEditLibTypesPage*>(m_pages[TypesPage].get());
+}
+
+void CDlgEditLibSections::storeShownPage() {
+    // Only the page on show is stored: the types page's group box is filled from the groups as they were when
+    // it was last shown, so storing it after the groups changed could map its choice to another group.
+    if (m_shownPage == GroupsPage && groupsPage())
+        groupsPage()->storeCurrent();
+    if (m_shownPage == TypesPage && typesPage())
+        typesPage()->storeCurrent();
+}
+
 void CDlgEditLibSections::onOK() {
-    if (CEditLibGroupsPage* groups = groupsPage())
-        groups->storeCurrent();
+    storeShownPage();
     endDialog(ui::IDOK);
 }
 
 void CDlgEditLibSections::showPage(int index) {
+    m_shownPage = index;
     for (int i = 0; i < PageCount; ++i)
         if (m_pages[i])
             m_pages[i]->showWindow(i == index ? ui::SW_SHOW : ui::SW_HIDE);
@@ -114,9 +129,10 @@ void CDlgEditLibSections::showPage(int index) {
 
 bool CDlgEditLibSections::onNotify(int id, int code, ui::LRESULT& result) {
     if (id == IDC_EDITLIB_TABS && code == ui::TCN_SELCHANGE) {
-        // Leaving the groups tab stores the group shown, so the types tab lists it as it now is.
-        if (CEditLibGroupsPage* groups = groupsPage())
-            groups->storeCurrent();
+        // Leaving a tab stores what it shows, so the types tab lists the groups as they now are.
+        storeShownPage();
+        if (currentPage() == TypesPage && typesPage())
+            typesPage()->refreshGroups();
         showPage(currentPage());
         result = 0;
         return true;

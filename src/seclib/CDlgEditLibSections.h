@@ -5,6 +5,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/records/DlgEditLibData.h"
 #include "seclib/CEditLibGroupsPage.h"
+#include "seclib/CEditLibTypesPage.h"
 #include "ui/Dialog.h"
 #include "ui/TabCtrl.h"
 
@@ -25,6 +26,7 @@ public:
     ui::Dialog* page(Page which) const;
     int currentPage() const;
     CEditLibGroupsPage* groupsPage() const;
+    CEditLibTypesPage* typesPage() const;
 
 protected:
     bool onInitDialog() override;
@@ -33,6 +35,8 @@ protected:
 
 private:
     void showPage(int index);
+    void storeShownPage();
 
     std::array<std::unique_ptr<ui::Dialog>, PageCount> m_pages;
+    int m_shownPage = -1;
 };
