@@ -9,6 +9,7 @@
 #include "seclib/CDlgEditLibSections.h"
 #include "ui/Robot.h"
 #include "ui/Script.h"
+#include "ui/paint/WindowPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,41 @@ TEST_F(EditLibSections, ATableNameOpensTheValuesTabAndTabsShowOnePageEach) {
     });
     EXPECT_TRUE(accepted);
     EXPECT_FALSE(data.availableFiles.isEmpty()) << "OK hands the dialog's record back";
+}
+
+// Dark pixels of `picture` (of the editor `d`) inside control `id` of `page`.
+int darkPixelsOver(const ui::Canvas& picture, const ui::Window& d, const ui::Window& page, int id) {
+    const ui::Window* control = page.getDlgItem(id);
+    if (!control)
+        return 0;
+    const ui::Rect label = control->getWindowRect();
+    const ui::Rect window = d.getWindowRect();
+    int dark = 0;
+    for (int y = label.top - window.top; y < label.bottom - window.top; ++y)
+        for (int x = label.left - window.left; x < label.right - window.left; ++x)
+            dark += (picture.pixel(x, y) & 0xFFFFFF) < 0x404040 ? 1 : 0;
+    return dark;
+}
+
+TEST_F(EditLibSections, EachPageIsPicturedWithItsTexts) {
+    DlgEditLibData data;
+    data.groups.appendNewGrp(u"Beams");
+    run(data, u"", [&](CDlgEditLibSections& d) {
+        struct Shot {
+            Page page;
+            int labelId;
+        };
+        for (Shot shot : {Shot{Page::GroupsPage, IDC_EDITLIB_ADD}, Shot{Page::TypesPage, IDC_EDITLIB_ADD},
+                          Shot{Page::ValuesPage, IDC_EDITLIB_NEW}}) {
+            ASSERT_TRUE(m_robot.choose(*d.tabs(), shot.page));
+            const ui::Canvas picture = ui::renderWindow(d);
+            EXPECT_GE(picture.width(), 500);
+            EXPECT_GE(picture.height(), 400);
+            EXPECT_LE(picture.width(), 1200);
+            EXPECT_GT(darkPixelsOver(picture, d, *d.page(shot.page), shot.labelId), 10) << "page " << shot.page;
+        }
+        m_robot.click(d, ui::IDCANCEL);
+    });
 }
 
 } // namespace
