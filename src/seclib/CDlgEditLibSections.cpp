@@ -77,6 +77,8 @@ bool CDlgEditLibSections::onInitDialog() {
             created = std::make_unique<CEditLibGroupsPage>(m_data);
         else if (i == TypesPage)
             created = std::make_unique<CEditLibTypesPage>(m_data);
+        else if (i == ValuesPage)
+            created = std::make_unique<CEditLibValuesPage>(m_data, m_name);
         else
             created = std::make_unique<ui::Dialog>();
         // Each page is a child dialog of the editor over the tab's display area, so its controls keep the
@@ -115,7 +117,14 @@ void CDlgEditLibSections::storeShownPage() {
         typesPage()->storeCurrent();
 }
 
+CEditLibValuesPage* CDlgEditLibSections::valuesPage() const {
+    return dynamic_cast<CEditLibValuesPage*>(m_pages[ValuesPage].get());
+}
+
 void CDlgEditLibSections::onOK() {
+    // Cancel to the question about the table on show, or a save that failed, keeps the editor open.
+    if (CEditLibValuesPage* values = valuesPage(); values && !values->askUnsaved())
+        return;
     storeShownPage();
     endDialog(ui::IDOK);
 }

@@ -6,6 +6,7 @@
 #include "nuvo/records/DlgEditLibData.h"
 #include "seclib/CEditLibGroupsPage.h"
 #include "seclib/CEditLibTypesPage.h"
+#include "seclib/CEditLibValuesPage.h"
 #include "ui/Dialog.h"
 #include "ui/TabCtrl.h"
 
@@ -27,6 +28,7 @@ public:
     int currentPage() const;
     CEditLibGroupsPage* groupsPage() const;
     CEditLibTypesPage* typesPage() const;
+    CEditLibValuesPage* valuesPage() const;
 
 protected:
     bool onInitDialog() override;

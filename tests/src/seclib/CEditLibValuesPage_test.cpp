@@ -1,0 +1,122 @@
+// The library editor's values page through the real editor: the table given opens on show; choosing another
+// asks about unsaved edits (Yes writes, No drops, Cancel keeps them and the list's choice); a Yes whose write
+// fails acts as Cancel; OK asks too and stays open on Cancel; an unreadable table shows an empty grid.
+#include "profTableTestSupport.h"
+
+#include "support/frameTestSupport.h"
+
+#include "SS/SSExports.h"
+#include "os/files.h"
+#include "resources/resourceIds.h"
+#include "seclib/CDlgEditLibSections.h"
+#include "ui/ComboBox.h"
+#include "ui/Robot.h"
+#include "ui/Script.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using seclibtest::LibraryFolder;
+
+class EditLibValues : public frametest::FrameTest {
+protected:
+    bool run(const std::function<void(CDlgEditLibSections&, CEditLibValuesPage&, ui::Script&)>& drive,
+             const Ork_String& name = u"IPE") {
+        ui::Script script;
+        script.onModal(IDD_EDIT_LIB_SECTIONS, [&](ui::Dialog& d) {
+            auto& editor = dynamic_cast<CDlgEditLibSections&>(d);
+            ASSERT_NE(editor.valuesPage(), nullptr);
+            drive(editor, *editor.valuesPage(), script);
+        });
+        const bool accepted = StartDlgEditLibSections(m_data, name);
+        EXPECT_EQ(script.remaining(), 0);
+        return accepted;
+    }
+    static ui::ComboBox& tables(CEditLibValuesPage& page) {
+        return *dynamic_cast<ui::ComboBox*>(page.getDlgItem(IDC_EDITLIB_TABLES));
+    }
+    // Edits the first value of the first size, as a user's typing does.
+    static void edit(CEditLibValuesPage& page) {
+        Ork_StringArray row;
+        ASSERT_TRUE(page.grid().getRowTexts(1, row));
+        row[0] = u"EDITED";
+        page.grid().setRowTexts(1, row);
+        page.grid().ssSetBool(grid::kSwitchModified, true);
+    }
+    std::string ipe() const { return m_library.get("prof/IPE.pr"); }
+    LibraryFolder m_library;
+    DlgEditLibData m_data;
+    ui::Robot m_robot;
+};
+
+TEST_F(EditLibValues, TheGivenTableIsOnShowWithItsType) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script&) {
+        EXPECT_EQ(tables(page).getLBText(page.shownTable()), u"IPE");
+        EXPECT_EQ(page.table().name, u"IPE");
+        EXPECT_GT(page.grid().getMaxRows(), 1);
+        EXPECT_FALSE(page.gridChanged());
+        m_robot.click(d, ui::IDCANCEL);
+    });
+}
+
+TEST_F(EditLibValues, YesWritesNoDropsAndCancelKeepsTheEditsAndTheChoice) {
+    const std::string before = ipe();
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        const int shown = page.shownTable();
+        edit(page);
+        script.answerBox(ui::IDCANCEL);
+        ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        EXPECT_EQ(page.shownTable(), shown);
+        EXPECT_EQ(tables(page).getCurSel(), shown) << "the list goes back to the table on show";
+        EXPECT_TRUE(page.gridChanged());
+        script.answerBox(ui::IDNO);
+        ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        EXPECT_EQ(page.table().name, u"HEA");
+        EXPECT_EQ(ipe(), before) << "No leaves the file";
+        ASSERT_TRUE(m_robot.choose(tables(page), u"IPE"));   // unchanged: no question
+        edit(page);
+        script.answerBox(ui::IDYES);
+        ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        EXPECT_EQ(page.table().name, u"HEA");
+        m_robot.click(d, ui::IDCANCEL);
+    });
+    EXPECT_NE(ipe().find("EDITED"), std::string::npos) << "Yes wrote the edited table";
+}
+
+TEST_F(EditLibValues, AYesThatCannotWriteActsAsCancelAndOkStaysOpen) {
+    const std::string before = ipe();
+    const bool accepted = run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        const int shown = page.shownTable();
+        edit(page);
+        {
+            os::FailureInjection failing(os::WriteStage::Write);
+            script.answerBox(ui::IDYES).answerBox(ui::IDOK);   // the question, then the failure's message
+            ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        }
+        EXPECT_EQ(page.shownTable(), shown);
+        EXPECT_TRUE(page.gridChanged()) << "the edits stay, marked changed";
+        script.answerBox(ui::IDCANCEL);
+        m_robot.click(d, ui::IDOK);
+        EXPECT_TRUE(d.isWindowVisible()) << "Cancel to the question keeps the editor open";
+        script.answerBox(ui::IDNO);
+        m_robot.click(d, ui::IDOK);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(ipe(), before);
+}
+
+TEST_F(EditLibValues, AnUnreadableTableShowsAnEmptyGrid) {
+    m_library.put("prof/HEA.pr", "");
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script&) {
+        ASSERT_GT(page.grid().getMaxRows(), 1);
+        ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        EXPECT_EQ(page.grid().getMaxRows(), 0);
+        EXPECT_FALSE(page.gridChanged());
+        m_robot.click(d, ui::IDCANCEL);
+    });
+}
+
+} // namespace
