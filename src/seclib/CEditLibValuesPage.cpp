@@ -1,9 +1,13 @@
 #include "seclib/CEditLibValuesPage.h"
 
 #include "grid/Sheet.h"
+#include "nuvo/fileHelpers.h"
 #include "nuvo/hostTexts.h"
+#include "nuvo/textHelpers.h"
 #include "nuvo/sections/Ork_SectionTableManager.h"
 #include "resources/resourceIds.h"
+#include "seclib/profTableLayout.h"
+#include "seclib/profTablePath.h"
 #include "seclib/sectionTypes.h"
 #include "ui/ComboBox.h"
 #include "ui/Services.h"
@@ -11,6 +15,26 @@
 namespace {
 
 constexpr int kUnsavedCaption = 784, kUnsavedStart = 785, kUnsavedEnd = 786;
+constexpr int kNewTableName = 779, kValueLabel = 86;
+constexpr int kDeleteCaption = 787, kDeleteStart = 788, kDeleteEnd = 789;
+
+bool listedNoCase(const Ork_StringArray& names, const Ork_String& name) {
+    for (const Ork_String& listed : names)
+        if (listed.equal(name, true))
+            return true;
+    return false;
+}
+
+// A name not listed, compared without case as the files are found: "New table", "New table1", ...
+Ork_String unusedTableName(const Ork_StringArray& names, const Ork_String& seed) {
+    Ork_StringArray taken = names;
+    Ork_String candidate = findNonExistingString(taken, seed);
+    while (listedNoCase(names, candidate)) {
+        taken.append(candidate);
+        candidate = findNonExistingString(taken, seed);
+    }
+    return candidate;
+}
 
 } // namespace
 
@@ -88,7 +112,71 @@ bool CEditLibValuesPage::askUnsaved() {
     return true;
 }
 
+ui::ComboBox* CEditLibValuesPage::tableList() const {
+    return dynamic_cast<ui::ComboBox*>(getDlgItem(IDC_EDITLIB_TABLES));
+}
+
+void CEditLibValuesPage::newTable() {
+    if (!askUnsaved())
+        return;
+    const Ork_String name = unusedTableName(m_data.availableFiles, dialString(kNewTableName));
+    const int index = m_data.availableFiles.append(name);
+    if (ui::ComboBox* tables = tableList())
+        tables->addString(name);
+    m_table = Ork_ProfValuesTable();
+    m_table.name = name;
+    m_table.columnNames = profTableNewHeaders();
+    m_table.columnNames.append(dialString(kValueLabel) + u"1");
+    m_table.columnNames.append(dialString(kValueLabel) + u"2");
+    Ork_StringArray row;
+    row.append(Ork_String());
+    row.append(u"1");
+    for (int i = kFirstLanguageColumn; i < m_table.columnNames.length() - 2; ++i)
+        row.append(Ork_String());
+    row.append(u"0");
+    row.append(u"0");
+    m_table.rows.append(row);
+    m_shown = index;
+    if (ui::ComboBox* tables = tableList())
+        tables->setCurSel(index);
+    clearGrid();
+    if (m_grid.isCreated()) {
+        m_table.setToSS(m_grid);
+        m_grid.ssSetBool(grid::kSwitchModified, true);   // a new table exists only once it is saved
+    }
+    setDlgItemText(IDC_EDITLIB_SECTION_TYPE, Ork_String());
+}
+
+void CEditLibValuesPage::deleteTable() {
+    if (m_shown < 0)
+        return;
+    const Ork_String name = m_data.availableFiles[m_shown];
+    if (ui::messageBox(this, dialString(kDeleteStart) + u" <" + name + u"> " + dialString(kDeleteEnd),
+                       dialString(kDeleteCaption), ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+        return;
+    Ork_String path;
+    // A new table not saved yet has no file: dropping its entry is all there is to delete.
+    const bool hasFile = profTablePath(name, path) && ObjectExportFileExists(path);
+    if (hasFile && !deleteFile(path)) {
+        ui::messageBox(this, u"The table <" + name + u"> could not be deleted.", dialString(kDeleteCaption),
+                       ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        return;
+    }
+    m_data.availableFiles.removeAt(m_shown);
+    if (ui::ComboBox* tables = tableList())
+        tables->deleteString(m_shown);
+    showTable(-1);
+}
+
 bool CEditLibValuesPage::onCommand(int id, int code) {
+    if (id == IDC_EDITLIB_NEW && code == ui::BN_CLICKED) {
+        newTable();
+        return true;
+    }
+    if (id == IDC_EDITLIB_DELETE && code == ui::BN_CLICKED) {
+        deleteTable();
+        return true;
+    }
     if (id == IDC_EDITLIB_TABLES && code == ui::CBN_SELCHANGE) {
         auto* tables = dynamic_cast<ui::ComboBox*>(getDlgItem(IDC_EDITLIB_TABLES));
         const int chosen = tables ? tables->getCurSel() : -1;

@@ -5,6 +5,7 @@
 #include "nuvo/records/DlgEditLibData.h"
 #include "seclib/Ork_ProfValuesTable.h"
 #include "spread/Ork_Spread.h"
+#include "ui/ComboBox.h"
 #include "ui/Dialog.h"
 
 class CEditLibValuesPage : public ui::Dialog {
@@ -27,6 +28,9 @@ protected:
 private:
     void showTable(int index);
     void clearGrid();
+    void newTable();
+    void deleteTable();
+    ui::ComboBox* tableList() const;
 
     DlgEditLibData& m_data;
     Ork_String m_start;

@@ -120,3 +120,41 @@ TEST_F(EditLibValues, AnUnreadableTableShowsAnEmptyGrid) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditLibValues, NewIsNamedUniquelyWithoutCaseAndHasLanguageColumnsOnly) {
+    m_library.put("prof/new table.pr", "2\nSysName\tI/O\tEnglish\tDutch\tGerman\tFrench\tv\n1\t1\ta\ta\ta\ta\t5\n");
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script&) {
+        m_robot.click(page, IDC_EDITLIB_NEW);
+        EXPECT_EQ(page.table().name, u"New table1");
+        EXPECT_EQ(tables(page).getLBText(page.shownTable()), u"New table1");
+        EXPECT_TRUE(page.gridChanged());
+        Ork_ProfValuesTable back = page.table();
+        ASSERT_TRUE(back.getFromSS(page.grid()));
+        EXPECT_EQ(back.columnNames.length(), 2 + back.getNrLanguages() + 2)
+            << "no host language beyond the table's reads back as a value column";
+        EXPECT_EQ(back.columnNames[back.columnNames.length() - 1], u"Value2");
+        m_robot.click(d, ui::IDCANCEL);
+    });
+}
+
+TEST_F(EditLibValues, DeleteRemovesTheFileTheEntryAndClearsTheGrid) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        const int entries = tables(page).getCount();
+        edit(page);
+        script.answerBox(ui::IDNO);
+        m_robot.click(page, IDC_EDITLIB_DELETE);
+        EXPECT_TRUE(m_library.exists("prof/IPE.pr")) << "No keeps the table";
+        script.answerBox(ui::IDYES);
+        m_robot.click(page, IDC_EDITLIB_DELETE);
+        EXPECT_FALSE(m_library.exists("prof/IPE.pr"));
+        EXPECT_EQ(tables(page).getCount(), entries - 1);
+        EXPECT_EQ(page.shownTable(), -1);
+        EXPECT_EQ(page.grid().getMaxRows(), 0);
+        EXPECT_FALSE(page.gridChanged()) << "the deleted table's edits are not asked about again";
+        m_robot.click(d, ui::IDOK);
+    });
+}
+
+} // namespace
