@@ -1,6 +1,7 @@
 #include "seclib/CEditLibValuesPage.h"
 
 #include "grid/Sheet.h"
+#include "base/Ork_DlgPromptString.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/hostTexts.h"
 #include "nuvo/textHelpers.h"
@@ -17,6 +18,7 @@ namespace {
 constexpr int kUnsavedCaption = 784, kUnsavedStart = 785, kUnsavedEnd = 786;
 constexpr int kNewTableName = 779, kValueLabel = 86;
 constexpr int kDeleteCaption = 787, kDeleteStart = 788, kDeleteEnd = 789;
+constexpr int kRenameTitle = 790, kRenamePrompt = 791, kOkText = 1, kCancelText = 2;
 
 bool listedNoCase(const Ork_StringArray& names, const Ork_String& name) {
     for (const Ork_String& listed : names)
@@ -168,7 +170,62 @@ void CEditLibValuesPage::deleteTable() {
     showTable(-1);
 }
 
+void CEditLibValuesPage::renameTable() {
+    if (m_shown < 0)
+        return;
+    const Ork_String oldName = m_data.availableFiles[m_shown];
+    Ork_DlgPromptString prompt(this);
+    prompt.setCaption(dialString(kRenameTitle));
+    prompt.setLabel(dialString(kRenamePrompt));
+    prompt.setText(oldName);
+    prompt.setButtonTexts(dialString(kOkText), dialString(kCancelText));
+    if (prompt.doModal() != ui::IDOK || !prompt.accepted() || prompt.text() == oldName)
+        return;
+    const Ork_String newName = prompt.text();
+    // A name listed for another table is refused: the files are found without case, so "ipe" is "IPE".
+    for (int i = 0; i < m_data.availableFiles.length(); ++i)
+        if (i != m_shown && m_data.availableFiles[i].equal(newName, true)) {
+            ui::messageBox(this, u"A table named <" + newName + u"> exists already.", dialString(kRenameTitle),
+                           ui::MB_OK | ui::MB_ICONEXCLAMATION);
+            return;
+        }
+    Ork_ProfValuesTable renamed = m_table;
+    if (m_grid.isCreated() && m_grid.getMaxRows() > 0 && !renamed.getFromSS(m_grid))
+        return;
+    renamed.name = newName;
+    renamed.descriptor = sectionTypeStored(Ork_String(getDlgItemText(IDC_EDITLIB_SECTION_TYPE)));
+    // The new file is written first: the old one goes only once the table is safe under its new name.
+    if (!renamed.writeToFile(newName)) {
+        ui::messageBox(this, u"The table <" + newName + u"> could not be saved.", dialString(kRenameTitle),
+                       ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        return;
+    }
+    Ork_String oldPath;
+    const bool sameFile = oldName.equal(newName, true);   // a change of case only: the file was just rewritten
+    if (!sameFile && profTablePath(oldName, oldPath) && ObjectExportFileExists(oldPath))
+        deleteFile(oldPath);
+    Ork_SectionTableManager& manager = Ork_SectionTableManager::instance();
+    if (manager.hasTable(oldName))
+        manager.removeTable(oldName);
+    renamed.setToGlobals(&manager);
+    m_data.availableFiles[m_shown] = newName;
+    if (ui::ComboBox* tables = tableList()) {
+        tables->deleteString(m_shown);
+        tables->insertString(m_shown, newName);
+        tables->setCurSel(m_shown);
+    }
+    m_table = renamed;
+    if (m_grid.isCreated() && !m_table.rows.isEmpty()) {
+        m_table.setToSS(m_grid);   // every row header carries the table's name
+        m_grid.ssSetBool(grid::kSwitchModified, false);
+    }
+}
+
 bool CEditLibValuesPage::onCommand(int id, int code) {
+    if (id == IDC_EDITLIB_RENAME && code == ui::BN_CLICKED) {
+        renameTable();
+        return true;
+    }
     if (id == IDC_EDITLIB_NEW && code == ui::BN_CLICKED) {
         newTable();
         return true;

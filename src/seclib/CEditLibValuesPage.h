@@ -30,6 +30,7 @@ private:
     void clearGrid();
     void newTable();
     void deleteTable();
+    void renameTable();
     ui::ComboBox* tableList() const;
 
     DlgEditLibData& m_data;

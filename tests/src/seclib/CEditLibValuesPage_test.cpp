@@ -158,3 +158,32 @@ TEST_F(EditLibValues, DeleteRemovesTheFileTheEntryAndClearsTheGrid) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditLibValues, RenameWritesTheNewFileFirstAndRefusesANameInUse) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        script.answerPrompt(u"hea").answerBox(ui::IDOK);   // HEA listed: refused with a message
+        m_robot.click(page, IDC_EDITLIB_RENAME);
+        EXPECT_EQ(page.table().name, u"IPE");
+        {
+            os::FailureInjection failing(os::WriteStage::Write);
+            script.answerPrompt(u"IPE2").answerBox(ui::IDOK);
+            m_robot.click(page, IDC_EDITLIB_RENAME);
+        }
+        EXPECT_TRUE(m_library.exists("prof/IPE.pr")) << "the old file stays when the new one cannot be written";
+        EXPECT_EQ(page.table().name, u"IPE");
+        script.answerPrompt(u"IPE2");
+        m_robot.click(page, IDC_EDITLIB_RENAME);
+        EXPECT_FALSE(m_library.exists("prof/IPE.pr"));
+        EXPECT_TRUE(m_library.exists("prof/IPE2.pr"));
+        EXPECT_EQ(page.table().name, u"IPE2");
+        EXPECT_EQ(tables(page).getLBText(page.shownTable()), u"IPE2");
+        Ork_ProfValuesTable back;
+        ASSERT_TRUE(back.getFromSS(page.grid()));
+        EXPECT_EQ(back.name, u"IPE2") << "the row headers carry the new name";
+        m_robot.click(d, ui::IDCANCEL);
+    });
+}
+
+} // namespace
