@@ -8,6 +8,7 @@
 #include "nuvo/sections/Ork_SectionTableManager.h"
 #include "resources/resourceIds.h"
 #include "seclib/profTableLayout.h"
+#include "sheet/CDlgSSOptions.h"
 #include "seclib/profTablePath.h"
 #include "seclib/sectionTypes.h"
 #include "ui/ComboBox.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr int kUnsavedCaption = 784, kUnsavedStart = 785, kUnsavedEnd = 786;
 constexpr int kNewTableName = 779, kValueLabel = 86;
 constexpr int kDeleteCaption = 787, kDeleteStart = 788, kDeleteEnd = 789;
+constexpr int kTypeCaption = 792, kTypeStart = 793, kTypeMiddle = 794, kTypeEnd = 795;
+constexpr int kFirstGridTip = 772;   // tooltips 772 .. 778, in the order of the grid buttons
 constexpr int kRenameTitle = 790, kRenamePrompt = 791, kOkText = 1, kCancelText = 2;
 
 bool listedNoCase(const Ork_StringArray& names, const Ork_String& name) {
@@ -44,6 +47,8 @@ bool CEditLibValuesPage::onInitDialog() {
     ui::Dialog::onInitDialog();
     if (m_grid.createInPlace(this, IDC_FRAME_GRID))
         m_grid.setStandardLook(1);
+    for (int i = 0; i < 7; ++i)
+        m_gridButtons[i].attach(*this, kEditLibGridButtons[i], kEditLibGridIcons[i], dialString(kFirstGridTip + i));
     if (auto* types = dynamic_cast<ui::ComboBox*>(getDlgItem(IDC_EDITLIB_SECTION_TYPE)))
         for (const Ork_String& shown : sectionTypeShownNames())
             types->addString(shown);
@@ -221,7 +226,92 @@ void CEditLibValuesPage::renameTable() {
     }
 }
 
+void CEditLibValuesPage::applySectionType(bool askToDrop) {
+    if (!m_grid.isCreated() || m_grid.getMaxRows() <= 0)
+        return;
+    const Ork_String shown = Ork_String(getDlgItemText(IDC_EDITLIB_SECTION_TYPE));
+    const int number = sectionTypeNumber(sectionTypeStored(shown));
+    if (number == 0)
+        return;   // a template name or an unknown type has no labels of its own
+    const Ork_StringArray labels = sectionTypeValueLabels(number);
+    Ork_StringArray headers;
+    m_grid.getColumnHeaderTexts(headers);
+    const int firstValue = kFirstLanguageColumn + profTableLanguageCount(headers);
+    const int needed = firstValue + labels.length();
+    if (m_grid.getMaxCols() < needed)
+        m_grid.setMaxCols(needed);   // the missing value columns, empty
+    else if (m_grid.getMaxCols() > needed && askToDrop &&
+             ui::messageBox(this, dialString(kTypeStart) + u" " + shown + u" " + dialString(kTypeMiddle) + u" " +
+                                      dialString(kTypeEnd),
+                            dialString(kTypeCaption), ui::MB_YESNO | ui::MB_ICONQUESTION) == ui::IDYES)
+        m_grid.setMaxCols(needed);
+    m_grid.getColumnHeaderTexts(headers);
+    for (int i = 0; i < labels.length() && firstValue + i < headers.length(); ++i)
+        headers[firstValue + i] = labels[i];
+    m_grid.setColumnHeaderTexts(headers);
+    m_grid.ssSetBool(grid::kSwitchModified, true);
+}
+
+void CEditLibValuesPage::resetRowHeaders() {
+    if (!m_grid.isCreated())
+        return;
+    Ork_StringArray headers;
+    for (int i = 0; i < m_grid.getMaxRows(); ++i)
+        headers.append(m_table.name);
+    m_grid.setRowHeaderTexts(headers);
+}
+
+void CEditLibValuesPage::gridButton(int id) {
+    if (!m_grid.isCreated() || m_shown < 0)
+        return;
+    long column = 1, row = 1;
+    m_grid.ssGetActiveCell(column, row);
+    bool done = false;
+    switch (id) {
+    case 1199: done = m_grid.insertRowAfterSelection(false); break;   // insert a row
+    case 1198: done = m_grid.appendRow(true) > 0; break;              // append a row
+    case 1204: done = m_grid.insertRowAfterSelection(true); break;    // insert a copy of the row
+    case 1205: done = m_grid.deleteSelectedRow(); break;
+    case 1206: done = m_grid.ssClipboardPaste(); break;
+    case 1207: {                                                      // cut: copy, then empty the block
+        long c1 = column, r1 = row, c2 = column, r2 = row;
+        m_grid.ssGetSelectBlock(c1, r1, c2, r2);
+        done = m_grid.ssClipboardCopy();
+        for (long r = r1; done && r <= r2; ++r)
+            for (long c = c1; c <= c2; ++c)
+                m_grid.ssSetData(c, r, u"");
+        break;
+    }
+    case 1208: done = m_grid.insertColumnAt(static_cast<int>(column) + 1, false, false); break;
+    default: break;
+    }
+    if (done) {
+        resetRowHeaders();   // a new row carries the table's name like every other
+        m_grid.ssSetBool(grid::kSwitchModified, true);
+    }
+}
+
 bool CEditLibValuesPage::onCommand(int id, int code) {
+    if (id == IDC_EDITLIB_SECTION_TYPE && code == ui::CBN_SELCHANGE) {
+        // The field takes the chosen type's text before it is read.
+        if (auto* types = dynamic_cast<ui::ComboBox*>(getDlgItem(IDC_EDITLIB_SECTION_TYPE)); types && types->getCurSel() >= 0)
+            setDlgItemText(IDC_EDITLIB_SECTION_TYPE, types->getLBText(types->getCurSel()));
+        applySectionType(true);
+        return true;
+    }
+    if (id == IDC_EDITLIB_OPTIONS && code == ui::BN_CLICKED) {
+        if (m_grid.isCreated()) {
+            editSheetOptions(m_grid);
+            resetRowHeaders();
+            applySectionType(false);
+        }
+        return true;
+    }
+    for (int button : kEditLibGridButtons)
+        if (id == button && code == ui::BN_CLICKED) {
+            gridButton(id);
+            return true;
+        }
     if (id == IDC_EDITLIB_RENAME && code == ui::BN_CLICKED) {
         renameTable();
         return true;

@@ -2,6 +2,7 @@
 // The values page of the library editor: the library's value tables in a list, the chosen one in a grid
 // with its section type. Before another table replaces the one on show, its unsaved edits are offered for
 // saving; a save that fails keeps them on show, as Cancel does.
+#include "nuvo/CButtonST.h"
 #include "nuvo/records/DlgEditLibData.h"
 #include "seclib/Ork_ProfValuesTable.h"
 #include "spread/Ork_Spread.h"
@@ -31,11 +32,17 @@ private:
     void newTable();
     void deleteTable();
     void renameTable();
+    // Labels the value columns for the type in the type box: missing columns are added, empty; extra ones
+    // are dropped when `askToDrop` and the user agrees.
+    void applySectionType(bool askToDrop);
+    void resetRowHeaders();
+    void gridButton(int id);
     ui::ComboBox* tableList() const;
 
     DlgEditLibData& m_data;
     Ork_String m_start;
     Ork_ProfValuesTable m_table;
     Ork_Spread m_grid;
+    CButtonST m_gridButtons[7];
     int m_shown = -1;
 };

@@ -187,3 +187,58 @@ TEST_F(EditLibValues, RenameWritesTheNewFileFirstAndRefusesANameInUse) {
 }
 
 } // namespace
+
+#include "seclib/sectionTypes.h"
+
+namespace {
+
+// The first type with exactly `count` value labels; 0 when none has.
+int typeWithLabels(int count) {
+    for (int n = 1; n <= kSectionTypeCount; ++n)
+        if (sectionTypeValueLabels(n).length() == count)
+            return n;
+    return 0;
+}
+
+TEST_F(EditLibValues, ATypeChangeRelabelsAndAsksBeforeDroppingColumns) {
+    const int twoValues = typeWithLabels(2);
+    ASSERT_NE(twoValues, 0);
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        auto& types = *dynamic_cast<ui::ComboBox*>(page.getDlgItem(IDC_EDITLIB_SECTION_TYPE));
+        const int columns = page.grid().getMaxCols();   // IPE: 2 + 4 languages + 5 values
+        script.answerBox(ui::IDNO);
+        ASSERT_TRUE(m_robot.choose(types, twoValues - 1));
+        EXPECT_EQ(page.grid().getMaxCols(), columns) << "No keeps the extra columns";
+        EXPECT_TRUE(page.gridChanged());
+        Ork_StringArray headers;
+        page.grid().getColumnHeaderTexts(headers);
+        EXPECT_EQ(headers[6], sectionTypeValueLabels(twoValues)[0]);
+        EXPECT_EQ(headers[2], u"English") << "language columns are kept";
+        script.answerBox(ui::IDYES);
+        ASSERT_TRUE(m_robot.choose(types, twoValues - 1));
+        EXPECT_EQ(page.grid().getMaxCols(), 2 + 4 + 2);
+        // A type needing more columns than the grid has gets them, empty, without a question.
+        ASSERT_TRUE(m_robot.choose(types, 0));
+        EXPECT_EQ(page.grid().getMaxCols(), 2 + 4 + sectionTypeValueLabels(1).length());
+        m_robot.click(d, ui::IDCANCEL);   // Cancel drops the edits without a question
+    });
+}
+
+TEST_F(EditLibValues, AGridButtonAndTheOptionsKeepEveryRowHeaderOnTheTableName) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        const int rows = page.grid().getMaxRows();
+        m_robot.click(page, 1198);   // append a row
+        EXPECT_EQ(page.grid().getMaxRows(), rows + 1);
+        EXPECT_TRUE(page.gridChanged());
+        script.onModal(IDD_SS_OPTIONS, [](ui::Dialog& options) { options.endDialog(ui::IDOK); });
+        m_robot.click(page, IDC_EDITLIB_OPTIONS);
+        Ork_ProfValuesTable back;
+        ASSERT_TRUE(back.getFromSS(page.grid()));
+        EXPECT_EQ(back.name, u"IPE");
+        EXPECT_EQ(static_cast<int>(back.rows.length()), rows + 1);
+        script.answerBox(ui::IDNO);
+        m_robot.click(d, ui::IDOK);
+    });
+}
+
+} // namespace
