@@ -152,3 +152,27 @@ TEST_F(SsSections, WrongUsageMissingTablesAndNamesOutsideProfFail) {
 }
 
 } // namespace
+
+namespace {
+
+class SsLibraryEditor : public SsSections {};
+
+TEST_F(SsLibraryEditor, RunsOnTheDialogRunnerAndReachesThePrompt) {
+    library.put("record.json", R"({"table": "IPE"})");
+    const Outcome run = testsupport::runProgram(
+        "SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+        {"dialog", "editlibsections", (library.path() / "record.json").string(), "--steps", "answer prompt IPE2; click Rename; tab Groups; click Add; ok", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto result = nlohmann::json::parse(run.out);
+    EXPECT_EQ(result["ended"], "OK");
+    EXPECT_EQ(result["record"]["library"]["groups"].size(), 4u);
+    EXPECT_TRUE(fs::exists(library.path() / "prof" / "IPE2.pr"));
+    EXPECT_FALSE(fs::exists(library.path() / "prof" / "IPE.pr"));
+    library.put("bad.json", R"({"table": "IPE", "tabel": 1})");
+    const Outcome strict = testsupport::runProgram(
+        "SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+        {"dialog", "editlibsections", (library.path() / "bad.json").string(), "--steps", "ok"});
+    EXPECT_NE(strict.code, 0) << "an unknown key is refused";
+}
+
+} // namespace
