@@ -258,13 +258,16 @@ bool runEditLibSimple(DialogRun& run) {
 }
 
 // The library editor on the library record: {"table": the table to open on, "library": a record file in the
-// form of prof\library.json}; without "library" the library's own record is used (an empty one when it has none).
+// form of prof\library.json, "save": write it back on OK}; without "library" the library's own record is used
+// (an empty one when it has none).
 bool runEditLibSections(DialogRun& run) {
     Ork_String table, library;
+    bool save = false;
     Reading in(run);
     if (in.reader) {
         in.reader->text("table", table);
         in.reader->text("library", library);
+        in.reader->flag("save", save);
     }
     if (!in.finish())
         return false;
@@ -276,6 +279,8 @@ bool runEditLibSections(DialogRun& run) {
     driveModal(run, IDD_EDIT_LIB_SECTIONS);
     run.returned = StartDlgEditLibSections(data, table);
     noteEnding(run);
+    if (run.returned && save && !writeLibraryRecord(path, data, error))
+        return badRecord(run, "the library record cannot be written: " + os::toUtf8(error));
     Json written;
     std::string parseError;
     parseRecordText(libraryRecordText(data), written, parseError);
