@@ -28,11 +28,16 @@ inline constexpr int IDD_CIS2 = 254;                  // CDlgCis2
 inline constexpr int IDD_GRID = 255;                  // CDlgGrid
 inline constexpr int IDD_GEN_VARS = 256;              // CDlgGenVars
 inline constexpr int IDD_PROMPT_STRING = 8069;        // Ork_DlgPromptString
+inline constexpr int IDD_EDITLIB_GROUPS = 8138;       // CDlgEditLibSections: the groups page
+inline constexpr int IDD_EDITLIB_TYPES = 8139;        // CDlgEditLibSections: the types page
+inline constexpr int IDD_EDITLIB_VALUES = 8716;       // CDlgEditLibSections: the values page
 inline constexpr int IDD_MACRO = 8131;                // CDlgMacro
 inline constexpr int IDD_EDIT_MACRO = 8715;           // CDlgEditMacro
 inline constexpr int IDD_SELECT_IMAGE = 8719;         // CDlgSelectImage
 
 // ---- Bitmaps
+inline constexpr int IDI_MOVE_UP = 261;              // the order buttons of the groups and types pages
+inline constexpr int IDI_MOVE_DOWN = 262;
 inline constexpr int IDI_FLEX = 239;                 // the icon of a designed page's flex buttons
 inline constexpr int IDB_CHECKED = 8134;              // check-box cell, checked
 inline constexpr int IDB_UNCHECKED = 8136;            // check-box cell, cleared
@@ -92,3 +97,37 @@ inline constexpr int IDC_LIBSIMPLE_FIRST_FIELD = 1300;  // value fields 1300, 13
 inline constexpr int IDC_LIBSIMPLE_COMPOSE = 1358;
 inline constexpr int IDC_LIBSIMPLE_TYPED = 1359;
 inline constexpr int IDC_LIBSIMPLE_NAME_FRAME = 1360;
+
+// ---- The section library editor (209) and its pages (8138, 8139, 8716)
+inline constexpr int IDC_EDITLIB_TABS = 1197;          // the tab control the three pages sit on
+// Shared by the groups and types pages
+inline constexpr int IDC_EDITLIB_ADD = 1189;
+inline constexpr int IDC_EDITLIB_REMOVE = 1190;
+inline constexpr int IDC_EDITLIB_ENABLED = 1185;
+inline constexpr int IDC_EDITLIB_IMAGE_LABEL = 1186;
+inline constexpr int IDC_EDITLIB_NAMES_LABEL = 1188;
+inline constexpr int IDC_EDITLIB_NAMES_GRID = 1193;    // frame of the names-per-language grid
+inline constexpr int IDC_EDITLIB_IMAGE = 1195;
+inline constexpr int IDC_EDITLIB_DOWN = 1442;
+inline constexpr int IDC_EDITLIB_UP = 1443;
+// The groups page
+inline constexpr int IDC_EDITLIB_GROUP_FRAME = 1108;
+inline constexpr int IDC_EDITLIB_GROUP_LIST = 1194;
+// The types page
+inline constexpr int IDC_EDITLIB_TYPE_FRAME = 1081;
+inline constexpr int IDC_EDITLIB_TYPE_GROUP_LABEL = 1187;
+inline constexpr int IDC_EDITLIB_TYPE_TEXT_LABEL = 1192;
+inline constexpr int IDC_EDITLIB_TYPE_GROUP = 1196;
+inline constexpr int IDC_EDITLIB_TYPE_TEXT = 1198;
+inline constexpr int IDC_EDITLIB_TYPE_LIST = 1199;
+// The values page (its grid sits over IDC_FRAME_GRID)
+inline constexpr int IDC_EDITLIB_TABLES = 1248;
+inline constexpr int IDC_EDITLIB_NEW = 1189;
+inline constexpr int IDC_EDITLIB_DELETE = 1190;
+inline constexpr int IDC_EDITLIB_OPTIONS = 1200;
+inline constexpr int IDC_EDITLIB_RENAME = 1201;
+inline constexpr int IDC_EDITLIB_SECTION_TYPE = 1202;
+inline constexpr int IDC_EDITLIB_TYPE_BOX_LABEL = 1203;
+// The grid buttons, in the order of their icons (223 .. 228, 238) and tooltips (host texts 772 .. 778)
+inline constexpr int kEditLibGridButtons[] = {1199, 1198, 1204, 1205, 1206, 1207, 1208};
+inline constexpr int kEditLibGridIcons[] = {223, 224, 225, 226, 227, 228, 238};

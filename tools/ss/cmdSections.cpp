@@ -1,5 +1,8 @@
 #include "cmdSections.h"
 
+#include "cmdDialog.h"
+#include "recordJson.h"
+
 #include "SSHost.h"
 #include "jsonText.h"
 #include "ssServices.h"
@@ -15,6 +18,10 @@
 #include "ui/Robot.h"
 #include "ui/paint/WindowPainter.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
 
@@ -25,6 +32,7 @@ const char kSectionsHelp[] =
     "usage: ss sections [--json]\n"
     "       ss sections show TABLE [--all] [--json]\n"
     "       ss sections add TABLE [--from SYSNAME] [--set LETTER=VALUE]... [--name TEXT] [--png OUT.png]\n"
+    "       ss sections edit [TABLE] [--library FILE] --script FILE [--png-prefix PREFIX]\n"
     "\n"
     "The section tables of the library's prof\\ folder (SS_LIBRARY, or the bundled\n"
     "sample library).\n"
@@ -38,6 +46,11 @@ const char kSectionsHelp[] =
     "                    first when not given): the fields set by their letters (A, B\n"
     "                    ...), the name composed from them (or --name, typed), OK; the\n"
     "                    table is written and registered, the new size printed\n"
+    "  edit [TABLE] [--library FILE] --script FILE [--png-prefix PREFIX]\n"
+    "                    the library editor on the library record (prof\\library.json,\n"
+    "                    or FILE), open on TABLE, driven by the script (ss dialog's\n"
+    "                    steps); a step `png -groups` pictures as PREFIX-groups.png; on\n"
+    "                    OK the record is saved; exit codes as ss dialog's\n"
     "  --all             show also the sizes that are not offered (I/O 0)\n"
     "  --json            the same as JSON\n"
     "\n"
@@ -337,7 +350,60 @@ int addSize(const Options& o, std::FILE* out, std::FILE* err) {
 
 } // namespace
 
+namespace {
+
+// ss sections edit: a front on the dialog runner, with the record made from the words given.
+int editLibrary(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    std::string table, library, script, prefix;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::string* target = a == "--library" ? &library : a == "--script" ? &script : a == "--png-prefix" ? &prefix : nullptr;
+        if (target) {
+            if (i + 1 >= args.size() || !target->empty()) {
+                std::fprintf(err, "ss sections edit: %s needs one value (try ss sections --help)\n", a.c_str());
+                return kExitUsage;
+            }
+            *target = args[++i];
+        } else if (!a.empty() && a[0] != '-' && table.empty()) {
+            table = a;
+        } else {
+            std::fprintf(err, "ss sections edit: unexpected '%s' (try ss sections --help)\n", a.c_str());
+            return kExitUsage;
+        }
+    }
+    if (script.empty()) {
+        std::fprintf(err, "ss sections edit: --script FILE is required (try ss sections --help)\n");
+        return kExitUsage;
+    }
+    Json record = {{"table", table}, {"save", true}};
+    if (!library.empty())
+        record["library"] = library;
+    const std::filesystem::path recordFile =
+        std::filesystem::temp_directory_path() / ("ss-sections-edit-" + std::to_string(::getpid()) + ".json");
+    {
+        std::ofstream file(recordFile);
+        file << record.dump();
+        if (!file) {
+            std::fprintf(err, "ss sections edit: cannot write its record to %s\n", recordFile.string().c_str());
+            return kExitUsage;
+        }
+    }
+    std::vector<std::string> words = {recordFile.string(), "--script", script};
+    if (!prefix.empty()) {
+        words.push_back("--png-prefix");
+        words.push_back(prefix);
+    }
+    const int code = runDialogCommand("ss sections edit", "editlibsections", words, out, err);
+    std::error_code ignored;
+    std::filesystem::remove(recordFile, ignored);
+    return code;
+}
+
+} // namespace
+
 int runSections(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    if (!args.empty() && args[0] == "edit")
+        return editLibrary(args, out, err);
     Options o;
     std::string error;
     if (!parse(args, o, error)) {

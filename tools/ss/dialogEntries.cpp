@@ -10,6 +10,8 @@
 #include "nuvo/records/KvBracingDlgData.h"
 #include "nuvo/records/KvCladdingDlgData.h"
 #include "nuvo/records/KvLevelsDlgData.h"
+#include "nuvo/records/libraryRecordJson.h"
+#include "nuvo/fileHelpers.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
 #include "resources/resourceIds.h"
@@ -255,6 +257,37 @@ bool runEditLibSimple(DialogRun& run) {
     return true;
 }
 
+// The library editor on the library record: {"table": the table to open on, "library": a record file in the
+// form of prof\library.json, "save": write it back on OK}; without "library" the library's own record is used
+// (an empty one when it has none).
+bool runEditLibSections(DialogRun& run) {
+    Ork_String table, library;
+    bool save = false;
+    Reading in(run);
+    if (in.reader) {
+        in.reader->text("table", table);
+        in.reader->text("library", library);
+        in.reader->flag("save", save);
+    }
+    if (!in.finish())
+        return false;
+    DlgEditLibData data;
+    const Ork_String path = library.isEmpty() ? libraryRecordPath() : library;
+    Ork_String error;
+    if ((!library.isEmpty() || ObjectExportFileExists(path)) && !readLibraryRecord(path, data, error))
+        return badRecord(run, os::toUtf8(error));
+    driveModal(run, IDD_EDIT_LIB_SECTIONS);
+    run.returned = StartDlgEditLibSections(data, table);
+    noteEnding(run);
+    if (run.returned && save && !writeLibraryRecord(path, data, error))
+        return badRecord(run, "the library record cannot be written: " + os::toUtf8(error));
+    Json written;
+    std::string parseError;
+    parseRecordText(libraryRecordText(data), written, parseError);
+    run.recordOut = {{"table", textJson(table)}, {"library", written}};
+    return true;
+}
+
 bool runSelectMacro(DialogRun& run) {
     Ork_String title, chosen;
     Ork_StringArray names;
@@ -315,8 +348,8 @@ const std::vector<DialogEntry>& dialogEntries() {
         {"standardstest", "StartDlgStandardsSStest", "none", true, runStandardsTest,
          "the fixed test evaluation (a hidden window: the script has no dialog to drive)"},
         {"genvars", "StartDlgGenVars", "auto-standards", true, nullptr, "the general variables dialog: not yet built"},
-        {"editlibsections", "StartDlgEditLibSections", "edit-lib", true, nullptr,
-         "the section library editor: not yet built"},
+        {"editlibsections", "StartDlgEditLibSections", "edit-lib", true, runEditLibSections,
+         "the section library editor: groups, types and value tables"},
         {"editlibsimple", "StartDlgEditLibSimple", "prof-values-table", true, runEditLibSimple,
          "the simple section editor: one size of a section table"},
         {"selectmacro", "StartDlgSelectMacro", "select-macro", true, runSelectMacro, "as it stands: OK or Cancel"},
@@ -346,9 +379,9 @@ const std::vector<DialogEntry>& dialogEntries() {
         {"sstool", "DlgSSAsTool", "ss-as-tool", false, runSSAsTool,
          "the bill's sheet window, shown; F3 finds and F5 replaces in its grid"},
         {"options", "editSheetOptions", "none", true, nullptr,
-         "the sheet options dialog: reached through the section library editors, not yet built"},
+         "the sheet options dialog: reached through the library editor, ss dialog editlibsections, values tab, 1200"},
         {"prompt", "Ork_DlgPromptString", "none", true, nullptr,
-         "the prompt dialog: reached through a grid's header question, from the section library editors"},
+         "the prompt dialog: reached through the library editor, ss dialog editlibsections, values tab, Rename (1201)"},
     };
     return entries;
 }

@@ -152,3 +152,54 @@ TEST_F(SsSections, WrongUsageMissingTablesAndNamesOutsideProfFail) {
 }
 
 } // namespace
+
+namespace {
+
+class SsLibraryEditor : public SsSections {};
+
+TEST_F(SsLibraryEditor, RunsOnTheDialogRunnerAndReachesThePrompt) {
+    library.put("record.json", R"({"table": "IPE"})");
+    const Outcome run = testsupport::runProgram(
+        "SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+        {"dialog", "editlibsections", (library.path() / "record.json").string(), "--steps", "answer prompt IPE2; click Rename; tab Groups; click Add; ok", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto result = nlohmann::json::parse(run.out);
+    EXPECT_EQ(result["ended"], "OK");
+    EXPECT_EQ(result["record"]["library"]["groups"].size(), 4u);
+    EXPECT_TRUE(fs::exists(library.path() / "prof" / "IPE2.pr"));
+    EXPECT_FALSE(fs::exists(library.path() / "prof" / "IPE.pr"));
+    library.put("bad.json", R"({"table": "IPE", "tabel": 1})");
+    const Outcome strict = testsupport::runProgram(
+        "SS_LIBRARY=" + testsupport::shellQuote(library.path().string()), SS_PROGRAM,
+        {"dialog", "editlibsections", (library.path() / "bad.json").string(), "--steps", "ok"});
+    EXPECT_NE(strict.code, 0) << "an unknown key is refused";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SsLibraryEditor, EditRunsTheSampleScriptsPicturesEachPageAndSavesTheRecordOnOk) {
+    const fs::path scripts = fs::path(SS_SOURCE_DIR) / "samples" / "scripts";
+    const std::string prefix = (library.path() / "lib").string();
+    const Outcome reorder = ss({"edit", "--script", (scripts / "seclib-reorder-groups.txt").string(), "--png-prefix", prefix});
+    ASSERT_EQ(reorder.code, 0) << reorder.out;
+    EXPECT_TRUE(fs::exists(prefix + "-groups.png"));
+    EXPECT_TRUE(fs::exists(prefix + "-types.png"));
+    const std::string saved = library.get("prof/library.json");
+    EXPECT_LT(saved.find("\"Channels\""), saved.find("\"I and H sections\"")) << "the first group moved down";
+
+    const Outcome added = ss({"edit", "IPE", "--script", (scripts / "seclib-add-size.txt").string()});
+    ASSERT_EQ(added.code, 0) << added.out;
+    const Outcome renamed = ss({"edit", "IPE", "--script", (scripts / "seclib-rename.txt").string()});
+    ASSERT_EQ(renamed.code, 0) << renamed.out;
+    EXPECT_TRUE(fs::exists(library.path() / "prof" / "IPE-renamed.pr"));
+    const Outcome created = ss({"edit", "--script", (scripts / "seclib-new-table.txt").string()});
+    ASSERT_EQ(created.code, 0) << created.out;
+    EXPECT_TRUE(fs::exists(library.path() / "prof" / "New table.pr"));
+
+    EXPECT_EQ(ss({"edit"}).code, 1) << "--script is required";
+    EXPECT_EQ(ss({"edit", "--script"}).code, 1);
+}
+
+} // namespace
