@@ -10,7 +10,9 @@
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/records/DlgEditLibData.h"
+#include "nuvo/records/libraryRecordJson.h"
 #include "nuvo/sections/Ork_SectionTableManager.h"
+#include "os/files.h"
 #include "os/utf16.h"
 #include "resources/resourceIds.h"
 #include "seclib/Ork_ProfValuesTable.h"
@@ -22,6 +24,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
+#include <set>
 #include <utility>
 
 
@@ -352,6 +357,63 @@ int addSize(const Options& o, std::FILE* out, std::FILE* err) {
 
 namespace {
 
+// What an edit of the library can change: the tables of prof\ (by their bytes) and the library record (by value).
+struct LibrarySnapshot {
+    std::map<std::string, std::string> tables;
+    std::optional<Json> record;
+};
+
+LibrarySnapshot snapshotLibrary(const Ork_String& recordPath) {
+    LibrarySnapshot snapshot;
+    const Ork_String folder = Ork_Settings::libDir() + u"prof\\";
+    for (const std::u16string& name : os::listFolder(folder, u"*.pr")) {
+        std::string bytes;
+        if (os::readBytes(folder + Ork_String(name), bytes))
+            snapshot.tables[os::toUtf8(name)] = std::move(bytes);
+    }
+    std::string text;
+    if (os::readBytes(recordPath, text)) {
+        Json record = Json::parse(text, nullptr, false);
+        if (!record.is_discarded())
+            snapshot.record = std::move(record);
+    }
+    return snapshot;
+}
+
+// One line per table added, removed or changed, and per value of the library record changed (as JSON pointers).
+void printLibraryChanges(const LibrarySnapshot& before, const LibrarySnapshot& after, std::FILE* out) {
+    bool any = false;
+    std::set<std::string> names;
+    for (const auto& [name, bytes] : before.tables)
+        names.insert(name);
+    for (const auto& [name, bytes] : after.tables)
+        names.insert(name);
+    for (const std::string& name : names) {
+        const auto was = before.tables.find(name);
+        const auto is = after.tables.find(name);
+        const char* what = was == before.tables.end() ? "added"
+                           : is == after.tables.end() ? "removed"
+                           : was->second != is->second ? "changed"
+                                                       : nullptr;
+        if (what) {
+            std::fprintf(out, "%s prof\\%s\n", what, name.c_str());
+            any = true;
+        }
+    }
+    if (after.record && !before.record) {
+        std::fprintf(out, "written library record\n");
+        any = true;
+    } else if (before.record && after.record && *before.record != *after.record) {
+        for (const Json& change : Json::diff(*before.record, *after.record)) {
+            std::fprintf(out, "library record: %s %s\n", change.value("op", "").c_str(),
+                         change.value("path", "").c_str());
+            any = true;
+        }
+    }
+    if (!any)
+        std::fprintf(out, "nothing changed in the library record or in prof\\\n");
+}
+
 // ss sections edit: a front on the dialog runner, with the record made from the words given.
 int editLibrary(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     std::string table, library, script, prefix;
@@ -393,9 +455,13 @@ int editLibrary(const std::vector<std::string>& args, std::FILE* out, std::FILE*
         words.push_back("--png-prefix");
         words.push_back(prefix);
     }
+    const Ork_String recordPath = library.empty() ? libraryRecordPath() : Ork_String::fromUtf8(library);
+    const LibrarySnapshot before = snapshotLibrary(recordPath);
     const int code = runDialogCommand("ss sections edit", "editlibsections", words, out, err);
     std::error_code ignored;
     std::filesystem::remove(recordFile, ignored);
+    if (code == kExitOk || code == kExitStepFailed)
+        printLibraryChanges(before, snapshotLibrary(recordPath), out);
     return code;
 }
 

@@ -188,6 +188,16 @@ TEST_F(SsLibraryEditor, EditRunsTheSampleScriptsPicturesEachPageAndSavesTheRecor
     EXPECT_TRUE(fs::exists(prefix + "-types.png"));
     const std::string saved = library.get("prof/library.json");
     EXPECT_LT(saved.find("\"Channels\""), saved.find("\"I and H sections\"")) << "the first group moved down";
+    // What changed is said: the two groups swapped places, and no table changed.
+    EXPECT_NE(reorder.out.find("library record: replace /groups/0/name"), std::string::npos) << reorder.out;
+    EXPECT_EQ(reorder.out.find("prof\\"), std::string::npos) << reorder.out;
+    // The saved record, opened and saved again without a change, reads back equal.
+    library.put("ok.txt", "ok\n");
+    const Outcome unchanged = ss({"edit", "--script", (library.path() / "ok.txt").string()});
+    ASSERT_EQ(unchanged.code, 0) << unchanged.out;
+    EXPECT_NE(unchanged.out.find("nothing changed in the library record or in prof\\"), std::string::npos)
+        << unchanged.out;
+    EXPECT_EQ(library.get("prof/library.json"), saved);
 
     const Outcome added = ss({"edit", "IPE", "--script", (scripts / "seclib-add-size.txt").string()});
     ASSERT_EQ(added.code, 0) << added.out;
@@ -197,6 +207,7 @@ TEST_F(SsLibraryEditor, EditRunsTheSampleScriptsPicturesEachPageAndSavesTheRecor
     const Outcome created = ss({"edit", "--script", (scripts / "seclib-new-table.txt").string()});
     ASSERT_EQ(created.code, 0) << created.out;
     EXPECT_TRUE(fs::exists(library.path() / "prof" / "New table.pr"));
+    EXPECT_NE(created.out.find("added prof\\New table.pr"), std::string::npos) << created.out;
 
     EXPECT_EQ(ss({"edit"}).code, 1) << "--script is required";
     EXPECT_EQ(ss({"edit", "--script"}).code, 1);
