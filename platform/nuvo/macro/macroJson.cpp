@@ -1,6 +1,6 @@
 #include "nuvo/macro/macroJson.h"
 
-#include "nuvo/jsonDepth.h"
+#include "nuvo/hostJson.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
@@ -401,23 +401,9 @@ bool readMacroJsonText(std::string_view utf8, Ork_DbMacro& dbMacro, MacroData& m
         error = u"the macro file is larger than 16 MiB";
         return false;
     }
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
-        utf8.remove_prefix(3);
-    if (jsonNestingDepth(utf8, kMaxDepth) > kMaxDepth) {
-        error = u"the document nests deeper than a macro file does";
-        return false;
-    }
     Json doc;
-    try {
-        doc = Json::parse(utf8.begin(), utf8.end());
-    } catch (const Json::exception& e) {
-        std::string what = e.what();
-        // "[json.exception.parse_error.101] parse error at line 2, column 5: ..." reads better without its id.
-        if (auto close = what.find("] "); what.rfind("[json.", 0) == 0 && close != std::string::npos)
-            what.erase(0, close + 2);
-        error = Ork_String::fromUtf8(what);
+    if (!parseHostJson(utf8, kMaxDepth, "a macro file", doc, error))
         return false;
-    }
     Reader reader;
     Ork_Macro macro;
     MacroData data;

@@ -2,7 +2,7 @@
 
 #include "nuvo/MacroLangs.h"
 #include "nuvo/Ork_Settings.h"
-#include "nuvo/jsonDepth.h"
+#include "nuvo/hostJson.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
@@ -180,22 +180,9 @@ bool readLibraryRecordText(std::string_view utf8, DlgEditLibData& data, Ork_Stri
         error = u"the library record is larger than 4 MiB";
         return false;
     }
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
-        utf8.remove_prefix(3);
-    if (jsonNestingDepth(utf8, kMaxDepth) > kMaxDepth) {
-        error = u"the document nests deeper than a library record does";
-        return false;
-    }
     Json doc;
-    try {
-        doc = Json::parse(utf8.begin(), utf8.end());
-    } catch (const Json::exception& e) {
-        std::string what = e.what();
-        if (auto close = what.find("] "); what.rfind("[json.", 0) == 0 && close != std::string::npos)
-            what.erase(0, close + 2);
-        error = Ork_String::fromUtf8(what);
+    if (!parseHostJson(utf8, kMaxDepth, "a library record", doc, error))
         return false;
-    }
     Reader reader;
     DlgEditLibData read;
     bool ok = false;

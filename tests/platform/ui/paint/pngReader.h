@@ -52,7 +52,7 @@ inline bool readPngChunks(std::span<const std::uint8_t> file, std::vector<PngChu
     return true;
 }
 
-// Decodes an 8-bit RGB image: zlib's own inflate, then each row's filter undone as the PNG specification
+// Decodes an 8-bit RGB image: zlib's own inflate, then each row's filter undone as the PNG format
 // writes it out, byte by byte.
 inline bool decodePng(std::span<const std::uint8_t> file, Canvas& image, std::string& error) {
     std::vector<PngChunk> chunks;
