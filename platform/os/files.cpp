@@ -347,14 +347,12 @@ bool writeLines(std::u16string_view path, const std::vector<std::u16string>& lin
 
 bool fileExists(std::u16string_view path) {
     if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
-    auto p = findExisting(path);
-    return p && isRegularFile(*p);
+    return existingType(path) == fs::file_type::regular;
 }
 
 bool folderExists(std::u16string_view path) {
     if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
-    auto p = findExisting(path);
-    return p && isFolder(*p);
+    return existingType(path) == fs::file_type::directory;
 }
 
 bool createFolder(std::u16string_view path) {

@@ -326,6 +326,37 @@ std::optional<fs::path> findExisting(std::u16string_view path) {
     return resolved;
 }
 
+std::optional<fs::path> findCanonical(std::u16string_view path) {
+    detail::SnapshotMemo* memo = detail::snapshotMemo();
+    if (memo) {
+        const auto it = memo->canonical.find(std::u16string(path));
+        if (it != memo->canonical.end())
+            return it->second;
+    }
+    std::optional<fs::path> result = findExisting(path);
+    if (result) {
+        std::error_code ec;
+        fs::path canonical = fs::weakly_canonical(*result, ec);
+        if (!ec)
+            result = std::move(canonical);
+    }
+    if (memo)
+        memo->canonical.emplace(std::u16string(path), result);
+    return result;
+}
+
+fs::file_type existingType(std::u16string_view path) {
+    fs::file_status seen;
+    auto resolved = resolveSeen(path, seen);
+    if (!resolved || seen.type() == fs::file_type::not_found)
+        return fs::file_type::not_found;
+    if (fs::exists(seen) && !fs::is_symlink(seen))
+        return seen.type();
+    std::error_code ec;
+    const fs::file_status now = fs::status(*resolved, ec);
+    return ec ? fs::file_type::not_found : now.type();
+}
+
 bool hasWildcard(std::u16string_view text) {
     return text.find_first_of(u"*?") != std::u16string_view::npos;
 }

@@ -37,6 +37,12 @@ std::u16string joinPath(std::u16string_view folder, std::u16string_view name);
 std::optional<std::filesystem::path> resolvePath(std::u16string_view path);
 // As resolvePath, but only when the named file or folder exists.
 std::optional<std::filesystem::path> findExisting(std::u16string_view path);
+// What findExisting finds, with every link followed and "." and ".." resolved: one name for one file, however
+// it is spelt. Nothing when the path names nothing. Kept by the thread's snapshot, like the resolution itself.
+std::optional<std::filesystem::path> findCanonical(std::u16string_view path);
+// The type of what findExisting finds (links followed); not_found when it finds nothing. Answered from the
+// snapshot's own look where that saw no link.
+std::filesystem::file_type existingType(std::u16string_view path);
 
 // Native path to the module's text (UTF-8 file names become UTF-16; "/" separators stay).
 std::u16string fromNativePath(const std::filesystem::path& path);

@@ -30,6 +30,7 @@ struct SnapshotMemo {
     std::unordered_map<std::u16string, ResolvedPath> resolved;
     std::unordered_map<std::string, FolderEntries> listings;   // by native folder path; null: unreadable
     std::unordered_map<std::u16string, std::shared_ptr<const std::string>> files;   // whole contents read
+    std::unordered_map<std::u16string, std::optional<std::filesystem::path>> canonical;  // findCanonical's answers
 };
 
 // resolvePath answered through the live snapshot, with what its look saw; null when no snapshot is alive.

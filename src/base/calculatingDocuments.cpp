@@ -20,12 +20,8 @@ std::vector<const std::string*>& registered() {
 std::string documentKey(std::u16string_view path) {
     if (path.empty())
         return {};
-    const std::optional<std::filesystem::path> found = os::findExisting(path);
-    if (!found)
-        return {};
-    std::error_code error;
-    const std::filesystem::path canonical = std::filesystem::weakly_canonical(*found, error);
-    return (error ? *found : canonical).string();
+    const std::optional<std::filesystem::path> found = os::findCanonical(path);
+    return found ? found->string() : std::string();
 }
 
 void enter(const std::string& key) { registered().push_back(&key); }
