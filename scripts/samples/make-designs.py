@@ -6,68 +6,20 @@ EndPlate page reads. Pure white in a sketch is transparent on the dialog, so the
 Only the standard library is used.
 """
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from sketch import Sketch  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 LIBRARY = os.path.normpath(os.path.join(HERE, "..", "..", "samples", "library"))
 DESIGNS = os.path.join(LIBRARY, "Dialog Templates", "Dialog Design")
 LISTS = os.path.join(LIBRARY, "Dialog Templates", "Lists")
 
-WHITE = (255, 255, 255)
 STEEL = (176, 196, 222)
 EDGE = (40, 40, 40)
 HOLE = (20, 20, 20)
 DIM = (200, 40, 40)
-
-
-class Sketch:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.px = [[WHITE] * width for _ in range(height)]
-
-    def put(self, x, y, c):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.px[y][x] = c
-
-    def fill(self, l, t, r, b, c):
-        for y in range(t, b):
-            for x in range(l, r):
-                self.put(x, y, c)
-
-    def frame(self, l, t, r, b, c):
-        for x in range(l, r):
-            self.put(x, t, c)
-            self.put(x, b - 1, c)
-        for y in range(t, b):
-            self.put(l, y, c)
-            self.put(r - 1, y, c)
-
-    def disc(self, cx, cy, radius, c):
-        for y in range(cy - radius, cy + radius + 1):
-            for x in range(cx - radius, cx + radius + 1):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
-                    self.put(x, y, c)
-
-    def triangle(self, l, t, r, b, c):
-        # Right angle at the bottom left.
-        for y in range(t, b):
-            span = int((y - t + 1) * (r - l) / (b - t))
-            for x in range(l, l + span):
-                self.put(x, y, c)
-
-    def save(self, path):
-        row = (self.width * 3 + 3) & ~3
-        data = bytearray()
-        for y in range(self.height - 1, -1, -1):
-            line = bytearray()
-            for (r, g, b) in self.px[y]:
-                line += bytes((b, g, r))
-            line += b"\0" * (row - len(line))
-            data += line
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        with open(path, "wb") as f:
-            f.write(header + info + data)
 
 
 def escape(text):

@@ -2,6 +2,7 @@
 
 #include "nuvo/MacroLangs.h"
 #include "nuvo/hostTexts.h"
+#include "nuvo/sections/sectionPictures.h"
 #include "resources/resourceIds.h"
 #include "seclib/profTableLayout.h"
 #include "ui/Services.h"
@@ -19,6 +20,20 @@ int labelId(int i) { return IDC_LIBSIMPLE_FIRST_LABEL + 2 * i; }
 
 CDlgEditLibSimple::CDlgEditLibSimple(ui::Window* parent) : ui::Dialog(IDD_EDIT_LIB_SIMPLE, parent) {}
 
+// The table's picture for its section type sits on button 1294, which is only decoration; a table whose type
+// has no picture in the installation hides the button.
+void CDlgEditLibSimple::showSectionPicture() {
+    ui::Image picture;
+    const bool shown = loadSectionPicture(m_table.descriptor, false, picture) &&
+                       subclassDlgItem(IDC_LIBSIMPLE_PICTURE, m_picture);
+    if (shown) {
+        m_picture.setBitmapImage(picture, ui::rgb(255, 255, 255));
+        m_picture.enableWindow(false);
+    } else if (ui::Window* button = getDlgItem(IDC_LIBSIMPLE_PICTURE)) {
+        button->showWindow(ui::SW_HIDE);
+    }
+}
+
 bool CDlgEditLibSimple::onInitDialog() {
     ui::Dialog::onInitDialog();
     setWindowText(dialString(kTitle));
@@ -27,9 +42,7 @@ bool CDlgEditLibSimple::onInitDialog() {
     setDlgItemText(IDC_LIBSIMPLE_NAME_LABEL, dialString(kNameLabel) + u":");
     setDlgItemText(IDC_LIBSIMPLE_COMPOSE, dialString(kComposeText));
     setDlgItemText(IDC_LIBSIMPLE_TYPED, dialString(kTypedText));
-    // The host has no pictures of section types here: the picture button stays hidden.
-    if (ui::Window* picture = getDlgItem(IDC_LIBSIMPLE_PICTURE))
-        picture->showWindow(ui::SW_HIDE);
+    showSectionPicture();
 
     m_filling = true;
     m_started = m_edit.start(m_table, m_row);

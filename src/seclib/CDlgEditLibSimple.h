@@ -6,6 +6,7 @@
 #include "seclib/Ork_ProfValuesTable.h"
 #include "seclib/ProfSimpleEdit.h"
 #include "ui/Dialog.h"
+#include "ui/ImageButton.h"
 
 class CDlgEditLibSimple : public ui::Dialog {
 public:
@@ -27,9 +28,11 @@ private:
     bool composing() const;
     Ork_StringArray fieldTexts() const;
     void showComposedName();
+    void showSectionPicture();
     int currentLanguage() const;
 
     ProfSimpleEdit m_edit;
     bool m_started = false;
     bool m_filling = false;
+    ui::ImageButton m_picture;
 };

@@ -102,8 +102,10 @@ bool CEditLibValuesPage::askUnsaved() {
                                       dialString(kUnsavedCaption), ui::MB_YESNOCANCEL | ui::MB_ICONQUESTION);
     if (answer == ui::IDCANCEL)
         return false;
-    if (answer != ui::IDYES)
+    if (answer != ui::IDYES) {
+        dropIfUnwritten();
         return true;
+    }
     Ork_ProfValuesTable edited = m_table;
     edited.descriptor = sectionTypeStored(Ork_String(getDlgItemText(IDC_EDITLIB_SECTION_TYPE)));
     if (!edited.getFromSS(m_grid) || !edited.writeToFile(name)) {
@@ -117,6 +119,19 @@ bool CEditLibValuesPage::askUnsaved() {
     m_table = edited;
     m_grid.ssSetBool(grid::kSwitchModified, false);
     return true;
+}
+
+// A new table exists only once it has been saved: discarding its edits takes its entry out of the list, so it
+// is never offered (nor handed back in the record) as a table without a file.
+void CEditLibValuesPage::dropIfUnwritten() {
+    Ork_String path;
+    const Ork_String& name = m_data.availableFiles[m_shown];
+    if (profTablePath(name, path) && ObjectExportFileExists(path))
+        return;
+    m_data.availableFiles.removeAt(m_shown);
+    if (ui::ComboBox* tables = tableList())
+        tables->deleteString(m_shown);
+    showTable(-1);
 }
 
 ui::ComboBox* CEditLibValuesPage::tableList() const {
@@ -329,11 +344,13 @@ bool CEditLibValuesPage::onCommand(int id, int code) {
         const int chosen = tables ? tables->getCurSel() : -1;
         if (chosen == m_shown)
             return true;
+        const Ork_String chosenName = chosen >= 0 ? m_data.availableFiles[chosen] : Ork_String();
         if (!askUnsaved()) {
             tables->setCurSel(m_shown);   // the list goes back to the table still on show
             return true;
         }
-        showTable(chosen);
+        // Discarding a new table takes its entry out, which may move the chosen one up.
+        showTable(chosen >= 0 ? m_data.availableFiles.indexOf(chosenName) : -1);
         return true;
     }
     return ui::Dialog::onCommand(id, code);

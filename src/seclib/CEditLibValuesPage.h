@@ -32,6 +32,7 @@ private:
     void newTable();
     void deleteTable();
     void renameTable();
+    void dropIfUnwritten();
     // Labels the value columns for the type in the type box: missing columns are added, empty; extra ones
     // are dropped when `askToDrop` and the user agrees.
     void applySectionType(bool askToDrop);

@@ -67,7 +67,9 @@ TEST_F(EditLibSimple, ShowsTheSizeItsLabeledFieldsAndComposesWhileValuesAreTyped
         EXPECT_EQ(d.getDlgItemText(field(1)), u"55");
         EXPECT_TRUE(d.getDlgItem(field(4))->isWindowVisible());
         EXPECT_FALSE(d.getDlgItem(field(5))->isWindowVisible());
-        EXPECT_FALSE(d.getDlgItem(IDC_LIBSIMPLE_PICTURE)->isWindowVisible());
+        // The installation's picture of the table's template, IPE.dwg, as decoration.
+        EXPECT_TRUE(d.getDlgItem(IDC_LIBSIMPLE_PICTURE)->isWindowVisible());
+        EXPECT_FALSE(d.getDlgItem(IDC_LIBSIMPLE_PICTURE)->isWindowEnabled());
         m_robot.replaceTextOf(d, field(0), u"90");
         EXPECT_EQ(d.getDlgItemText(IDC_LIBSIMPLE_NAME), u"IPE 90");
         m_robot.replaceTextOf(d, field(1), u"50");
@@ -135,6 +137,7 @@ TEST_F(EditLibSimple, ATableWithoutAPatternHasComposeDisabledAndTheNameTyped) {
     EXPECT_TRUE(run(t, row, [&](CDlgEditLibSimple& d) {
         EXPECT_FALSE(d.getDlgItem(IDC_LIBSIMPLE_COMPOSE)->isWindowEnabled());
         EXPECT_EQ(d.isDlgButtonChecked(IDC_LIBSIMPLE_TYPED), 1);
+        EXPECT_FALSE(d.getDlgItem(IDC_LIBSIMPLE_PICTURE)->isWindowVisible());   // no type, no picture
         m_robot.replaceTextOf(d, IDC_LIBSIMPLE_NAME, u"");
         m_robot.click(d, ui::IDOK);   // no name: refused, the dialog stays
         EXPECT_FALSE(d.isEnded());
@@ -161,6 +164,15 @@ TEST_F(EditLibSimple, ItsPictureIsMadeWithItsLabels) {
             for (int x = label.left - window.left; x < label.right - window.left; ++x)
                 dark += (picture.pixel(x, y) & 0xFFFFFF) < 0x404040 ? 1 : 0;
         EXPECT_GT(dark, 10);
+        // The section's picture drawn on its button: steel-coloured pixels, more blue than red.
+        const ui::Rect button = d.getDlgItem(IDC_LIBSIMPLE_PICTURE)->getWindowRect();
+        int steel = 0;
+        for (int y = button.top - window.top; y < button.bottom - window.top; ++y)
+            for (int x = button.left - window.left; x < button.right - window.left; ++x) {
+                const ui::Color c = picture.pixel(x, y);
+                steel += (c >> 16 & 0xFF) > (c & 0xFF) + 30 ? 1 : 0;
+            }
+        EXPECT_GT(steel, 100);
         m_robot.click(d, ui::IDCANCEL);
     });
 }

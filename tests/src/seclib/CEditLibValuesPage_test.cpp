@@ -7,6 +7,7 @@
 
 #include "SS/SSExports.h"
 #include "os/files.h"
+#include "os/textCase.h"
 #include "resources/resourceIds.h"
 #include "seclib/CDlgEditLibSections.h"
 #include "ui/ComboBox.h"
@@ -137,6 +138,44 @@ TEST_F(EditLibValues, NewIsNamedUniquelyWithoutCaseAndHasLanguageColumnsOnly) {
         EXPECT_EQ(back.columnNames[back.columnNames.length() - 1], u"Value2");
         m_robot.click(d, ui::IDCANCEL);
     });
+}
+
+TEST_F(EditLibValues, ANewTableDiscardedWithNoLeavesTheList) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        const int entries = tables(page).getCount();
+        m_robot.click(page, IDC_EDITLIB_NEW);
+        ASSERT_EQ(tables(page).getCount(), entries + 1);
+        script.answerBox(ui::IDNO);
+        ASSERT_TRUE(m_robot.choose(tables(page), u"HEA"));
+        EXPECT_EQ(tables(page).getCount(), entries) << "a table never saved has no file to offer";
+        EXPECT_EQ(tables(page).findStringExact(-1, u"New table"), -1);
+        EXPECT_EQ(page.table().name, u"HEA");
+        EXPECT_EQ(tables(page).getLBText(page.shownTable()), u"HEA");
+        m_robot.click(page, IDC_EDITLIB_NEW);
+        script.answerBox(ui::IDNO);   // OK asks about it too
+        m_robot.click(d, ui::IDOK);
+    });
+    EXPECT_FALSE(m_data.availableFiles.contains(u"New table"));
+    EXPECT_FALSE(m_library.exists("prof/New table.pr"));
+}
+
+TEST_F(EditLibValues, ARenameChangingOnlyTheCaseKeepsOneFileWithTheTable) {
+    run([&](CDlgEditLibSections& d, CEditLibValuesPage& page, ui::Script& script) {
+        script.answerPrompt(u"ipe");
+        m_robot.click(page, IDC_EDITLIB_RENAME);
+        EXPECT_EQ(page.table().name, u"ipe");
+        m_robot.click(d, ui::IDCANCEL);
+    });
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(m_library.temp().path() / "prof"))
+        files += os::equalsNoCase(entry.path().stem().u16string(), u"ipe") ? 1 : 0;
+    EXPECT_EQ(files, 1) << "the file is rewritten in place, never deleted as the old name";
+    Ork_ProfValuesTable back;
+    ASSERT_TRUE(back.readFromFile(u"ipe"));
+    Ork_ProfValuesTable original;
+    ASSERT_TRUE(original.readFromFile(u"IPE"));
+    EXPECT_EQ(seclibtest::rowTexts(back.rows), seclibtest::rowTexts(original.rows));
+    EXPECT_FALSE(back.rows.isEmpty());
 }
 
 TEST_F(EditLibValues, DeleteRemovesTheFileTheEntryAndClearsTheGrid) {
