@@ -198,8 +198,9 @@ ui::Rect SpreadWindow::cellRect(int col, int row) const {
         return {};
     int cols = 1, rows = 1;
     Span span;
-    if (col > 0 && row > 0 && sheet_.spanAt(col, row, span))
-        col = span.col, row = span.row, cols = span.cols, rows = span.rows;
+    // Cells span cells; a header spans headers only (a header span lies within the header row).
+    if (col > 0 && row >= 0 && sheet_.spanAt(col, row, span) && (row > 0 || span.row == 0))
+        col = span.col, row = span.row, cols = span.cols, rows = row == 0 ? 1 : span.rows;
     const ui::Rect client = getClientRect();
     auto axis = [](int index, int count, int first, int header, int limit, int last, auto sizeOf, int& a, int& b) {
         if (index == 0) {
@@ -253,7 +254,7 @@ bool SpreadWindow::cellFromPoint(ui::Point p, int& col, int& row) const {
               [&](int r) { return sheet_.rowHeightPx(r); }, row))
         return false;
     Span span;
-    if (col > 0 && row > 0 && sheet_.spanAt(col, row, span))
+    if (col > 0 && row >= 0 && sheet_.spanAt(col, row, span) && (row > 0 || span.row == 0))
         col = span.col, row = span.row;
     return true;
 }

@@ -107,6 +107,9 @@ void paintSpread(ui::Canvas& canvas, const ui::Window& window, const ui::Rect& c
 
     // Column headers, row headers, the corner, then the cells; a span is drawn once, at its anchor.
     for (int col = 0; col <= sheet.maxCols(); ++col) {
+        Span span;
+        if (col > 0 && sheet.spanAt(col, 0, span) && span.row == 0 && span.col != col)
+            continue;
         if (spread->cellRect(col, 0).left > client.width())
             break;
         paintCell(col, 0);

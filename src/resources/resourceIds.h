@@ -36,6 +36,8 @@ inline constexpr int IDD_EDIT_MACRO = 8715;           // CDlgEditMacro
 inline constexpr int IDD_SELECT_IMAGE = 8719;         // CDlgSelectImage
 
 // ---- Bitmaps
+inline constexpr int IDI_ROW_UP = 257;               // the order buttons of the general variables grids
+inline constexpr int IDI_ROW_DOWN = 258;
 inline constexpr int IDI_MOVE_UP = 261;              // the order buttons of the groups and types pages
 inline constexpr int IDI_MOVE_DOWN = 262;
 inline constexpr int IDI_FLEX = 239;                 // the icon of a designed page's flex buttons
@@ -64,6 +66,20 @@ inline constexpr int IDC_FORMULA_RECALC = 1014;
 // ---- CDlgStringArray
 inline constexpr int IDC_STRING_ARRAY_ADD = 1088;
 inline constexpr int IDC_STRING_ARRAY_REMOVE = 1089;
+
+// ---- CDlgGenVars: the drawing grid's controls, then the standard grid's
+inline constexpr int IDC_GENVARS_DWG_FRAME = 1434;
+inline constexpr int IDC_GENVARS_DWG_ADD = 1435;
+inline constexpr int IDC_GENVARS_DWG_REMOVE = 1436;
+inline constexpr int IDC_GENVARS_DWG_GROUP = 1437;
+inline constexpr int IDC_GENVARS_DWG_UP = 1438;
+inline constexpr int IDC_GENVARS_DWG_DOWN = 1439;
+inline constexpr int IDC_GENVARS_STD_UP = 1440;
+inline constexpr int IDC_GENVARS_STD_DOWN = 1441;
+inline constexpr int IDC_GENVARS_STD_REMOVE = 1442;
+inline constexpr int IDC_GENVARS_STD_ADD = 1443;
+inline constexpr int IDC_GENVARS_STD_FRAME = 1444;
+inline constexpr int IDC_GENVARS_STD_GROUP = 1445;
 
 // ---- CDlgFindReplace
 inline constexpr int IDC_FIND_REPLACE = 1204;         // replace the next match

@@ -1,4 +1,5 @@
 // Templates of the section library editors.
+#include "resources/moveIcons.h"
 #include "resources/resourceIds.h"
 #include "resources/templateBuilders.h"
 #include "ui/Resources.h"
@@ -123,8 +124,8 @@ void addSeclibTemplates(ui::ResourceModule& module) {
     module.addDialog(editLibValuesPage());
     for (int icon : kEditLibGridIcons)
         module.addIcon(icon);
-    module.addIcon(IDI_MOVE_UP);
-    module.addIcon(IDI_MOVE_DOWN);
+    module.addIcon(IDI_MOVE_UP, moveIconBytes(true));
+    module.addIcon(IDI_MOVE_DOWN, moveIconBytes(false));
     module.addDialog(editLibSimpleDialog());
 }
 

@@ -1,4 +1,5 @@
 // Templates of the spreadsheet windows. The grid of each is placed over the static frame 1196.
+#include "resources/moveIcons.h"
 #include "resources/resourceIds.h"
 #include "resources/templateBuilders.h"
 #include "ui/Resources.h"
@@ -128,6 +129,35 @@ void addBillPicture(ui::ResourceModule& module) {
     module.addBitmap(IDB_BILL_PICTURE, ui::encodeBmp(picture), {kSide, kSide});
 }
 
+// The general variables dialog: the drawing variables' group above the standard variables' group, each with
+// its grid on the left and its row buttons on the right; OK and Cancel below both.
+ui::DialogTemplate genVarsDialog() {
+    constexpr ui::Size size{460, 360};
+    constexpr int groupWidth = size.cx - 2 * kMargin, gridWidth = 340, buttonLeft = 362, iconSize = 24;
+    ui::DialogTemplate t = okCancelDialog(IDD_GEN_VARS, u"", size, true);
+    struct Group {
+        int group, frame, add, remove, up, down, top, height;
+    };
+    const Group groups[] = {
+        {IDC_GENVARS_DWG_GROUP, IDC_GENVARS_DWG_FRAME, IDC_GENVARS_DWG_ADD, IDC_GENVARS_DWG_REMOVE, IDC_GENVARS_DWG_UP,
+         IDC_GENVARS_DWG_DOWN, kMargin, 160},
+        {IDC_GENVARS_STD_GROUP, IDC_GENVARS_STD_FRAME, IDC_GENVARS_STD_ADD, IDC_GENVARS_STD_REMOVE, IDC_GENVARS_STD_UP,
+         IDC_GENVARS_STD_DOWN, 174, 140},
+    };
+    for (const Group& g : groups) {
+        t.add(u"Button", g.group, u"", ui::WS_VISIBLE | ui::BS_GROUPBOX, ui::Rect::fromSize(kMargin, g.top, groupWidth, g.height));
+        t.add(u"Static", g.frame, u"", ui::WS_VISIBLE | ui::SS_BLACKFRAME,
+              ui::Rect::fromSize(2 * kMargin, g.top + 15, gridWidth, g.height - 22));
+        t.add(u"Button", g.add, u"Add", kButton, ui::Rect::fromSize(buttonLeft, g.top + 15, kButtonWidth, kButtonHeight));
+        t.add(u"Button", g.remove, u"Remove", kButton,
+              ui::Rect::fromSize(buttonLeft, g.top + 41, kButtonWidth, kButtonHeight));
+        t.add(u"Button", g.up, u"", kButton, ui::Rect::fromSize(buttonLeft, g.top + 73, iconSize, iconSize));
+        t.add(u"Button", g.down, u"", kButton,
+              ui::Rect::fromSize(buttonLeft + iconSize + 4, g.top + 73, iconSize, iconSize));
+    }
+    return t;
+}
+
 } // namespace
 
 void addSheetTemplates(ui::ResourceModule& module) {
@@ -140,7 +170,9 @@ void addSheetTemplates(ui::ResourceModule& module) {
     // The bill's sheet is built in a window that is never shown either.
     module.addDialog(gridDialog(IDD_SS_AS_TOOL, u"", {400, 300}));
     addBillPicture(module);
-    module.addDialog(okCancelDialog(IDD_GEN_VARS, u"", {460, 320}, true));
+    module.addDialog(genVarsDialog());
+    module.addIcon(IDI_ROW_UP, moveIconBytes(true));
+    module.addIcon(IDI_ROW_DOWN, moveIconBytes(false));
 }
 
 } // namespace ssres

@@ -1,5 +1,7 @@
 #include "dialogEntries.h"
 
+#include "autoStandardsJson.h"
+
 #include "SS/SSExports.h"
 #include "auxdlg/KvLookUpDlgData.h"
 #include "grid/GridDocument.h"
@@ -229,6 +231,21 @@ bool runLookUp(DialogRun& run) {
     return true;
 }
 
+// The general variables dialog on the record's seven lists (all empty without a record).
+bool runGenVars(DialogRun& run) {
+    KvAutoStandardsData record;
+    Reading in(run);
+    if (in.reader)
+        readAutoStandards(*in.reader, record);
+    if (!in.finish())
+        return false;
+    driveModal(run, IDD_GEN_VARS);
+    run.returned = StartDlgGenVars(record);
+    noteEnding(run);
+    run.recordOut = autoStandardsJson(record);
+    return true;
+}
+
 // ---- Section library
 
 // The simple section editor on a table given in the record, or on the library's IPE table without one.
@@ -347,7 +364,8 @@ const std::vector<DialogEntry>& dialogEntries() {
         {"evaluatess", "EvaluateSS", "none", true, runEvaluateSS, "the formula window on c:\\a\\t3.sss"},
         {"standardstest", "StartDlgStandardsSStest", "none", true, runStandardsTest,
          "the fixed test evaluation (a hidden window: the script has no dialog to drive)"},
-        {"genvars", "StartDlgGenVars", "auto-standards", true, nullptr, "the general variables dialog: not yet built"},
+        {"genvars", "StartDlgGenVars", "auto-standards", true, runGenVars,
+         "the general variables dialog: drawing and standard general variables with their filters"},
         {"editlibsections", "StartDlgEditLibSections", "edit-lib", true, runEditLibSections,
          "the section library editor: groups, types and value tables"},
         {"editlibsimple", "StartDlgEditLibSimple", "prof-values-table", true, runEditLibSimple,

@@ -1,6 +1,7 @@
 #include "dialogPlayer.h"
 
 #include "grid/SpreadWindow.h"
+#include "nuvo/Ork_Settings.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
 #include "ui/Button.h"
@@ -87,6 +88,20 @@ std::vector<ui::Window*> descendants(ui::Window& dialog) {
     }
     std::stable_partition(all.begin(), all.end(), [](ui::Window* w) { return w->isWindowVisible(); });
     return all;
+}
+
+// A file answer may start with "$LIBRARY" for the library folder, so that a script names files of the
+// library wherever it lies ("$LIBRARY\Macros\EndPlate.dwg").
+std::u16string libraryPath(const std::u16string& path) {
+    constexpr std::u16string_view kLibrary = u"$LIBRARY";
+    if (path.size() < kLibrary.size() || !os::equalsNoCase(std::u16string_view(path).substr(0, kLibrary.size()), kLibrary))
+        return path;
+    std::u16string rest = path.substr(kLibrary.size());
+    if (!rest.empty() && rest[0] != u'\\' && rest[0] != u'/')
+        return path;   // "$LIBRARYX" is a name of its own
+    if (!rest.empty())
+        rest.erase(0, 1);
+    return std::u16string(Ork_Settings::asFolder(Ork_Settings::libDir())) + rest;
 }
 
 grid::SpreadWindow* firstGrid(ui::Window& dialog) {
@@ -244,8 +259,15 @@ bool DialogPlayer::queueAnswer(const Step& s) {
         m_script.answerPrompt(s.text);
         return true;
     case AnswerKind::File:
-        m_script.answerFile(s.text);
+        m_script.answerFile(libraryPath(s.text));
         return true;
+    case AnswerKind::Files: {
+        std::vector<std::u16string> paths;
+        for (const std::u16string& path : s.values)
+            paths.push_back(libraryPath(path));
+        m_script.answerFiles(std::move(paths));
+        return true;
+    }
     case AnswerKind::Menu:
         if (s.text.size() > 1 && s.text[0] == u'#') {
             const auto id = wholeNumber(std::u16string_view(s.text).substr(1));
@@ -325,6 +347,18 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
     };
     switch (s.kind) {
     case StepKind::Click: {
+        // A cell name clicks the cell, as on a grid's button or check-box cells.
+        std::u16string gridName;
+        int col = 0, row = 0;
+        if (splitCellName(s.name, gridName, col, row)) {
+            auto* g = grid::SpreadWindow::fromWindow(control(gridName));
+            if (!g)
+                return fail("'" + utf8(gridName) + "' is not a grid");
+            const ui::Rect r = g->cellRect(col, row);
+            if (r.width() <= 0 || r.height() <= 0)
+                return fail("the cell " + std::to_string(col) + "," + std::to_string(row) + " is not shown");
+            return m_robot.clickAt(*g, centre(r));
+        }
         ui::Window* w = control(s.name);
         return w && m_robot.click(*w, s.mods);
     }

@@ -216,7 +216,7 @@ bool readKey(StepReader& r, Step& s) {
 
 bool readAnswer(StepReader& r, Step& s) {
     std::u16string kind;
-    if (!r.word(kind, "what it answers: box, prompt, file, menu, pick or cancel")) return false;
+    if (!r.word(kind, "what it answers: box, prompt, file, files, menu, pick or cancel")) return false;
     const std::u16string asWritten = kind;
     kind = os::foldCase(kind);
     r.setVerb(u"answer " + kind);
@@ -235,6 +235,17 @@ bool readAnswer(StepReader& r, Step& s) {
     if (kind == u"file") {
         s.answer = AnswerKind::File;
         return r.text(s.text, "the file's path");
+    }
+    if (kind == u"files") {
+        // The paths a multiple selection gives back, one word each; at least one.
+        s.answer = AnswerKind::Files;
+        std::u16string path;
+        for (bool got = true; got;) {
+            if (!r.optionalWord(path, got)) return false;
+            if (got) s.values.push_back(path);
+        }
+        if (s.values.empty()) return r.fail("'answer files' takes one or more paths");
+        return true;
     }
     if (kind == u"menu") {
         s.answer = AnswerKind::Menu;
@@ -268,7 +279,7 @@ bool readAnswer(StepReader& r, Step& s) {
             }
         return r.fail("'answer cancel' takes box, prompt, file, menu, pick or dialog, not " + quoted(what));
     }
-    return r.fail("'answer' takes box, prompt, file, menu, pick or cancel, not " + quoted(asWritten));
+    return r.fail("'answer' takes box, prompt, file, files, menu, pick or cancel, not " + quoted(asWritten));
 }
 
 using StepParser = bool (*)(StepReader&, Step&);

@@ -45,7 +45,7 @@ enum class StepKind {
 };
 
 // What an `answer` step queues, for the next request of that kind.
-enum class AnswerKind { Box, Prompt, File, Menu, Pick, Cancel };
+enum class AnswerKind { Box, Prompt, File, Menu, Pick, Cancel, Files };
 // What `answer cancel KIND` cancels.
 enum class RequestKind { Box, Prompt, File, Menu, Pick, Dialog };
 

@@ -296,4 +296,37 @@ bool writeBmpFile(const std::filesystem::path& path, const Canvas& image, std::u
     return writeFileBytesAtomically(path, encodeBmp(image), error);
 }
 
+std::vector<std::uint8_t> encodeIco(const Canvas& image, Color transparent) {
+    const int w = image.width(), h = image.height();
+    if (w < 1 || h < 1 || w > 256 || h > 256)
+        return {};
+    // The icon's picture is the bitmap without its file header, twice as high: the colours, then the mask.
+    std::vector<std::uint8_t> dib = encodeBmp(image);
+    dib.erase(dib.begin(), dib.begin() + kFileHeaderSize);
+    const std::uint32_t doubled = std::uint32_t(2 * h);
+    for (int i = 0; i < 4; ++i)
+        dib[8 + i] = std::uint8_t(doubled >> (8 * i));
+    const std::size_t maskStride = (std::size_t(w) + 31) / 32 * 4;
+    for (int y = h - 1; y >= 0; --y) {
+        std::vector<std::uint8_t> row(maskStride, 0);
+        for (int x = 0; x < w; ++x)
+            if ((image.pixel(x, y) & kColorBits) == (transparent & kColorBits))
+                row[std::size_t(x) / 8] |= std::uint8_t(0x80 >> (x % 8));
+        dib.insert(dib.end(), row.begin(), row.end());
+    }
+    std::vector<std::uint8_t> out = {0, 0, 1, 0, 1, 0};
+    out.push_back(std::uint8_t(w == 256 ? 0 : w));
+    out.push_back(std::uint8_t(h == 256 ? 0 : h));
+    for (std::uint8_t b : {0, 0, 1, 0, 24, 0})   // colours, reserved, planes, bits per pixel
+        out.push_back(b);
+    auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    put32(std::uint32_t(dib.size()));
+    put32(22);   // the picture follows the one directory entry
+    out.insert(out.end(), dib.begin(), dib.end());
+    return out;
+}
+
 } // namespace ui

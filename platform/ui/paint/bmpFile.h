@@ -20,6 +20,9 @@ bool readBmpFile(const std::filesystem::path& path, Canvas& image, std::u16strin
 
 // A 24-bit bottom-up bitmap of the whole canvas.
 std::vector<std::uint8_t> encodeBmp(const Canvas& image);
+// A one-picture icon file (.ico) of the canvas: its 24-bit bitmap with an AND mask that makes every pixel of
+// the colour `transparent` transparent. Canvases wider or higher than 256 pixels give no bytes.
+std::vector<std::uint8_t> encodeIco(const Canvas& image, Color transparent);
 // Written atomically: the old file stays as it was when the write fails.
 bool writeBmpFile(const std::filesystem::path& path, const Canvas& image, std::u16string& error);
 

@@ -317,6 +317,14 @@ TEST_F(SpreadWindowTest, TagsSpansAndSettingsReadBack) {
     EXPECT_EQ(SSRemoveCellSpan(grid, 2, 2), 1);
     EXPECT_EQ(SSGetCellSpan(grid, 3, 4, &ac, &ar, &cs, &rs), 0);
 
+    // A header spanning two headers is one header cell; the cells below keep their own columns.
+    const ui::Rect second = spread->cellRect(2, 0), third = spread->cellRect(3, 0);
+    ASSERT_EQ(SSAddCellSpan(grid, 2, 0, 2, 1), 1);
+    EXPECT_EQ(spread->cellRect(2, 0), (ui::Rect{second.left, second.top, third.right, second.bottom}));
+    EXPECT_EQ(spread->cellRect(3, 0), spread->cellRect(2, 0));
+    EXPECT_EQ(spread->cellRect(3, 1).left, third.left);
+    EXPECT_EQ(SSRemoveCellSpan(grid, 2, 0), 1);
+
     SSFont font{u"Tahoma", 15, true, false, false, false};
     SSSetTextTip(grid, 1, 0, &font, 0x00FFFFE1, 0);
     short status = 0;

@@ -223,3 +223,34 @@ TEST_F(SsDialog, TheSampleScriptsRunAsTheDocumentationSays) {
 }
 
 } // namespace
+
+namespace {
+
+// The general variables dialog on the sample record and script: a changed value, two drawings of the
+// library's Macros folder added to a filter (a third, outside it, left out), a new standard variable.
+TEST_F(SsDialog, TheGeneralVariablesSampleScriptChangesTheRecordItSays) {
+    const fs::path source(SS_SOURCE_DIR);
+    const Outcome run = testsupport::runProgram(
+        "cd " + testsupport::shellQuote(folder.path().string()) + " && SS_LIBRARY=" +
+            testsupport::shellQuote((source / "samples/library").string()),
+        SS_PROGRAM,
+        {"dialog", "genvars", (source / "samples/scripts/genvars.json").string(), "--script",
+         (source / "samples/scripts/genvars-filter.txt").string(), "--write", "out.json", "--png", "genvars.png"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("genvars: OK"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("file dialog open multi"), std::string::npos) << run.out;
+    const nlohmann::json out = json("out.json");
+    EXPECT_EQ(out["dwgGenValues"][2], "M24");
+    EXPECT_EQ(out["dwgGenFilters"][0], "Halls\\A.dwg;EndPlate.dwg;Gusset.dwg");
+    EXPECT_EQ(out["stdGenVars"], nlohmann::json::parse(R"(["gen_plateGrade", "gen_weldSize"])"));
+    EXPECT_EQ(out["stdGenOverrides"], nlohmann::json::parse(R"(["", "1"])"));
+    EXPECT_TRUE(fs::exists(folder.path() / "genvars.png"));
+
+    const Outcome bad = ss({"genvars", file("bad.json", R"({"dwgGenVars": ["a", 2]})")});
+    EXPECT_EQ(bad.code, 2) << bad.out;
+    EXPECT_NE(bad.out.find("dwgGenVars[1]"), std::string::npos) << bad.out;
+    const Outcome unknown = ss({"genvars", file("unknown.json", R"({"dwgVars": []})")});
+    EXPECT_EQ(unknown.code, 2) << unknown.out;
+}
+
+} // namespace

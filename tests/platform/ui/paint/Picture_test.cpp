@@ -1,6 +1,7 @@
 #include "ui/paint/Picture.h"
 
 #include "bmpBuilder.h"
+#include "ui/paint/bmpFile.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,17 @@ TEST(PictureIcon, TheAndMaskMakesPixelsTransparent) {
     std::u16string error;
     ASSERT_TRUE(p.decode(imageOf(buildIco({im}), true), error)) << std::string(error.begin(), error.end());
     EXPECT_EQ(onGrey(p), (std::vector<Color>{R, Gy, Gy, R}));
+}
+
+TEST(PictureIcon, AnIconWeEncodeDecodesWithItsTransparentColourMasked) {
+    Canvas drawn(3, 2, colors::white);
+    drawn.setPixel(0, 0, R);
+    drawn.setPixel(2, 1, G);
+    Picture p;
+    std::u16string error;
+    ASSERT_TRUE(p.decode(imageOf(encodeIco(drawn, colors::white), true), error, 3)) << std::string(error.begin(), error.end());
+    EXPECT_EQ(onGrey(p), (std::vector<Color>{R, Gy, Gy, Gy, Gy, G}));
+    EXPECT_TRUE(encodeIco(Canvas(257, 4), colors::white).empty());
 }
 
 TEST(PictureIcon, AnAlphaChannelWinsOverTheMask) {
