@@ -58,6 +58,7 @@ bool StartDlgDesigner(const Ork_String& name) {
 }
 
 void StartDSTVPointsDlg() {
+    KvResourceGuard guard;
     CDlgSelectDstvPointsFile dialog;
     dialog.doModal();
 }
