@@ -16,6 +16,8 @@ CDlgSelectImage::CDlgSelectImage(ui::Window* parent) : KvRecordDlg<KvSelectImage
 
 bool CDlgSelectImage::onInitDialog() {
     ui::Dialog::onInitDialog();
+    // Attached first: the layout keeps the windows it records, and attaching replaces the list's.
+    m_images.attach(*this, IDC_SELECT_IMAGE_LIST);
     // The list grows with the window; OK and Cancel stay in its bottom right corner.
     m_layout.record(*this);
     m_layout.setFlags(IDC_SELECT_IMAGE_LIST, KvDlgLayout::kStretch, KvDlgLayout::kStretch);
@@ -24,7 +26,6 @@ bool CDlgSelectImage::onInitDialog() {
     setWindowText(m_data.title);
     setDlgItemText(ui::IDOK, dialString(kOkText));
     setDlgItemText(ui::IDCANCEL, dialString(kCancelText));
-    m_images.attach(*this, IDC_SELECT_IMAGE_LIST);
     // Images are known by their names, as the library's image boxes keep them; the label is the translation.
     Ork_StringArray names, labels;
     for (const Ork_String& file : m_data.imageFiles) {
