@@ -140,6 +140,18 @@ TEST_F(ClassRegistration, CleanupWithARefusedKeyFailsAfterTryingEveryOther) {
     EXPECT_TRUE(classesRoot().empty());
 }
 
+TEST_F(ClassRegistration, CleanupWhenTheStoreCannotBeWrittenFails) {
+    ASSERT_EQ(SSregisterOpmCLSIDs(), eOk);
+    {
+        os::FailureInjection failing(os::WriteStage::Rename);  // the first deletion's write
+        EXPECT_EQ(SScleanupComRegistry(), eInvalidInput);
+        EXPECT_TRUE(failing.fired());
+    }
+    const auto values = classesRoot();
+    EXPECT_EQ(values.size(), 3u);  // the type library's values stay; every other key is gone
+    EXPECT_EQ(values.count(u"TypeLib\\" + idOf(kOpmTypeLibId) + u"\\1.1"), 1u);
+}
+
 TEST_F(ClassRegistration, CleanupWithAParentThatCannotBeOpenedFails) {
     ASSERT_EQ(SSregisterOpmCLSIDs(), eOk);
     {
