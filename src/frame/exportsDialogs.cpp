@@ -58,7 +58,6 @@ bool StartDlgDesigner(const Ork_String& name) {
 }
 
 void StartDSTVPointsDlg() {
-    KvResourceGuard guard;
     CDlgSelectDstvPointsFile dialog;
     dialog.doModal();
 }
