@@ -19,6 +19,7 @@ inline constexpr int IDD_EDIT_LIB_SIMPLE = 226;       // CDlgEditLibSimple
 inline constexpr int IDD_DESIGNER = 227;              // CDlgDesigner
 inline constexpr int IDD_CLADDING_SETTINGS = 228;     // CDlgCladdingSettings
 inline constexpr int IDD_BRACING = 229;               // CDlgBracing
+inline constexpr int IDD_EDIT_DSTV_POINTS = 233;      // CDlgEditDstvPoints
 inline constexpr int IDD_SELECT_DSTV_POINTS_FILE = 234;  // CDlgSelectDstvPointsFile
 inline constexpr int IDD_ARRAY = 236;                 // CDlgArray
 inline constexpr int IDD_SS_OPTIONS = 245;            // CDlgSSOptions (editSheetOptions)
@@ -147,3 +148,63 @@ inline constexpr int IDC_EDITLIB_TYPE_BOX_LABEL = 1203;
 // The grid buttons, in the order of their icons (223 .. 228, 238) and tooltips (host texts 772 .. 778)
 inline constexpr int kEditLibGridButtons[] = {1199, 1198, 1204, 1205, 1206, 1207, 1208};
 inline constexpr int kEditLibGridIcons[] = {223, 224, 225, 226, 227, 228, 238};
+
+// ---- CDlgSelectDstvPointsFile (234)
+inline constexpr int IDC_DSTV_FILES = 1400;           // the point files, the standard one checked
+inline constexpr int IDC_DSTV_ADD = 1401;
+inline constexpr int IDC_DSTV_REMOVE = 1402;
+inline constexpr int IDC_DSTV_USE = 1403;             // take the file into use
+inline constexpr int IDC_DSTV_EDIT = 1404;
+
+// ---- CDlgEditDstvPoints (233)
+inline constexpr int IDC_DSTVPT_POINTS_LABEL = 1410;
+inline constexpr int IDC_DSTVPT_POINTS = 1411;
+inline constexpr int IDC_DSTVPT_ADD = 1412;
+inline constexpr int IDC_DSTVPT_REMOVE = 1413;
+inline constexpr int IDC_DSTVPT_NAME_LABEL = 1414;
+inline constexpr int IDC_DSTVPT_NAME = 1415;
+inline constexpr int IDC_DSTVPT_POSITION = 1416;      // the group box of the two ways of finding the point
+inline constexpr int IDC_DSTVPT_EXTENT = 1417;        // radio: by the geometry's extent
+inline constexpr int IDC_DSTVPT_SIDE1 = 1418;
+inline constexpr int IDC_DSTVPT_SIDE2 = 1419;
+inline constexpr int IDC_DSTVPT_INTERS = 1420;        // radio: by an intersection
+inline constexpr int IDC_DSTVPT_MIDDLE = 1421;        // "Midden"
+inline constexpr int IDC_DSTVPT_DIRECTION_LABEL = 1422;
+inline constexpr int IDC_DSTVPT_DIRECTION = 1423;
+inline constexpr int IDC_DSTVPT_VIEW_LABEL = 1424;
+inline constexpr int IDC_DSTVPT_VIEW = 1425;
+inline constexpr int IDC_DSTVPT_MARK_LABEL = 1426;
+inline constexpr int IDC_DSTVPT_MARK = 1427;
+inline constexpr int IDC_DSTVPT_DISTANCE_LABEL = 1428;
+inline constexpr int IDC_DSTVPT_DISTANCE = 1429;
+inline constexpr int IDC_DSTVPT_FULL_HOLE = 1430;
+inline constexpr int IDC_DSTVPT_THICKNESS = 1431;     // the diameter follows the plate's thickness
+inline constexpr int IDC_DSTVPT_DIAMETER_LABEL = 1432;
+inline constexpr int IDC_DSTVPT_DIAMETER = 1433;
+
+// ---- CDlgGrid (255): per group a count, a spacing and a label, each with its label in front
+inline constexpr int IDC_GRID_FIRST_GROUP = 1440;
+inline constexpr int IDC_GRID_SECOND_GROUP = 1441;
+inline constexpr int IDC_GRID_FIRST_LABELS = 1442;    // 1442 .. 1444
+inline constexpr int IDC_GRID_FIRST_COUNT = 1445;
+inline constexpr int IDC_GRID_FIRST_SPACING = 1446;
+inline constexpr int IDC_GRID_FIRST_LABEL = 1447;
+inline constexpr int IDC_GRID_SECOND_LABELS = 1448;   // 1448 .. 1450
+inline constexpr int IDC_GRID_SECOND_COUNT = 1451;
+inline constexpr int IDC_GRID_SECOND_SPACING = 1452;
+inline constexpr int IDC_GRID_SECOND_LABEL = 1453;
+inline constexpr int IDC_GRID_OPTION = 1454;
+
+// ---- CDlgCis2 (254)
+inline constexpr int IDC_CIS2_EXPLANATION = 1460;
+inline constexpr int IDC_CIS2_FIRST_ON = 1461;        // first flag true
+inline constexpr int IDC_CIS2_FIRST_OFF = 1462;       // first flag false: enables the five controls below
+inline constexpr int IDC_CIS2_FLAG2 = 1463;
+inline constexpr int IDC_CIS2_FLAG4 = 1464;           // hidden by the template
+inline constexpr int IDC_CIS2_THIRD_OFF = 1465;
+inline constexpr int IDC_CIS2_THIRD_ON = 1466;
+inline constexpr int IDC_CIS2_FLAG5 = 1467;
+inline constexpr int IDC_CIS2_TRANSLATION = 1468;     // edits the section-name translation table
+
+// ---- CDlgSelectImage (8719)
+inline constexpr int IDC_SELECT_IMAGE_LIST = 1470;

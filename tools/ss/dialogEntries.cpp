@@ -1,6 +1,7 @@
 #include "dialogEntries.h"
 
 #include "autoStandardsJson.h"
+#include "auxDialogRuns.h"
 
 #include "SS/SSExports.h"
 #include "auxdlg/KvLookUpDlgData.h"
@@ -381,23 +382,28 @@ const std::vector<DialogEntry>& dialogEntries() {
          "as it stands: OK or Cancel"},
         {"proffeatures", "StartDlgProfFeatures", "names-values", true,
          runNamesValues<DlgProfFeaturesData, StartDlgProfFeatures, IDD_PROF_FEATURES>, "as it stands: OK or Cancel"},
-        {"grid", "StartDlgGrid", "grid", true, nullptr, "the grid dialog: not yet built"},
+        {"grid", "StartDlgGrid", "grid", true, runGridDialog, "two rows of grid lines: count, spacing, label"},
         {"levels", "StartDlgLevels", "names-values", true,
          runNamesValues<KvLevelsDlgData, StartDlgLevels, IDD_LEVELS>, "as it stands: OK or Cancel"},
         {"lookup", "StartDlgLookUp", "look-up", true, runLookUp, "as it stands: OK or Cancel"},
-        {"selectimage", "StartDlgSelectImage", "select-image", true, nullptr, "the image selection: not yet built"},
+        {"image", "StartDlgSelectImage", "select-image", true, runSelectImageDialog,
+         "a thumbnail per picture; prints the chosen name"},
         {"cladding", "StartDlgCladdingSettings", "names-values", true,
          runNamesValues<KvCladdingDlgData, StartDlgCladdingSettings, IDD_CLADDING_SETTINGS>,
          "as it stands: OK or Cancel"},
-        {"cis2", "StartDlgCis2Info", "cis2", true, nullptr, "the CIS/2 dialog: not yet built"},
+        {"cis2", "StartDlgCis2Info", "cis2", true, runCis2Dialog,
+         "the five CIS/2 choices and the section names (CIS2ProfNames.dat)"},
         {"bracing", "StartDlgBracing", "names-values", true,
          runNamesValues<KvBracingDlgData, StartDlgBracing, IDD_BRACING>, "as it stands: OK or Cancel"},
-        {"dstvpoints", "StartDSTVPointsDlg", "none", true, nullptr, "the DSTV point dialogs: not yet built"},
+        {"dstvpoints", "StartDSTVPointsDlg", "none", true, runDstvPointsDialog,
+         "the DSTV point files of the library: +, -, Edit, take into use"},
         // Dialogs without an entry point of their own, reached the way the host reaches them.
         {"sstool", "DlgSSAsTool", "ss-as-tool", false, runSSAsTool,
          "the bill's sheet window, shown; F3 finds and F5 replaces in its grid"},
         {"options", "editSheetOptions", "none", true, nullptr,
          "the sheet options dialog: reached through the library editor, ss dialog editlibsections, values tab, 1200"},
+        {"dstvedit", "CDlgEditDstvPoints", "dstv-edit", true, runDstvEditDialog,
+         "the DSTV point editor on one file: reached through ss dialog dstvpoints, the file chosen, Edit"},
         {"prompt", "Ork_DlgPromptString", "none", true, nullptr,
          "the prompt dialog: reached through the library editor, ss dialog editlibsections, values tab, Rename (1201)"},
     };

@@ -2,8 +2,10 @@
 #include "SSHost.h"
 #include "cmdBill.h"
 #include "cmdCalc.h"
+#include "cmdClasses.h"
 #include "cmdDesign.h"
 #include "cmdDialog.h"
+#include "cmdDstv.h"
 #include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
@@ -55,6 +57,10 @@ const char kHelp[] =
     "                    the sizes of one section table\n"
     "  sections add TABLE [--from SYSNAME] [--set LETTER=VALUE]... [--name TEXT]\n"
     "                    add a size with the simple section editor\n"
+    "  dstv [list] | add|remove|use|show NAME | edit NAME --script FILE\n"
+    "                    the DSTV point files, through the module's point dialogs\n"
+    "  classes register|cleanup|print [--registry DIR]\n"
+    "                    register, remove or list the property-palette classes\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
@@ -153,6 +159,10 @@ int main(int argc, char** argv) {
         return sscmd::runDesign(rest, stdout, stderr);
     if (std::strcmp(argv[1], "sections") == 0)
         return sscmd::runSections(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "dstv") == 0)
+        return sscmd::runDstv(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "classes") == 0)
+        return sscmd::runClasses(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kExitUsage;
 }

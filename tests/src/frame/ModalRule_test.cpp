@@ -26,8 +26,9 @@ TEST_F(ModalRule, OkCopiesTheDialogsRecordBack) {
     script.onModal(IDD_GRID, [](ui::Dialog& dialog) {
         auto& grid = dynamic_cast<CDlgGrid&>(dialog);
         EXPECT_EQ(grid.m_data.firstCount, 7);  // the caller's record went in
-        grid.m_data.secondLabel = u"B";
-        ui::Robot(frametest::gtestFailure()).click(dialog, ui::IDOK);
+        ui::Robot robot(frametest::gtestFailure());
+        robot.replaceTextOf(dialog, IDC_GRID_SECOND_LABEL, u"B");  // OK reads the record back from the controls
+        robot.click(dialog, ui::IDOK);
     });
     KvGridDlgData data;
     data.firstCount = 7;
