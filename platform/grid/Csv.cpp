@@ -35,6 +35,8 @@ bool Csv::parse(std::string_view utf8, Table& table, std::u16string& error) {
     int row = 1, col = 1;
     std::string field;
     while (i < n || col > 1) {
+        if (col == 1)
+            table.lines.push_back(line);
         field.clear();
         long long fieldLine = line;
         if (i < n && utf8[i] == '"') {

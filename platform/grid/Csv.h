@@ -26,6 +26,7 @@ public:
         };
         int cols = 0, rows = 0;
         std::vector<Field> fields;   // the non-empty ones, row by row
+        std::vector<long long> lines;   // the line of the text each record starts on, record by record
         std::u16string text;
         std::u16string_view field(const Field& f) const { return std::u16string_view(text).substr(f.offset, f.length); }
     };

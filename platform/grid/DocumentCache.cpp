@@ -27,8 +27,8 @@ std::shared_ptr<const GridDocument> DocumentCache::find(std::u16string_view path
 
 void DocumentCache::store(std::u16string_view path, std::shared_ptr<const std::string> bytes,
                           std::shared_ptr<const GridDocument> document) {
-    if (!bytes || bytes->size() > kMaxBytes / 4)
-        return;   // a huge file would push out everything else for one document
+    if (!bytes || bytes->size() > kMaxDocumentBytes)
+        return;
     std::lock_guard<std::mutex> lock(mutex_);
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->path == path) {

@@ -17,6 +17,9 @@ class DocumentCache {
 public:
     static constexpr std::size_t kMaxDocuments = 16;
     static constexpr std::size_t kMaxBytes = 64u << 20;   // of file text kept, all documents together
+    // A larger file is not kept: standards sheets are tens of kilobytes, and a big document loaded once (ss calc
+    // of a sheet of a hundred thousand rows) would hold its text and records in memory for nothing.
+    static constexpr std::size_t kMaxDocumentBytes = 2u << 20;
 
     static DocumentCache& instance();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "grid/FormulaCache.h"
 #include "grid/FormulaParser.h"
 #include "grid/documentText.h"
 #include "os/files.h"
@@ -44,13 +45,13 @@ bool kindFromName(std::u16string_view name, CellKind& kind) {
     return false;
 }
 
-std::u16string trimmed(std::u16string_view s) {
+std::u16string_view trimmed(std::u16string_view s) {
     std::size_t b = 0, e = s.size();
     while (b < e && (s[b] == u' ' || s[b] == u'\t'))
         ++b;
     while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t'))
         --e;
-    return std::u16string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
 
 // One object for a run of cells of equal type: documents give whole columns the same type.
@@ -75,11 +76,46 @@ public:
     explicit Reader(GridDocument& doc) : doc_(doc) {}
 
     bool read(std::string_view utf8, std::u16string& error) {
-        const std::vector<std::u16string> lines = os::decodeLines(utf8);
+        // A UTF-8 text is read a line at a time into one buffer, the file's text never copied whole; the rare
+        // UTF-16 file (byte-order mark first) is decoded whole.
+        const bool utf16 = utf8.size() >= 2 && ((utf8[0] == '\xFF' && utf8[1] == '\xFE') ||
+                                                (utf8[0] == '\xFE' && utf8[1] == '\xFF'));
+        std::vector<std::u16string> decoded;
+        if (utf16)
+            decoded = os::decodeLines(utf8);
+        else if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+            utf8.remove_prefix(3);
+        std::size_t next = 0;   // where the next line of `utf8` starts
+        std::u16string buffer;
+        const auto nextLine = [&](std::u16string_view& line) {
+            if (utf16) {
+                if (std::size_t(line_) >= decoded.size())
+                    return false;
+                line = decoded[std::size_t(line_)];
+                return true;
+            }
+            if (next >= utf8.size())
+                return false;
+            std::size_t end = utf8.find('\n', next);
+            if (end == std::string_view::npos)
+                end = utf8.size();
+            std::size_t stop = end;
+            if (stop > next && utf8[stop - 1] == '\r')
+                --stop;
+            const std::string_view bytes = utf8.substr(next, stop - next);
+            if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
+                buffer.assign(bytes.begin(), bytes.end());   // the buffer's room reused
+            else
+                buffer = os::toUtf16(bytes);
+            next = end + 1;
+            line = buffer;
+            return true;
+        };
         bool versionSeen = false, ended = false;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            line_ = int(i + 1);
-            const std::u16string text = trimmed(lines[i]);
+        int lines = 0;
+        for (std::u16string_view whole; nextLine(whole);) {
+            line_ = lines = lines + 1;
+            const std::u16string_view text = trimmed(whole);
             if (text.empty() || text[0] == u'#')
                 continue;
             if (ended)
@@ -105,7 +141,7 @@ public:
             if (!readLine(keyword, why))
                 return fail(error, why);
         }
-        line_ = int(lines.size());
+        line_ = lines;
         if (!versionSeen)
             return fail(error, u"not a grid document (no \"SS grid\" line)");
         if (!ended)
@@ -271,13 +307,7 @@ private:
             why = u"a cell attribute is a bare word";
             return false;
         }
-        auto [it, added] = index_.emplace(cellKey(int(col), int(row)), doc_.cells_.size());
-        if (added) {
-            doc_.cells_.emplace_back();
-            doc_.cells_.back().col = int(col);
-            doc_.cells_.back().row = int(row);
-        }
-        CellRecord& cell = doc_.cells_[it->second];
+        CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
         const std::u16string& attr = tokens_[3].text;
         auto once = [&](bool already) {
             if (already)
@@ -352,7 +382,7 @@ private:
                 return false;
             }
             cell.formula = tokens_[4].text;
-            formulaLines_.emplace_back(it->second, line_);
+            formulaLines_.emplace_back(std::size_t(&cell - doc_.cells_.data()), line_);
             return true;
         }
         if (attr == u"tag") {
@@ -381,6 +411,35 @@ private:
             return once(cell.border.has_value()) && readBorder(cell, why);
         why = u"unknown cell attribute \"" + attr + u"\"";
         return false;
+    }
+
+    // The record of a cell, made at its first line. Documents list their cells row by row, each cell's lines
+    // together, so a cell is mostly the one of the line before or one after every cell so far; only a document
+    // that goes back needs the index of every record, built the first time it does.
+    std::size_t recordOf(int col, int row) {
+        const std::uint64_t order = std::uint64_t(std::uint32_t(row)) << 32 | std::uint32_t(col);
+        auto& cells = doc_.cells_;
+        if (!cells.empty() && cells.back().col == col && cells.back().row == row)
+            return cells.size() - 1;
+        if (cells.empty() || order > lastOrder_) {
+            lastOrder_ = order;
+            if (indexed_)
+                index_.emplace(cellKey(col, row), cells.size());
+        } else {
+            if (!indexed_) {
+                index_.reserve(cells.size() * 2);
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    index_.emplace(cellKey(cells[i].col, cells[i].row), i);
+                indexed_ = true;
+            }
+            const auto [it, added] = index_.emplace(cellKey(col, row), cells.size());
+            if (!added)
+                return it->second;
+        }
+        cells.emplace_back();
+        cells.back().col = col;
+        cells.back().row = row;
+        return cells.size() - 1;
     }
 
     // key=value pairs from the fifth word on; each key known to `visit` and given once.
@@ -545,23 +604,26 @@ private:
     // Checks that need the whole document: formulas in its reference style.
     bool finish(std::u16string& error) {
         const RefStyle style = formulaStyle(doc_.refStyle_);
+        // Each formula is parsed here once, for its check and for the sheet, and its text let go.
         for (auto [index, line] : formulaLines_) {
-            const CellRecord& cell = doc_.cells_[index];
-            Formula parsed;
+            CellRecord& cell = doc_.cells_[index];
             ParseError pe;
             const std::u16string& text = *cell.formula;
             std::size_t b = 0;
             while (b < text.size() && (text[b] == u' ' || text[b] == u'\t'))
                 ++b;
-            if (b == text.size() || text.substr(b) == u"=" ||
-                !parseFormula(text, cell.col, cell.row, style, parsed, &pe)) {
+            if (b < text.size() && text.substr(b) != u"=")
+                cell.program = FormulaCache::instance().parse(text, cell.col, cell.row, style, &pe);
+            if (!cell.program) {
                 line_ = line;
                 return fail(error, pe.message.empty() ? u"the formula is empty" : u"bad formula: " + pe.message);
             }
+            cell.formula.reset();
         }
-        std::sort(doc_.cells_.begin(), doc_.cells_.end(), [](const CellRecord& x, const CellRecord& y) {
-            return x.row != y.row ? x.row < y.row : x.col < y.col;
-        });
+        if (indexed_)   // the cells came out of order
+            std::sort(doc_.cells_.begin(), doc_.cells_.end(), [](const CellRecord& x, const CellRecord& y) {
+                return x.row != y.row ? x.row < y.row : x.col < y.col;
+            });
         return true;
     }
 
@@ -570,7 +632,9 @@ private:
     int line_ = 0;
     bool sizeSeen_ = false, refStyleSeen_ = false;
     std::vector<LineToken> tokens_;
-    std::unordered_map<std::uint64_t, std::size_t> index_;
+    std::unordered_map<std::uint64_t, std::size_t> index_;   // of every record, once `indexed_`
+    bool indexed_ = false;
+    std::uint64_t lastOrder_ = 0;   // the row-major place of the last record made
     std::vector<std::pair<std::size_t, int>> formulaLines_;
     std::vector<int> spanLines_;
 };
@@ -698,6 +762,8 @@ std::string GridDocument::toText() const {
             out.push_back(at + u"tag " + quoteText(*c.tag));
         if (c.formula)
             out.push_back(at + u"formula " + quoteText(*c.formula));
+        else if (c.program)
+            out.push_back(at + u"formula " + quoteText(c.program->formula.toText(c.col, c.row, formulaStyle(refStyle_))));
         if (c.value) {
             const Value& v = *c.value;
             switch (v.kind()) {
@@ -743,9 +809,12 @@ bool GridDocument::applyTo(Sheet& sheet) const {
         if (c.value)
             sheet.setCellValue(c.col, c.row, *c.value);
     }
-    for (const CellRecord& c : cells_)
-        if (c.formula)
+    for (const CellRecord& c : cells_) {
+        if (c.program)
+            sheet.setParsedFormulaUncomputed(c.col, c.row, c.program);
+        else if (c.formula)
             sheet.setFormulaUncomputed(c.col, c.row, *c.formula);
+    }
     for (const Span& s : spans_)
         sheet.addSpan(s.col, s.row, s.cols, s.rows);
     for (auto [index, value] : properties_)

@@ -42,7 +42,8 @@ private:
     struct CellRecord {
         int col = 0, row = 0;
         std::optional<Value> value;
-        std::optional<std::u16string> formula;
+        std::optional<std::u16string> formula;   // until it is parsed, when read from a file
+        std::shared_ptr<const ParsedProgram> program;   // the formula parsed for this cell, when read from a file
         std::optional<std::u16string> tag;
         // The rarer, larger attributes are held apart, so that the records a loaded sheet runs through at
         // every load stay small.

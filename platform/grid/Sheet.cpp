@@ -183,6 +183,11 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
     std::shared_ptr<const ParsedProgram> program = FormulaCache::instance().parse(text, col, row, style, error);
     if (!program)
         return false;
+    installFormula(col, row, std::move(program));
+    return true;
+}
+
+void Sheet::installFormula(int col, int row, std::shared_ptr<const ParsedProgram> program) {
     CellId id = store_.findOrCreate(col, row);
     if (store_.cell(id).formula)
         unregisterFormula(id);
@@ -198,7 +203,6 @@ bool Sheet::setFormula(int col, int row, std::u16string_view text, ParseError* e
         if (switchOn(kSwitchAutoCalc))
             recalcDirty();
     }
-    return true;
 }
 
 bool Sheet::setFormulaUncomputed(int col, int row, std::u16string_view formula) {
@@ -206,6 +210,16 @@ bool Sheet::setFormulaUncomputed(int col, int row, std::u16string_view formula) 
     const bool set = setFormula(col, row, formula);
     deferCalculation_ = false;
     return set;
+}
+
+bool Sheet::setParsedFormulaUncomputed(int col, int row, std::shared_ptr<const ParsedProgram> program) {
+    col = internal(col), row = internal(row);
+    if (!program || !writable(col, row) || col == 0 || row == 0)
+        return false;
+    deferCalculation_ = true;
+    installFormula(col, row, std::move(program));
+    deferCalculation_ = false;
+    return true;
 }
 
 bool Sheet::setTag(int col, int row, std::u16string_view tag) {

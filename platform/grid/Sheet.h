@@ -86,6 +86,8 @@ public:
     // The same without computing: the cell is only marked out of date, for a caller that sets many formulas
     // and then recalculates once (a document being loaded). A custom function is then called once per cell.
     bool setFormulaUncomputed(int col, int row, std::u16string_view formula);
+    // The same for a formula parsed already for this cell (a document parses each formula once, to check it).
+    bool setParsedFormulaUncomputed(int col, int row, std::shared_ptr<const ParsedProgram> program);
     bool setTag(int col, int row, std::u16string_view tag);
     bool clearCell(int col, int row);   // contents and formula; the attributes stay
     bool clearBlock(const Block& block);
@@ -210,6 +212,7 @@ private:
     void unregisterFormula(CellId id);
     std::shared_ptr<const Formula> intern(Formula&& formula);
     std::shared_ptr<const Formula> intern(std::shared_ptr<const ParsedProgram> program);
+    void installFormula(int col, int row, std::shared_ptr<const ParsedProgram> program);
 
     // Recalculation.
     void changed(int col, int row);                  // a value changed: its readers are out of date

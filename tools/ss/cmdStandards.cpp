@@ -10,6 +10,7 @@
 #include "nuvo/macro/Ork_DbMacro.h"
 #include "nuvo/macro/macroJson.h"
 #include "ssServices.h"
+#include "standardsSheet.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvMappingFile.h"
@@ -104,75 +105,6 @@ bool splitAssignment(const std::string& text, std::string& name, std::string& va
     name = text.substr(0, eq);
     value = text.substr(eq + 1);
     return true;
-}
-
-// The file the module loads for a sheet: the file itself, or the library's standard of that name. A folder is
-// no sheet.
-Ork_String sheetFile(const Ork_String& sheet) {
-    if (os::fileExists(sheet))
-        return sheet;
-    return Ork_Settings::libDir() + u"Connection Standards\\" + sheet + u".kvs";
-}
-
-bool sheetExists(const Ork_String& sheet) { return os::fileExists(sheetFile(sheet)); }
-
-// A path as the user's system writes it ("/" separators), for messages.
-std::string nativeText(const Ork_String& path) {
-    const auto native = os::resolvePath(path);
-    return native ? native->string() : path.utf8();
-}
-
-// A loaded grid document as the module's declaration rules read it: value texts, and only the stored cells.
-class DocumentTexts : public KvSheetTexts {
-public:
-    explicit DocumentTexts(const grid::Sheet& sheet) : sheet_(sheet) {}
-    int columns() override { return sheet_.maxCols(); }
-    int rows() override { return sheet_.maxRows(); }
-    void readText(int col, int row, Ork_String& out) override { sheet_.textInto(col, row, grid::TextKind::Value, out); }
-    void forEachCell(int first, int last, const std::function<bool(int col, int row)>& visit) override {
-        sheet_.forEachCellInReadingOrder(grid::Block{1, std::max(first, 1), columns(), last}, visit);
-    }
-
-private:
-    const grid::Sheet& sheet_;
-};
-
-// What a sheet declares, as the module reads it before an evaluation: every declaration in the module's order
-// (inputs, outputs, locals), a duplicated name as often as it is declared, since the module pairs a caller's
-// values with these by position; and whether the sheet has the Calc section an evaluation needs.
-struct Declarations {
-    Ork_Array<KvVarCell> cells;
-    bool hasCalc = false;
-};
-
-bool readDeclarations(const Ork_String& sheet, Declarations& declarations, std::string& error) {
-    grid::Sheet document;
-    std::u16string why;
-    if (!grid::GridDocument::load(document, os::toUtf16(nativeText(sheetFile(sheet))), why)) {
-        error = os::toUtf8(why);
-        return false;
-    }
-    DocumentTexts texts(document);
-    const KvSectionMarkers markers = readSectionsAndDeclarations(texts, declarations.cells);
-    declarations.hasCalc = markers[KvSection::Calc].present;
-    return true;
-}
-
-// Why an evaluation that failed could not run, when the sheet shows it.
-void explainFailure(const char* command, const std::string& sheet, std::FILE* err) {
-    Declarations declarations;
-    std::string error;
-    if (!readDeclarations(Ork_String::fromUtf8(sheet), declarations, error))
-        std::fprintf(err, "ss %s: %s\n", command, error.c_str());
-    else if (!declarations.hasCalc)
-        std::fprintf(err, "ss %s: %s has no Calc section (a cell reading \"Calc\" above its statements)\n", command,
-                     sheet.c_str());
-}
-
-// The section tables the library holds but the module left out: their sections are unknown to every sheet.
-void warnSectionTables(const char* command, std::FILE* err) {
-    for (const Ork_String& problem : Ork_SectionTableManager::instance().loadProblems())
-        std::fprintf(err, "ss %s: warning: section table %s\n", command, problem.utf8().c_str());
 }
 
 struct Options {
@@ -292,54 +224,8 @@ int parseOptions(const std::vector<std::string>& args, const char* command, Opti
     return kExitOk;
 }
 
-// kExitOk when the module will find the sheet; otherwise the message and kExitBadInput.
-int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
-    const Ork_String name = Ork_String::fromUtf8(sheet);
-    if (sheetExists(name))
-        return kExitOk;
-    if (os::folderExists(name)) {
-        std::fprintf(err, "ss %s: %s is a folder, not a sheet\n", command, sheet.c_str());
-        return kExitBadInput;
-    }
-    std::fprintf(err, "ss %s: no sheet %s (neither a file nor in %sConnection Standards)\n", command, sheet.c_str(),
-                 Ork_Settings::libDir().utf8().c_str());
-    return kExitBadInput;
-}
-
 // Runs the evaluation and prints its result: the outputs in direct mode, every variable in macro mode, and
 // the messages the module showed; with --json one object that starts with the sheet and `fields`.
-// The outputs of a direct-mode evaluation, from the caller's cells the module gave them back in. It pairs the
-// sheet's declarations with those cells by position twice: before the calculation with every declaration, after
-// it without the later declarations of a duplicated name, which the calculation drops. So with duplicates an
-// output comes back in the cell of the position it has among the remaining declarations.
-KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCells& returned) {
-    Ork_StringArray names;
-    for (const KvVarCell& cell : declared)
-        names.append(cell.name);
-    AcArray<int> dropped;
-    getDuplicates(names, dropped, false);
-    KvVarCells outputs;
-    int locals = 0, next = 0;
-    for (int i = 0; i < declared.length(); ++i) {
-        if (next < dropped.length() && dropped[next] == i) {
-            ++next;
-            continue;
-        }
-        const KvVarCell& cell = declared[i];
-        if (cell.isLocal()) {
-            ++locals;
-            continue;
-        }
-        const int k = i - next - locals;
-        if (cell.isOutput() && k < returned.length()) {
-            KvVarCell shown = cell;
-            shown.value = returned[k].value;
-            outputs.append(shown);
-        }
-    }
-    return outputs;
-}
-
 // `declared`: in direct mode, the sheet's declarations, whose outputs are printed.
 int evaluateAndReport(KvDlgStandardsData& record, const Options& options, const CommandLineServices& services,
                       const std::string& fields, const Ork_Array<KvVarCell>* declared, std::FILE* out, std::FILE* err) {
@@ -395,16 +281,8 @@ int evaluateDirect(const Options& options, const Ork_String& sheet, CommandLineS
         std::fprintf(err, "ss evaluate: %s\n", error.c_str());
         return kExitBadInput;
     }
-    KvDlgStandardsData record;
-    record.mode = KvDlgStandardsData::kDirectMode;
-    record.file = sheet;
+    KvDlgStandardsData record = directRecord(sheet, declared);
     addGeneralVariables(options, record);
-    for (const KvVarCell& cell : declared.cells) {
-        if (cell.isLocal())
-            continue;
-        KvVarCell given(cell.name, cell.cellType, cell.valueType);
-        record.varCells.append(given);
-    }
     for (const auto& [name, value] : options.sets) {
         int index = -1;
         if (record.varCells.findVarCell(Ork_String::fromUtf8(name), index) != eOk) {

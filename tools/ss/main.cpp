@@ -1,5 +1,6 @@
 // ss: runs the SS module on this machine the way the CAD host would, on a library folder.
 #include "SSHost.h"
+#include "cmdBatch.h"
 #include "cmdBill.h"
 #include "cmdCalc.h"
 #include "cmdClasses.h"
@@ -34,6 +35,8 @@ const char kHelp[] =
     "                    evaluate it against a macro, writing the outputs into it\n"
     "  vars SHEET [--json]\n"
     "                    the variables a connection standard declares\n"
+    "  batch SHEET CASES.csv [--gen NAME=VALUE]... [--out RESULTS.csv] [--json]\n"
+    "                    evaluate it once per row of a table of cases\n"
     "  table FILE KEYCOLUMN RESULTCOLUMN KEY [--verbose]\n"
     "                    look KEY up in a sheet file as the FROMTABLE function does\n"
     "  read FILE [--json]\n"
@@ -147,6 +150,8 @@ int main(int argc, char** argv) {
         return sscmd::runEvaluate(rest, stdout, stderr);
     if (std::strcmp(argv[1], "vars") == 0)
         return sscmd::runVars(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "batch") == 0)
+        return sscmd::runBatch(rest, stdout, stderr);
     if (std::strcmp(argv[1], "table") == 0)
         return sscmd::runTable(rest, stdout, stderr);
     if (std::strcmp(argv[1], "read") == 0)

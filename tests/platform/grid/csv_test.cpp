@@ -65,6 +65,15 @@ TEST(CsvImport, RecordsOfDifferentLengthsAndLineEndings) {
     EXPECT_EQ(s.data(1, 4), u"d");
 }
 
+TEST(CsvImport, EachRecordKnowsTheLineItStartsOn) {
+    // A quoted line break moves the records after it down a line; an empty line is a record of its own.
+    Csv::Table table;
+    std::u16string error;
+    ASSERT_TRUE(Csv::parse("a,b\n\"x\ny\",z\r\n\nlast", table, error));
+    EXPECT_EQ(table.rows, 4);
+    EXPECT_EQ(table.lines, (std::vector<long long>{1, 2, 4, 5}));
+}
+
 TEST(CsvImport, AnEmptyTextIsAnEmptySheet) {
     Sheet s;
     std::u16string error;
