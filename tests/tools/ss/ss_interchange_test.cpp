@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -93,6 +94,23 @@ TEST(SsWorkbooks, AGridDocumentGoesToXlsxAndBackUnchanged) {
     EXPECT_EQ(fileText(back), fileText(same));
     EXPECT_EQ(ss({"convert", document.string(), (temp.path() / "x.ods").string()}).code, 1);
     EXPECT_EQ(ss({"convert", document.string(), (temp.path() / "x.csv").string(), "--sheet", "S"}).code, 2);
+}
+
+// Only where LibreOffice is installed (never needed by CI): our workbook, opened by another program, shows the
+// values the grid computed.
+TEST(SsWorkbooks, LibreOfficeReadsOurWorkbookWithTheGridsValues) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "soffice is not installed";
+    TempFolder temp;
+    const fs::path document = temp.path() / "sums.kvs";
+    std::ofstream(document) << "SS grid 1\nsize 3 2\ncell 1 1 number 2\ncell 2 1 number 3.5\n"
+                               "cell 3 1 formula \"A1*B1\"\ncell 1 2 text \"total\"\ncell 3 2 formula \"C1+1\"\nend\n";
+    ASSERT_EQ(ss({"convert", document.string(), (temp.path() / "sums.xlsx").string()}).code, 0);
+    const Outcome office = testsupport::runProgram(
+        "cd " + shellQuote(temp.path().string()) + " && HOME=" + shellQuote(temp.path().string()), "soffice",
+        {"--headless", "--convert-to", "csv", "--outdir", temp.path().string(), (temp.path() / "sums.xlsx").string()});
+    ASSERT_EQ(office.code, 0) << office.out;
+    EXPECT_EQ(fileText(temp.path() / "sums.csv"), "2,3.5,7\ntotal,,8\n");
 }
 
 TEST(SsWorkbooks, AHostileWorkbookIsAnInputThatCannotBeRead) {
