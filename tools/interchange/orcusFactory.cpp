@@ -394,12 +394,15 @@ public:
             ++i;
         long col = 0, row = 0;
         std::size_t letters = 0, digits = 0;
+        // Counted only as far as an address can reach: a long run of letters or digits must not overflow.
         for (; i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); ++i, ++letters)
-            col = col * 26 + (std::toupper(static_cast<unsigned char>(text[i])) - 'A' + 1);
+            if (letters < 7)
+                col = col * 26 + (std::toupper(static_cast<unsigned char>(text[i])) - 'A' + 1);
         if (i < text.size() && text[i] == '$')
             ++i;
         for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits)
-            row = row * 10 + (text[i] - '0');
+            if (digits < 10)
+                row = row * 10 + (text[i] - '0');
         // Six letters and nine digits reach far past any sheet and stay inside the parsers' 32-bit counts.
         if (i != text.size() || letters == 0 || letters > 6 || digits == 0 || digits > 9 || row == 0)
             throw std::invalid_argument("not a cell address: " + std::string(text.substr(0, 40)));

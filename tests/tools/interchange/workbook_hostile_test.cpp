@@ -87,6 +87,15 @@ TEST(HostileWorkbooks, InvalidXmlIsAClearError) {
     EXPECT_NE(badText.error.find("shared text"), std::string::npos) << badText.error;
 }
 
+TEST(HostileWorkbooks, AnAddressOfEndlessLettersOrDigitsIsRefused) {
+    const Outcome letters = importBytes(workbook("<sheetData><row r=\"1\"><c r=\"" + std::string(40, 'Z') +
+                                                 "1\"><v>1</v></c></row></sheetData>"));
+    EXPECT_FALSE(letters.ok);
+    const Outcome digits = importBytes(workbook("<sheetData><row r=\"1\"><c r=\"A" + std::string(40, '9') +
+                                                "\"><v>1</v></c></row></sheetData>"));
+    EXPECT_FALSE(digits.ok);
+}
+
 TEST(HostileWorkbooks, WhatIsNoZipIsRefused) {
     EXPECT_EQ(importBytes("").error, "not a workbook (no zip container)");
     EXPECT_EQ(importBytes("PK\x03\x04 just a little more than twenty-two bytes").error, "not a workbook (no zip container)");
