@@ -9,8 +9,8 @@
 namespace interchange {
 
 struct ZipLimits {
-    std::uint64_t maxEntryBytes = 128ull << 20;   // one sheet's XML: a sheet of a million filled cells fits
-    std::uint64_t maxTotalBytes = 256ull << 20;
+    std::uint64_t maxEntryBytes = 32ull << 20;   // one sheet's XML: a sheet of a million filled cells fits
+    std::uint64_t maxTotalBytes = 64ull << 20;
     std::uint32_t maxEntries = 10000;
 };
 
