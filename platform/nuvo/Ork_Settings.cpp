@@ -5,7 +5,10 @@
 #include "os/paths.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+
+#include <dlfcn.h>
 
 #ifndef NUVO_DEFAULT_HOME
 #define NUVO_DEFAULT_HOME "."
@@ -73,12 +76,30 @@ void readInto(const Ork_String& path, Values& values, bool& ok) {
 
 State& state();
 
+// Installed, this library lies in <prefix>/<libdir> and the installation folder is NUVO_INSTALLED_HOME from
+// there (<prefix>/share/ss), wherever the tree was unpacked; it counts only when it holds the sample library.
+// In the build tree no such folder exists, and the source folder is the installation folder.
+std::optional<Ork_String> installedHome() {
+#ifdef NUVO_INSTALLED_HOME
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&installedHome), &info) && info.dli_fname) {
+        std::error_code ec;
+        const std::filesystem::path home =
+            (std::filesystem::path(info.dli_fname).parent_path() / NUVO_INSTALLED_HOME).lexically_normal();
+        if (std::filesystem::is_directory(home / "samples" / "library", ec))
+            return Ork_String::fromUtf8(home.string());
+    }
+#endif
+    return std::nullopt;
+}
+
 Ork_String homeDir(State& s) {
     if (s.set.orkDir)
         return *s.set.orkDir;
     if (s.env.orkDir)
         return *s.env.orkDir;
-    return Ork_Settings::asFolder(Ork_String::fromUtf8(NUVO_DEFAULT_HOME));
+    static const std::optional<Ork_String> installed = installedHome();
+    return Ork_Settings::asFolder(installed ? *installed : Ork_String::fromUtf8(NUVO_DEFAULT_HOME));
 }
 
 void loadDefaults(State& s) {

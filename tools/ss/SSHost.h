@@ -8,7 +8,8 @@
 
 class SSHost {
 public:
-    // The module file: $SS_MODULE, else the libSS.so this program was built with.
+    // The module file: $SS_MODULE, else the libSS.so installed beside an installed ss, else the one this program
+    // was built with.
     static std::string modulePath();
 
     // False, with the reason on standard error, when the module cannot be loaded.

@@ -1,6 +1,8 @@
 #include "cmdBill.h"
 
 #include "SSHost.h"
+#include "workbook.h"
+#include "grid/GridDocument.h"
 #include "cadhost/Drawing.h"
 #include "grid/Csv.h"
 #include "nuvo/records/Ork_Bill.h"
@@ -13,13 +15,15 @@
 
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace sscmd {
 namespace {
 
 constexpr const char* kBillHelp =
     "usage: ss bill ROWS.csv OUT [--settings NAME] [--kinds K1,K2,...] [--pictures]\n"
-    "Writes a bill into the spreadsheet OUT, as the host product does: the first record of ROWS.csv names the\n"
+    "Writes a bill into the spreadsheet OUT (a grid document, or a workbook when OUT ends in .xlsx), as the\n"
+    "host product does: the first record of ROWS.csv names the\n"
     "columns, every further record is one line of the bill. A record whose first field is #subtotal is a\n"
     "subtotal line; the mark's own column stays empty, so its totals stand under the lines' columns.\n"
     "  --settings NAME  the settings file NAME.kvd of the installation folder (default samples\\Bill); its\n"
@@ -112,6 +116,29 @@ bool readRecords(const std::string& path, std::vector<Ork_StringArray>& records,
     return true;
 }
 
+// The bill's grid document `document` as the workbook `path`. A workbook has no header row: the bill's column
+// names become its first row, in bold, the lines moving down one row with their formulas.
+bool writeWorkbook(const std::string& document, const std::string& path, std::string& error) {
+    grid::Sheet sheet;
+    std::u16string why;
+    if (!grid::GridDocument::load(sheet, os::toUtf16(document), why)) {
+        error = os::toUtf8(why);
+        return false;
+    }
+    sheet.insertRows(1, 1);
+    grid::Font bold;
+    bold.bold = true;
+    for (int col = 1; col <= sheet.maxCols(); ++col) {
+        const grid::Value name = sheet.value(col, grid::kHeaderIndex);
+        if (name.isEmpty())
+            continue;
+        sheet.setCellValue(col, 1, name);
+        sheet.setFont(col, 1, bold);
+    }
+    sheet.recalcAll();
+    return interchange::exportWorkbook(sheet, path, "Bill", error);
+}
+
 } // namespace
 
 int runBill(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -147,7 +174,10 @@ int runBill(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         std::error_code ec;
         const std::filesystem::path pictureFolder = std::filesystem::temp_directory_path(ec);
         pictures.pictureFolder = Ork_String::fromUtf8(pictureFolder.string() + "/");
-        const Ork_String output = Ork_String::fromUtf8(options.output);
+        // A workbook is made from the grid document the module writes, beside it and removed after.
+        const bool workbook = interchange::workbookKindOf(options.output) == interchange::WorkbookKind::Xlsx;
+        const std::string written = workbook ? options.output + "." + std::to_string(::getpid()) + ".kvs" : options.output;
+        const Ork_String output = Ork_String::fromUtf8(written);
         // Without its settings file (NAME.kvd of the installation folder) the sheet is still made, from the default
         // settings; the user learns so.
         const Ork_String settingsName = Ork_String::fromUtf8(options.settings);
@@ -177,12 +207,20 @@ int runBill(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
             }
         }
         const int rows = bill.currentRow();
+        std::string failure;
         if (bill.onEndFeed() != eOk) {
             std::fprintf(err, "ss bill: %s cannot be written\n", options.output.c_str());
+            result = kExitCannotWrite;
+        } else if (workbook && !writeWorkbook(written, options.output, failure)) {
+            std::fprintf(err, "ss bill: %s\n", failure.c_str());
             result = kExitCannotWrite;
         } else {
             std::fprintf(out, "%s: %d lines, %d subtotals, %d rows\n", options.output.c_str(), lines, subtotals,
                          rows);
+        }
+        if (workbook) {
+            std::error_code ec;
+            std::filesystem::remove(written, ec);   // also when the bill failed half-way
         }
     }
     return result;

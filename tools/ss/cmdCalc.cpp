@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "workbook.h"
 #include "grid/Csv.h"
 #include "grid/GridDocument.h"
 #include "os/textCase.h"
@@ -12,17 +13,19 @@ namespace sscmd {
 namespace {
 
 constexpr const char* kCalcHelp =
-    "usage: ss calc FILE [--csv]\n"
-    "Loads a grid document (.kvs, .sss or any other name) or a CSV file (.csv), recalculates it and prints\n"
-    "the values of rows 1 to the last row holding one and of columns 1 to the last column holding one, as an\n"
-    "aligned table, or as CSV with --csv.\n"
+    "usage: ss calc FILE [--csv] [--sheet NAME]\n"
+    "Loads a grid document (.kvs, .sss or any other name), a CSV file (.csv) or a workbook (.xlsx, .ods: its\n"
+    "first sheet, or the sheet NAME), recalculates it and prints the values of rows 1 to the last row holding\n"
+    "one and of columns 1 to the last column holding one, as an aligned table, or as CSV with --csv.\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 the file cannot be read or is malformed.\n";
 
 constexpr const char* kConvertHelp =
-    "usage: ss convert IN OUT [--values]\n"
-    "Converts between the grid's document format and CSV, each file's format chosen by its extension\n"
-    "(.csv is CSV, any other name a grid document). CSV keeps the formulas (\"=A1+1\") unless --values asks\n"
-    "for the computed values.\n"
+    "usage: ss convert IN OUT [--values] [--sheet NAME]\n"
+    "Converts between the grid's document format, CSV and workbooks, each file's format chosen by its\n"
+    "extension (.csv is CSV, .xlsx and .ods workbooks, any other name a grid document; workbooks are written\n"
+    "as .xlsx only). A workbook is read from its first sheet, or the sheet NAME; what the grid cannot keep of\n"
+    "it is kept as its last value, with a warning naming the cell. CSV keeps the formulas (\"=A1+1\") unless\n"
+    "--values asks for the computed values.\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 IN cannot be read or is malformed, 3 OUT cannot be written.\n";
 
 bool isCsv(const std::string& path) {
@@ -30,7 +33,21 @@ bool isCsv(const std::string& path) {
     return name.size() >= 4 && os::equalsNoCase(std::u16string_view(name).substr(name.size() - 4), u".csv");
 }
 
-bool loadSheet(grid::Sheet& sheet, const std::string& path, std::string& error) {
+// A workbook's warnings go to standard error, each naming the cell the grid could not keep as it was.
+bool loadSheet(grid::Sheet& sheet, const std::string& path, const std::string& sheetName, const char* command,
+               std::FILE* err, std::string& error) {
+    if (interchange::workbookKindOf(path) != interchange::WorkbookKind::None) {
+        interchange::ImportReport report;
+        if (!interchange::importWorkbook(sheet, path, sheetName, report, error))
+            return false;
+        for (const std::string& warning : report.warnings)
+            std::fprintf(err, "ss %s: warning: %s\n", command, warning.c_str());
+        return true;
+    }
+    if (!sheetName.empty()) {
+        error = "--sheet belongs to workbooks (.xlsx, .ods), not to " + path;
+        return false;
+    }
     std::u16string why;
     const std::u16string file = os::toUtf16(path);
     const bool ok = isCsv(path) ? grid::Csv::load(sheet, file, why) : grid::GridDocument::load(sheet, file, why);
@@ -40,11 +57,23 @@ bool loadSheet(grid::Sheet& sheet, const std::string& path, std::string& error) 
 }
 
 // The words of a command: its files, and its options out of `known` (each at most once).
+// "--sheet NAME" is taken apart into `sheetName`.
 bool splitArgs(const std::vector<std::string>& args, const std::vector<std::string>& known,
                std::vector<std::string>& files, std::vector<std::string>& options, bool& help,
-               std::string& error) {
+               std::string& sheetName, std::string& error) {
     help = false;
-    for (const std::string& a : args) {
+    bool sheetGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--sheet") {
+            if (sheetGiven || i + 1 >= args.size()) {
+                error = sheetGiven ? "option --sheet given twice" : "--sheet needs a sheet name";
+                return false;
+            }
+            sheetGiven = true;
+            sheetName = args[++i];
+            continue;
+        }
         if (a == "--help" || a == "-h") {
             help = true;
             continue;
@@ -135,8 +164,8 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
 int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     std::vector<std::string> files, options;
     bool help = false;
-    std::string error;
-    if (!splitArgs(args, {"--csv"}, files, options, help, error)) {
+    std::string error, sheetName;
+    if (!splitArgs(args, {"--csv"}, files, options, help, sheetName, error)) {
         std::fprintf(err, "ss calc: %s\n%s", error.c_str(), kCalcHelp);
         return kExitUsage;
     }
@@ -149,7 +178,7 @@ int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kExitUsage;
     }
     grid::Sheet sheet;
-    if (!loadSheet(sheet, files[0], error)) {
+    if (!loadSheet(sheet, files[0], sheetName, "calc", err, error)) {
         std::fprintf(err, "ss calc: %s\n", error.c_str());
         return kExitBadInput;
     }
@@ -164,8 +193,8 @@ int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
 int runConvert(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     std::vector<std::string> files, options;
     bool help = false;
-    std::string error;
-    if (!splitArgs(args, {"--values"}, files, options, help, error)) {
+    std::string error, sheetName;
+    if (!splitArgs(args, {"--values"}, files, options, help, sheetName, error)) {
         std::fprintf(err, "ss convert: %s\n%s", error.c_str(), kConvertHelp);
         return kExitUsage;
     }
@@ -179,14 +208,27 @@ int runConvert(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
         return kExitUsage;
     }
     grid::Sheet sheet;
-    if (!loadSheet(sheet, files[0], error)) {
+    const interchange::WorkbookKind outKind = interchange::workbookKindOf(files[1]);
+    if (outKind == interchange::WorkbookKind::Ods) {
+        std::fprintf(err, "ss convert: workbooks are written as .xlsx only, not %s\n", files[1].c_str());
+        return kExitUsage;
+    }
+    if (!loadSheet(sheet, files[0], sheetName, "convert", err, error)) {
         std::fprintf(err, "ss convert: %s\n", error.c_str());
         return kExitBadInput;
     }
     std::u16string why;
     const std::u16string target = os::toUtf16(files[1]);
-    const bool ok = isCsv(files[1]) ? grid::Csv::save(sheet, target, options.empty(), why)
-                                    : grid::GridDocument::save(sheet, target, why);
+    bool ok = false;
+    if (outKind == interchange::WorkbookKind::Xlsx) {
+        sheet.recalcAll();   // the workbook carries each formula's value, for programs that do not recalculate
+        std::string failure;
+        ok = interchange::exportWorkbook(sheet, files[1], "", failure);
+        why = os::toUtf16(failure);
+    } else {
+        ok = isCsv(files[1]) ? grid::Csv::save(sheet, target, options.empty(), why)
+                             : grid::GridDocument::save(sheet, target, why);
+    }
     if (!ok) {
         std::fprintf(err, "ss convert: %s\n", os::toUtf8(why).c_str());
         return kExitCannotWrite;

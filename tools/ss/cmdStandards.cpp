@@ -2,6 +2,7 @@
 
 #include "SSHost.h"
 #include "jsonText.h"
+#include "shownPath.h"
 #include "SS/SSExports.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
@@ -142,7 +143,8 @@ void printCells(const KvVarCells& cells, bool outputsOnly, bool json, std::FILE*
         if (json) {
             std::fprintf(out, "%s\n    {\"name\": %s, \"role\": \"%s\", \"type\": \"%s\", \"value\": %s}", first ? "" : ",",
                          jsonText(cell.name.utf8()).c_str(), roleName(cell.cellType), typeName(cell.valueType),
-                         jsonText(cell.value.utf8()).c_str());
+                         cell.valueType == KvValueType::String ? jsonText(cell.value.utf8()).c_str()
+                                                               : jsonNumber(cell.value.utf8()).c_str());
         } else if (outputsOnly) {
             writeText(cell.name.utf8() + " = " + cell.value.utf8() + "\n", out);
         } else {

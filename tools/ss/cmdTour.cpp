@@ -2,6 +2,7 @@
 // they declare, and one evaluation of each sample standard with the values a detailer might enter.
 #include "SSHost.h"
 #include "cmdStandards.h"
+#include "shownPath.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
@@ -30,10 +31,10 @@ int runTour(std::FILE* out, std::FILE* err) {
             return kExitNoModule;
     }
     const Ork_String folder = Ork_Settings::libDir() + u"Connection Standards\\";
-    std::fprintf(out, "SS - connection standards of the library %s\n\n", Ork_Settings::libDir().utf8().c_str());
+    std::fprintf(out, "SS - connection standards of the library %s\n\n", shownPath(Ork_Settings::libDir()).c_str());
     Ork_StringArray sheets;
     if (!ObjectExportFindFiles(folder + u"*.kvs", sheets)) {
-        std::fprintf(out, "The library has no connection standards (%s*.kvs).\n", folder.utf8().c_str());
+        std::fprintf(out, "The library has no connection standards (%s*.kvs).\n", shownPath(folder).c_str());
         std::fprintf(out, "\nss --help lists the commands.\n");
         return kExitOk;
     }

@@ -1,5 +1,7 @@
 #include "standardsSheet.h"
 
+#include "shownPath.h"
+
 #include "exitCodes.h"
 #include "grid/GridDocument.h"
 #include "grid/Sheet.h"
@@ -69,7 +71,7 @@ int checkSheet(const char* command, const std::string& sheet, std::FILE* err) {
         return kExitBadInput;
     }
     std::fprintf(err, "ss %s: no sheet %s (neither a file nor in %sConnection Standards)\n", command, sheet.c_str(),
-                 Ork_Settings::libDir().utf8().c_str());
+                 shownPath(Ork_Settings::libDir()).c_str());
     return kExitBadInput;
 }
 

@@ -177,7 +177,7 @@ TEST_F(SsProgram, TheSampleEndPlateEvaluatesInBothModes) {
                              kSamples);
     EXPECT_EQ(macro.code, 0) << macro.out;
     EXPECT_NE(macro.out.find("\"mode\": \"macro\""), std::string::npos);
-    EXPECT_NE(macro.out.find("{\"name\": \"Thickness\", \"role\": \"Output\", \"type\": \"Double\", \"value\": \"20\"}"),
+    EXPECT_NE(macro.out.find("{\"name\": \"Thickness\", \"role\": \"Output\", \"type\": \"Double\", \"value\": 20}"),
               std::string::npos)
         << macro.out;
     EXPECT_NE(macro.out.find("\"messages\": []"), std::string::npos) << macro.out;
