@@ -411,6 +411,7 @@ void CTabEditConstraints::contextMenu(int column, int row) {
         const unsigned flags = checked.find(i) >= 0 ? ui::MF_CHECKED : 0u;
         menu.appendMenu(ui::MF_STRING | flags, ++entry, texts[i]);   // ids 1, 2, ...: entry k has id k + 1
     }
+    m_lastMenu = menu.items();
     const ui::Point at = m_grid.clientToScreen(ui::Point{0, 0});
     const int chosen = menu.trackPopupMenu(ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON | ui::TPM_RETURNCMD, at.x, at.y, this);
     const int k = chosen - 1;

@@ -9,6 +9,7 @@
 #include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 #include "ui/ImageButton.h"
+#include "ui/Menu.h"
 
 #include <array>
 #include <utility>
@@ -35,6 +36,8 @@ public:
     int buttonsInUse() const { return m_buttonsInUse; }
     bool swallowsNextEscape() const { return m_swallowEscape; }
     ui::ImageButton& imageButton(int index) { return m_images[static_cast<std::size_t>(index)]; }
+    // The entries of the context menu shown last, separators included.
+    const std::vector<ui::MenuItem>& lastMenu() const { return m_lastMenu; }
 
 protected:
     bool onInitDialog() override;
@@ -73,6 +76,7 @@ private:
     // The exclusive groups as button index ranges [first, last).
     std::vector<std::pair<int, int>> m_groups;
     AcArray<int> m_menuCodes;
+    std::vector<ui::MenuItem> m_lastMenu;
     int m_previousSortColumn = 0;
     bool m_swallowEscape = false;
     bool m_checkingName = false;
