@@ -2,6 +2,7 @@
 
 #include "os/textCase.h"
 
+#include <initializer_list>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -359,4 +360,13 @@ void sortArray(Ork_StringArray& texts, bool ignoreCase) {
     texts.removeAll();
     for (Ork_String& s : items)
         texts.append(std::move(s));
+}
+
+Ork_StringArray stringArr(const Ork_String& first, const Ork_String& second, const Ork_String& third,
+                          const Ork_String& fourth, const Ork_String& fifth) {
+    Ork_StringArray list;
+    for (const Ork_String* text : {&first, &second, &third, &fourth, &fifth})
+        if (!text->isEmpty())
+            list.append(*text);
+    return list;
 }

@@ -84,3 +84,8 @@ void removeComments(Ork_StringArray& lines);
 // Ascending; equal texts keep their order. With `ignoreCase`, texts that differ only in case are ordered
 // exactly among themselves.
 void sortArray(Ork_StringArray& texts, bool ignoreCase = true);
+
+// A list of up to five texts for a list control, in order; empty texts are left out, so a list built from
+// fewer texts than five has no blank entries.
+Ork_StringArray stringArr(const Ork_String& first, const Ork_String& second = {}, const Ork_String& third = {},
+                          const Ork_String& fourth = {}, const Ork_String& fifth = {});

@@ -35,6 +35,12 @@ inline constexpr int IDD_EDITLIB_VALUES = 8716;       // CDlgEditLibSections: th
 inline constexpr int IDD_MACRO = 8131;                // CDlgMacro
 inline constexpr int IDD_EDIT_MACRO = 8715;           // CDlgEditMacro
 inline constexpr int IDD_SELECT_IMAGE = 8719;         // CDlgSelectImage
+inline constexpr int IDD_EDIT_CONSTRAINTS = 207;      // CDlgEditMacro: the constraints page
+inline constexpr int IDD_GEOMETRIES = 8135;           // CDlgEditMacro: the geometry page
+inline constexpr int IDD_EDIT_VARS = 8099;            // CDlgEditMacro: the variables page
+inline constexpr int IDD_MACRO_COMMANDS = 216;        // CDlgEditMacro: the commands page
+inline constexpr int IDD_MACRO_VARIABLES = 214;       // the macro settings: the general variables page
+inline constexpr int IDD_MACRO_GROUPS = 215;          // the macro settings: the groups page
 
 // ---- Bitmaps
 inline constexpr int IDI_ROW_UP = 257;               // the order buttons of the general variables grids
@@ -45,6 +51,12 @@ inline constexpr int IDI_FLEX = 239;                 // the icon of a designed p
 inline constexpr int IDB_CHECKED = 8134;              // check-box cell, checked
 inline constexpr int IDB_UNCHECKED = 8136;            // check-box cell, cleared
 inline constexpr int IDB_BILL_PICTURE = 251;          // marks a bill line's picture row
+
+// ---- Icons of the macro definition editor (icon resources, apart from the dialog numbers)
+inline constexpr int IDI_EDIT_REMOVE = 206;          // remove a module, delete a row
+inline constexpr int IDI_EDIT_ADD = 212;             // add a module, add a row
+inline constexpr int IDI_EDIT_SELECT = 217;          // pick another macro in the drawing
+inline constexpr int IDI_EDIT_ZOOM = 234;            // zoom the drawing to the macro
 
 // ---- Controls shared by several templates
 inline constexpr int IDC_FRAME_GRID = 1196;           // the static frame a dialog's grid is placed over
@@ -208,3 +220,53 @@ inline constexpr int IDC_CIS2_TRANSLATION = 1468;     // edits the section-name 
 
 // ---- CDlgSelectImage (8719)
 inline constexpr int IDC_SELECT_IMAGE_LIST = 1470;
+
+// ---- The macro definition editor (8715) and its pages
+inline constexpr int IDC_EM_SELECT = 1601;
+inline constexpr int IDC_EM_MODULES = 1602;
+inline constexpr int IDC_EM_ADD_MODULE = 1603;
+inline constexpr int IDC_EM_RENAME = 1604;
+inline constexpr int IDC_EM_REMOVE_MODULE = 1605;
+inline constexpr int IDC_EM_TABS = 1606;
+inline constexpr int IDC_EM_SETTINGS = 1607;
+inline constexpr int IDC_EM_ZOOM = 1608;
+// the constraints page (207); its grid sits on IDC_FRAME_GRID
+inline constexpr int IDC_EC_EDITOR_FRAME = 1611;
+inline constexpr int IDC_EC_VALUE_LABEL = 1612;
+inline constexpr int IDC_EC_VALUE = 1613;
+inline constexpr int IDC_EC_NAME_LABEL = 1614;
+inline constexpr int IDC_EC_NAME = 1615;
+inline constexpr int IDC_EC_OPTION_LABEL = 1616;
+inline constexpr int IDC_EC_OPTIONS = 1617;
+inline constexpr int IDC_EC_FIRST_FLAG = 1618;
+inline constexpr int IDC_EC_SECOND_FLAG = 1619;
+inline constexpr int IDC_EC_CUT = 1620;
+inline constexpr int IDC_EC_DELETE = 1621;
+inline constexpr int IDC_EC_FIRST_IMAGE = 1622;       // image buttons 1622 .. 1626
+// the variables page (8099)
+inline constexpr int IDC_EV_VARS_FRAME = 1631;
+inline constexpr int IDC_EV_VARS_GRID = 1632;
+inline constexpr int IDC_EV_ADD = 1633;
+inline constexpr int IDC_EV_DELETE = 1634;
+inline constexpr int IDC_EV_DIMS_FRAME = 1635;
+inline constexpr int IDC_EV_DIMS_GRID = 1636;
+inline constexpr int IDC_EV_EQS_FRAME = 1637;
+inline constexpr int IDC_EV_EQUATIONS = 1638;
+// the commands page (216): button n (1..14) is 1640 + n
+inline constexpr int IDC_MC_FIRST_BUTTON = 1641;
+// the general variables page of the settings (214); its grid sits on IDC_FRAME_GRID
+inline constexpr int IDC_MV_EXPLANATION = 1661;
+inline constexpr int IDC_MV_FIRST_LABEL = 1662;
+inline constexpr int IDC_MV_FIRST = 1663;
+inline constexpr int IDC_MV_SECOND_LABEL = 1664;
+inline constexpr int IDC_MV_SECOND = 1665;
+inline constexpr int IDC_MV_THIRD_LABEL = 1666;
+inline constexpr int IDC_MV_THIRD = 1667;
+inline constexpr int IDC_MV_ADD = 1669;
+inline constexpr int IDC_MV_DELETE = 1670;
+// the groups page of the settings (215); its table sits on IDC_FRAME_GRID
+inline constexpr int IDC_MG_EXPLANATION = 1671;
+inline constexpr int IDC_MG_FIRST_LABEL = 1673;
+inline constexpr int IDC_MG_FIRST = 1674;
+inline constexpr int IDC_MG_SECOND_LABEL = 1675;
+inline constexpr int IDC_MG_SECOND = 1676;

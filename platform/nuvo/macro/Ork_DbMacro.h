@@ -8,6 +8,7 @@
 #include "nuvo/macro/Ork_Macro.h"
 
 #include <memory>
+#include <vector>
 
 class Ork_DbMacro {
 public:
@@ -23,9 +24,19 @@ public:
     // Replaces the macro with a copy of `macro` and gives its objects fresh ids.
     void setMacro(const Ork_Macro& macro);
     void clearMacro() { macro_.reset(); }
-    // Gives a fresh id to every pattern, placement and base profile that has none (after objects were added
+    // Gives a fresh id to every pattern, placement, base profile and geometry object that has none, and a
+    // constraint id unique within the macro to every constraint that has none (after objects were added
     // through macroWrite()).
     void assignIds();
+
+    // The database object's own id, fresh for every database macro.
+    AcDbObjectId objectId() const { return id_; }
+    // The live database macro with that id; null for the null id or one no live macro has.
+    static Ork_DbMacro* findById(AcDbObjectId id);
+    // Every live database macro, in the order they were made.
+    static const std::vector<Ork_DbMacro*>& all();
+    // The live geometry object with that id (with the module that holds it); null when none has it.
+    static Ork_Geometry* findGeometryById(AcDbObjectId id, Ork_Module** module = nullptr);
 
     // The objects with that id among all live database macros; null when none has it.
     static Ork_BoltPattern* findPatternById(AcDbObjectId id);
@@ -34,4 +45,5 @@ public:
 
 private:
     std::unique_ptr<Ork_Macro> macro_;
+    AcDbObjectId id_;
 };

@@ -7,6 +7,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 #include "nuvo/macro/Ork_BaseProfile.h"
+#include "nuvo/macro/Ork_MacroGroup.h"
 #include "nuvo/macro/Ork_Module.h"
 
 #include <string>
@@ -17,6 +18,7 @@ public:
     Ork_String name;
     Ork_Array<Ork_Module> modules;
     Ork_Array<Ork_BaseProfile> baseProfiles;
+    Ork_MacroDefinition definition;   // groups and general settings of the definition editor
 
     virtual ~Ork_Macro() = default;
 

@@ -6,9 +6,12 @@
 // of its own, named after the module.
 #include "nuvo/Ork_Array.h"
 #include "nuvo/Ork_String.h"
+#include "nuvo/Ork_StringArray.h"
 #include "nuvo/macro/Ork_BoltPattern.h"
 #include "nuvo/macro/Ork_Constraint.h"
 #include "nuvo/macro/Ork_CutConstraint.h"
+#include "nuvo/macro/Ork_Geometry.h"
+#include "nuvo/macro/Ork_Variable.h"
 #include "nuvo/macro/Ork_ProfilePlacement.h"
 
 class Ork_Module {
@@ -23,6 +26,11 @@ public:
     Ork_Array<Ork_CutConstraint> cuts;
     Ork_Array<Ork_BoltPattern> patterns;
     Ork_Array<Ork_ProfilePlacement> placements;
+    // The definition editor's side of the module: its geometry, dimension variables and equations.
+    Ork_Array<Ork_Geometry> geometry;
+    Ork_Array<Ork_Variable> variables;
+    Ork_Array<Ork_Dimension> dimensions;
+    Ork_StringArray equations;
 
     virtual ~Ork_Module() = default;
 

@@ -1,6 +1,7 @@
 #include "nuvo/macro/macroJson.h"
 
 #include "nuvo/hostJson.h"
+#include "nuvo/macro/macroJsonEditor.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
@@ -404,12 +405,14 @@ bool readMacroJsonText(std::string_view utf8, Ork_DbMacro& dbMacro, MacroData& m
     Json doc;
     if (!parseHostJson(utf8, kMaxDepth, "a macro file", doc, error))
         return false;
+    Json editorParts;
+    nuvo::takeEditorJson(doc, editorParts);
     Reader reader;
     Ork_Macro macro;
     MacroData data;
     bool ok = false;
     try {
-        ok = readDocument(reader, doc, macro, data);
+        ok = readDocument(reader, doc, macro, data) && nuvo::readEditorJson(editorParts, macro, reader.message);
     } catch (const Json::exception& e) {
         reader.message = e.what();
     }
@@ -464,6 +467,7 @@ std::string macroJsonText(const Ork_Macro& macro, const MacroData& macroData) {
     for (const MacroTabData& t : macroData.tabs)
         tabs.push_back(tabJson(t));
     j["tabs"] = tabs;
+    nuvo::addEditorJson(macro, j);
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

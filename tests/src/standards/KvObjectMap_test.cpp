@@ -377,7 +377,10 @@ TEST_F(NamedAccess, NumericPropertiesRefuseTextsThatAreNoNumbers) {
 TEST_F(NamedAccess, AModuleWithoutTabReachesNothing) {
     Ork_Module loose;
     loose.name = u"Loose";
-    loose.constraints.append({u"Gap", 1.0, false, false});
+    Ork_Constraint gap;
+    gap.name = u"Gap";
+    gap.value = 1.0;
+    loose.constraints.append(gap);
     m.macro().modules.append(loose);
     get(u"Loose", u"Gap", kDouble, eInvalidInput);
     get(u"Loose", u"gen.Width", kDouble, eInvalidInput);

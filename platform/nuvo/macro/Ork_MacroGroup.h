@@ -1,0 +1,23 @@
+#pragma once
+// What a macro's definition holds beyond its modules: its groups (a name, a text and a number each; number 0
+// is none), the two free texts of the groups page and three general settings whose meaning is the host's.
+#include "nuvo/Ork_Array.h"
+#include "nuvo/Ork_String.h"
+
+#include <array>
+
+struct Ork_MacroGroup {
+    Ork_String name;
+    Ork_String text;
+    int number = 0;
+};
+
+struct Ork_MacroDefinition {
+    static constexpr int kSettingCount = 3;
+
+    Ork_Array<Ork_MacroGroup> groups;
+    Ork_String firstText;
+    Ork_String secondText;
+    // The first two are positions in a list of three (-1: none chosen); the third is a number.
+    std::array<int, kSettingCount> settings{0, 0, 0};
+};

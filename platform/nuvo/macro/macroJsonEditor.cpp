@@ -1,0 +1,370 @@
+#include "nuvo/macro/macroJsonEditor.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <set>
+
+namespace nuvo {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kModuleKeys[] = {"geometry", "variables", "dimensions", "equations"};
+constexpr int kLastKind = 10;   // the drawing commands 0..10 make constraints
+constexpr int kLastProperty = 3;
+
+// Checks each value where it stands, so a refusal names its place ("modules[0].geometry[1].flexibility").
+class Check {
+public:
+    std::string& message;
+    explicit Check(std::string& m) : message(m) {}
+
+    bool fail(const std::string& where, const std::string& what) {
+        message = where + ": " + what;
+        return false;
+    }
+    bool object(const Json& j, const std::string& w, std::initializer_list<const char*> keys) {
+        if (!j.is_object())
+            return fail(w, "an object is expected");
+        for (auto it = j.begin(); it != j.end(); ++it) {
+            bool known = false;
+            for (const char* k : keys)
+                known = known || it.key() == k;
+            if (!known)
+                return fail(w, "unknown key \"" + it.key() + "\"");
+        }
+        return true;
+    }
+    bool text(const Json& j, const char* key, Ork_String& out, const std::string& w) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        if (!it->is_string())
+            return fail(w + "." + key, "a text is expected");
+        out = Ork_String::fromUtf8(it->get_ref<const std::string&>());
+        return true;
+    }
+    bool textValue(const Json& j, Ork_String& out, const std::string& w) {
+        if (!j.is_string())
+            return fail(w, "a text is expected");
+        out = Ork_String::fromUtf8(j.get_ref<const std::string&>());
+        return true;
+    }
+    bool number(const Json& j, const char* key, double& out, const std::string& w) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        if (!it->is_number() || !std::isfinite(it->get<double>()))
+            return fail(w + "." + key, "a finite number is expected");
+        out = it->get<double>();
+        return true;
+    }
+    bool wholeValue(const Json& j, long long& out, const std::string& w, long long lo, long long hi) {
+        if (!j.is_number_integer())
+            return fail(w, "a whole number is expected");
+        const bool tooLarge = j.is_number_unsigned() && j.get<unsigned long long>() > static_cast<unsigned long long>(hi);
+        const long long v = tooLarge ? hi + 1 : j.get<long long>();
+        if (tooLarge || v < lo || v > hi)
+            return fail(w, "must be " + std::to_string(lo) + " to " + std::to_string(hi));
+        out = v;
+        return true;
+    }
+    template <typename T>
+    bool whole(const Json& j, const char* key, T& out, const std::string& w, long long lo, long long hi) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        long long v = 0;
+        if (!wholeValue(*it, v, w + "." + key, lo, hi))
+            return false;
+        out = static_cast<T>(v);
+        return true;
+    }
+    bool flag(const Json& j, const char* key, bool& out, const std::string& w) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        if (!it->is_boolean())
+            return fail(w + "." + key, "true or false is expected");
+        out = it->get<bool>();
+        return true;
+    }
+    template <typename F>
+    bool array(const Json& j, const char* key, const std::string& w, F each) {
+        auto it = j.find(key);
+        if (it == j.end())
+            return true;
+        const std::string place = w + "." + key;
+        if (!it->is_array())
+            return fail(place, "an array is expected");
+        for (std::size_t i = 0; i < it->size(); ++i)
+            if (!each((*it)[i], place + "[" + std::to_string(i) + "]"))
+                return false;
+        return true;
+    }
+    bool texts(const Json& j, const char* key, Ork_StringArray& out, const std::string& w) {
+        Ork_StringArray read;
+        if (!array(j, key, w, [&](const Json& e, const std::string& p) {
+                Ork_String t;
+                if (!textValue(e, t, p))
+                    return false;
+                read.append(t);
+                return true;
+            }))
+            return false;
+        if (j.contains(key))
+            out = read;
+        return true;
+    }
+    bool ints(const Json& j, const char* key, AcArray<int>& out, const std::string& w, long long lo, long long hi) {
+        AcArray<int> read;
+        if (!array(j, key, w, [&](const Json& e, const std::string& p) {
+                long long v = 0;
+                if (!wholeValue(e, v, p, lo, hi))
+                    return false;
+                read.append(static_cast<int>(v));
+                return true;
+            }))
+            return false;
+        if (j.contains(key))
+            out = read;
+        return true;
+    }
+};
+
+constexpr long long kIntMin = std::numeric_limits<int>::min(), kIntMax = std::numeric_limits<int>::max();
+
+bool readConstraintEditor(Check& c, const Json& j, const std::string& w, Ork_ConstraintEditor& e) {
+    if (!c.object(j, w, {"id", "kind", "objects", "properties", "options", "option", "images", "groups", "cut"}) ||
+        !c.whole(j, "id", e.id, w, 1, kIntMax) || !c.whole(j, "kind", e.kind, w, 0, kLastKind) ||
+        !c.ints(j, "properties", e.properties, w, 0, kLastProperty) || !c.texts(j, "options", e.options, w) ||
+        !c.whole(j, "option", e.selectedOption, w, -1, kIntMax) || !c.texts(j, "images", e.images, w) ||
+        !c.ints(j, "groups", e.groupSelections, w, kIntMin, kIntMax) || !c.flag(j, "cut", e.hasCut, w))
+        return false;
+    Ork_StringArray objects;
+    if (!c.texts(j, "objects", objects, w))
+        return false;
+    if (objects.length() > 2)
+        return c.fail(w + ".objects", "a constraint ties at most two objects");
+    e.object1 = objects.length() > 0 ? objects[0] : Ork_String();
+    e.object2 = objects.length() > 1 ? objects[1] : Ork_String();
+    if (e.selectedOption >= e.options.length())
+        return c.fail(w + ".option", "there is no such option");
+    return true;
+}
+
+bool readModuleEditor(Check& c, const Json& j, const std::string& w, Ork_Module& m) {
+    return c.array(j, "geometry", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_Geometry g;
+                       if (!c.object(e, p, {"type", "object", "name", "flexibility", "flexValue",
+                                            "constraintGeometry"}) ||
+                           !c.text(e, "type", g.type, p) || !c.text(e, "object", g.object, p) ||
+                           !c.text(e, "name", g.name, p) ||
+                           !c.whole(e, "flexibility", g.flexibility, p, 0, Ork_Geometry::kFlexibilityCount - 1) ||
+                           !c.whole(e, "flexValue", g.flexValue, p, kIntMin, kIntMax) ||
+                           !c.whole(e, "constraintGeometry", g.constraintGeometry, p, kIntMin, kIntMax))
+                           return false;
+                       m.geometry.append(g);
+                       return true;
+                   }) &&
+           c.array(j, "variables", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_Variable v;
+                       if (!c.object(e, p, {"name", "value", "kind"}) || !c.text(e, "name", v.name, p) ||
+                           !c.number(e, "value", v.value, p) ||
+                           !c.whole(e, "kind", v.kind, p, std::numeric_limits<short>::min(),
+                                    std::numeric_limits<short>::max()))
+                           return false;
+                       m.variables.append(v);
+                       return true;
+                   }) &&
+           c.array(j, "dimensions", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_Dimension d;
+                       if (!c.object(e, p, {"name", "value"}) || !c.text(e, "name", d.name, p) ||
+                           !c.text(e, "value", d.value, p))
+                           return false;
+                       m.dimensions.append(d);
+                       return true;
+                   }) &&
+           c.texts(j, "equations", m.equations, w);
+}
+
+bool readDefinition(Check& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
+    if (!c.object(j, w, {"groups", "firstText", "secondText", "settings"}) || !c.text(j, "firstText", d.firstText, w) ||
+        !c.text(j, "secondText", d.secondText, w))
+        return false;
+    AcArray<int> settings{d.settings[0], d.settings[1], d.settings[2]};
+    if (!c.ints(j, "settings", settings, w, kIntMin, kIntMax))
+        return false;
+    if (settings.length() != Ork_MacroDefinition::kSettingCount)
+        return c.fail(w + ".settings", "three settings are expected");
+    d.settings = {settings[0], settings[1], settings[2]};
+    return c.array(j, "groups", w, [&](const Json& e, const std::string& p) {
+        Ork_MacroGroup g;
+        if (!c.object(e, p, {"name", "text", "number"}) || !c.text(e, "name", g.name, p) ||
+            !c.text(e, "text", g.text, p) || !c.whole(e, "number", g.number, p, kIntMin, kIntMax))
+            return false;
+        d.groups.append(g);
+        return true;
+    });
+}
+
+bool isPlain(const Ork_ConstraintEditor& e) {
+    const Ork_ConstraintEditor plain;
+    return e.kind == plain.kind && e.object1.isEmpty() && e.object2.isEmpty() && e.properties == plain.properties &&
+           e.options.isEmpty() && e.selectedOption == plain.selectedOption && e.images.isEmpty() &&
+           e.groupSelections.isEmpty() && !e.hasCut;
+}
+
+std::string at(const char* list, std::size_t i) { return std::string(list) + "[" + std::to_string(i) + "]"; }
+
+} // namespace
+
+void takeEditorJson(Json& doc, Json& parts) {
+    parts = Json::object();
+    if (!doc.is_object())
+        return;
+    if (auto it = doc.find("editor"); it != doc.end()) {
+        parts["editor"] = std::move(*it);
+        doc.erase(it);
+    }
+    auto modules = doc.find("modules");
+    if (modules == doc.end() || !modules->is_array())
+        return;
+    Json taken = Json::array();
+    for (std::size_t i = 0; i < modules->size(); ++i) {
+        Json& m = (*modules)[i];
+        if (!m.is_object())
+            continue;
+        Json part = {{"index", i}};
+        for (const char* key : kModuleKeys)
+            if (auto it = m.find(key); it != m.end()) {
+                part[key] = std::move(*it);
+                m.erase(it);
+            }
+        if (auto cs = m.find("constraints"); cs != m.end() && cs->is_array()) {
+            Json editors = Json::array();
+            for (std::size_t k = 0; k < cs->size(); ++k) {
+                Json& constraint = (*cs)[k];
+                if (!constraint.is_object())
+                    continue;
+                if (auto e = constraint.find("editor"); e != constraint.end()) {
+                    editors.push_back({{"index", k}, {"editor", std::move(*e)}});
+                    constraint.erase(e);
+                }
+            }
+            if (!editors.empty())
+                part["constraints"] = std::move(editors);
+        }
+        if (part.size() > 1)
+            taken.push_back(std::move(part));
+    }
+    if (!taken.empty())
+        parts["modules"] = std::move(taken);
+}
+
+bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
+    Check c(message);
+    if (auto e = parts.find("editor"); e != parts.end() && !readDefinition(c, *e, "editor", macro.definition))
+        return false;
+    auto modules = parts.find("modules");
+    if (modules == parts.end())
+        return true;
+    for (const Json& part : *modules) {
+        const std::size_t i = part["index"].get<std::size_t>();
+        Ork_Module* m = macro.modules.get(static_cast<int>(i));
+        if (!m)
+            continue;
+        const std::string w = at("modules", i);
+        if (!readModuleEditor(c, part, w, *m))
+            return false;
+        if (auto cs = part.find("constraints"); cs != part.end())
+            for (const Json& ce : *cs) {
+                const std::size_t k = ce["index"].get<std::size_t>();
+                Ork_Constraint* constraint = m->constraints.get(static_cast<int>(k));
+                if (constraint && !readConstraintEditor(c, ce["editor"], w + "." + at("constraints", k) + ".editor",
+                                                        constraint->editor))
+                    return false;
+            }
+    }
+    return true;
+}
+
+void addEditorJson(const Ork_Macro& macro, Json& doc) {
+    auto modules = doc.find("modules");
+    for (int i = 0; modules != doc.end() && i < macro.modules.length() && i < static_cast<int>(modules->size()); ++i) {
+        const Ork_Module& m = macro.modules[i];
+        Json& mj = (*modules)[static_cast<std::size_t>(i)];
+        Json& cj = mj["constraints"];
+        for (int k = 0; k < m.constraints.length() && k < static_cast<int>(cj.size()); ++k) {
+            const Ork_ConstraintEditor& e = m.constraints[k].editor;
+            // A constraint that carries nothing for the editor is written as before: its id is the one a
+            // reading gives it again.
+            if (isPlain(e))
+                continue;
+            Json ej;
+            if (e.id > 0)
+                ej["id"] = e.id;
+            ej["kind"] = e.kind;
+            Json objects = Json::array();
+            if (!e.object1.isEmpty() || !e.object2.isEmpty())
+                objects = {e.object1.utf8(), e.object2.utf8()};
+            ej["objects"] = objects;
+            Json properties = Json::array();
+            for (int p : e.properties)
+                properties.push_back(p);
+            ej["properties"] = properties;
+            Json options = Json::array();
+            for (const Ork_String& o : e.options)
+                options.push_back(o.utf8());
+            ej["options"] = options;
+            ej["option"] = e.selectedOption;
+            Json images = Json::array();
+            for (const Ork_String& image : e.images)
+                images.push_back(image.utf8());
+            ej["images"] = images;
+            Json groups = Json::array();
+            for (int g : e.groupSelections)
+                groups.push_back(g);
+            ej["groups"] = groups;
+            ej["cut"] = e.hasCut;
+            cj[static_cast<std::size_t>(k)]["editor"] = ej;
+        }
+        if (m.geometry.isEmpty() && m.variables.isEmpty() && m.dimensions.isEmpty() && m.equations.isEmpty())
+            continue;
+        Json geometry = Json::array();
+        for (const Ork_Geometry& g : m.geometry)
+            geometry.push_back({{"type", g.type.utf8()}, {"object", g.object.utf8()}, {"name", g.name.utf8()},
+                                {"flexibility", g.flexibility}, {"flexValue", g.flexValue},
+                                {"constraintGeometry", g.constraintGeometry}});
+        mj["geometry"] = geometry;
+        Json variables = Json::array();
+        for (const Ork_Variable& v : m.variables)
+            variables.push_back({{"name", v.name.utf8()}, {"value", v.value}, {"kind", v.kind}});
+        mj["variables"] = variables;
+        Json dimensions = Json::array();
+        for (const Ork_Dimension& d : m.dimensions)
+            dimensions.push_back({{"name", d.name.utf8()}, {"value", d.value.utf8()}});
+        mj["dimensions"] = dimensions;
+        Json equations = Json::array();
+        for (const Ork_String& e : m.equations)
+            equations.push_back(e.utf8());
+        mj["equations"] = equations;
+    }
+    const Ork_MacroDefinition& def = macro.definition;
+    if (def.groups.isEmpty() && def.firstText.isEmpty() && def.secondText.isEmpty() &&
+        def.settings == Ork_MacroDefinition().settings)
+        return;
+    Json groups = Json::array();
+    for (const Ork_MacroGroup& g : macro.definition.groups)
+        groups.push_back({{"name", g.name.utf8()}, {"text", g.text.utf8()}, {"number", g.number}});
+    doc["editor"] = {{"groups", groups},
+                     {"firstText", macro.definition.firstText.utf8()},
+                     {"secondText", macro.definition.secondText.utf8()},
+                     {"settings", {macro.definition.settings[0], macro.definition.settings[1], macro.definition.settings[2]}}};
+}
+
+} // namespace nuvo
