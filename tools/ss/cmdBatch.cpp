@@ -272,7 +272,8 @@ void writeJsonRow(const BatchCases& cases, const BatchCases::Case& one, const Ro
     for (const KvVarCell& cell : result.outputs) {
         text += std::string(firstCell ? "" : ", ") + "{\"name\": " + jsonText(cell.name.utf8()) +
                 ", \"role\": \"Output\", \"type\": \"" + typeName(cell.valueType) + "\", \"value\": " +
-                jsonText(cell.value.utf8()) + "}";
+                (cell.valueType == KvValueType::String ? jsonText(cell.value.utf8()) : jsonNumber(cell.value.utf8())) +
+                "}";
         firstCell = false;
     }
     text += "],\n     \"messages\": [";

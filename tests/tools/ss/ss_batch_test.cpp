@@ -136,7 +136,7 @@ TEST_F(SsBatch, RowsThatCannotBeEvaluatedGetTheirMessageAndEmptyOutputsAndTheBat
     EXPECT_EQ(table["failed"], 3);
     for (const auto& row : table["rows"]) {
         EXPECT_FALSE(row["ok"]);
-        EXPECT_EQ(row["outputs"], nlohmann::json::parse(R"([{"name": "B", "role": "Output", "type": "Double", "value": ""}])"));
+        EXPECT_EQ(row["outputs"], nlohmann::json::parse(R"([{"name": "B", "role": "Output", "type": "Double", "value": null}])"));
         EXPECT_EQ(row["messages"].back()["text"],
                   "the evaluation failed: NoCalc has no Calc section (a cell reading \"Calc\" above its statements)");
     }
