@@ -1,5 +1,6 @@
 #include "auxDialogRuns.h"
 
+#include "dialogRunSupport.h"
 #include "dstvJson.h"
 
 #include "SS/SSExports.h"
@@ -16,17 +17,6 @@
 
 namespace sscmd {
 namespace {
-
-bool badRecord(DialogRun& run, const std::string& error) {
-    run.badRecord = true;
-    run.error = error;
-    return false;
-}
-
-void noteEnding(DialogRun& run) {
-    const auto result = run.player->endResult();
-    run.ended = !result ? "not shown" : *result == ui::IDOK ? "OK" : "Cancel";
-}
 
 ssdialog::Step makeStep(ssdialog::StepKind kind, std::u16string name, std::u16string text = {}) {
     ssdialog::Step s;
