@@ -1,6 +1,7 @@
 #pragma once
 // The type record of a cell: how it is edited and shown, and how text written into it becomes its value.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace grid {
@@ -36,6 +37,9 @@ struct CellType {
     std::uint64_t picture = 0;
     int buttonKind = 0;
     int shadowSize = 1;
+    // PictureFile: the picture's bytes as read when the type was made. The file is often temporary (a bill's
+    // pictures are deleted once their rows stand), so whatever shows or exports the picture later reads these.
+    std::shared_ptr<const std::string> pictureBytes;
 
     // The numeric type code the module compares: 8 combo box, 10 integer, 12 check box, 14 number (15 and 16
     // are the other floating types of the original grid and are not produced here); the others are ours.

@@ -7,6 +7,7 @@
 #include "ui/paint/bmpFile.h"
 
 #include <algorithm>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -378,6 +379,7 @@ bool Ork_Spread::setImageRow(const Ork_String& imageFile, int column, int row) {
         ssSetBorder(column - 1, row, 18, 6, 0x8000000B);
     grid::CellType type;
     ssSetTypePictureFile(type, 36, imageFile.c_str());
+    type.pictureBytes = std::make_shared<const std::string>(std::move(bytes));
     return ssSetCellType(column, row, type);
 }
 

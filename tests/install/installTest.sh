@@ -12,7 +12,7 @@ prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 for f in bin/ss include/ss/SS/SSExports.h include/ss/nuvo/Ork_String.h share/ss/samples/library/Connection\ Standards/EndPlate.kvs \
-         share/ss/texts/en.txt share/doc/SS/ss.md; do
+         share/ss/texts/en.txt share/ss/icons/Section1.bmp share/doc/SS/ss.md; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 ls "$prefix"/lib*/libSS.so "$prefix"/lib*/libnuvo.so "$prefix"/lib*/cmake/SS/SSConfig.cmake "$prefix"/lib*/pkgconfig/ss.pc >/dev/null

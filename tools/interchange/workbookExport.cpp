@@ -111,11 +111,24 @@ private:
         } else if (format) {
             status = worksheet_write_blank(page_, r, c, format);
         }
+        if (status == LXW_NO_ERROR)
+            status = writePicture(col, row);
         if (status != LXW_NO_ERROR) {
             error = "cell " + os::toUtf8(grid::columnLetters(col)) + std::to_string(row) + ": " + lxw_strerror(status);
             return false;
         }
         return true;
+    }
+
+    // A picture cell's picture (a bill's part) as an image anchored at the cell. The bytes the cell kept are
+    // used, not its file, which may be gone.
+    lxw_error writePicture(int col, int row) {
+        const grid::CellType type = sheet_.cellType(col, row);
+        if (type.kind != grid::CellKind::PictureFile || !type.pictureBytes || type.pictureBytes->empty())
+            return LXW_NO_ERROR;
+        const std::string& bytes = *type.pictureBytes;
+        return worksheet_insert_image_buffer(page_, lxw_row_t(row - 1), lxw_col_t(col - 1),
+                                             reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     }
 
     // One workbook format per distinct font and colours; null for a cell that has neither.

@@ -117,13 +117,21 @@ bool readRecords(const std::string& path, std::vector<Ork_StringArray>& records,
 }
 
 // The bill's grid document `document` as the workbook `path`. A workbook has no header row: the bill's column
-// names become its first row, in bold, the lines moving down one row with their formulas.
-bool writeWorkbook(const std::string& document, const std::string& path, std::string& error) {
+// names become its first row, in bold, the lines moving down one row with their formulas. The pictures come
+// from the bill's live sheet `live`: the document names their files, which are gone once their rows stand.
+bool writeWorkbook(const std::string& document, const grid::Sheet* live, const std::string& path, std::string& error) {
     grid::Sheet sheet;
     std::u16string why;
     if (!grid::GridDocument::load(sheet, os::toUtf16(document), why)) {
         error = os::toUtf8(why);
         return false;
+    }
+    if (live) {
+        live->forEachCell([&](int col, int row) {
+            grid::CellType type = live->cellType(col, row);
+            if (type.kind == grid::CellKind::PictureFile && type.pictureBytes)
+                sheet.setCellType(col, row, type);
+        });
     }
     sheet.insertRows(1, 1);
     grid::Font bold;
@@ -211,7 +219,8 @@ int runBill(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         if (bill.onEndFeed() != eOk) {
             std::fprintf(err, "ss bill: %s cannot be written\n", options.output.c_str());
             result = kExitCannotWrite;
-        } else if (workbook && !writeWorkbook(written, options.output, failure)) {
+        } else if (workbook && !writeWorkbook(written, bill.getSSPointer() ? &bill.getSSPointer()->sheet() : nullptr,
+                                              options.output, failure)) {
             std::fprintf(err, "ss bill: %s\n", failure.c_str());
             result = kExitCannotWrite;
         } else {

@@ -136,6 +136,21 @@ TEST(SsWorkbooks, ABillIsWrittenAsAWorkbookWithItsColumnNames) {
         EXPECT_EQ(entry.path().extension() == ".kvs", false) << entry.path();   // the module's document is gone
 }
 
+// The module deletes each picture's file once its row stands: the workbook still gets every picture.
+TEST(SsWorkbooks, ABillsPicturesBecomeImagesInTheWorkbook) {
+    TempFolder temp;
+    std::ofstream(temp.path() / "rows.csv") << "Mark,Profile,Qty,Weight\nB1,IPE 300,2,253.2\nC1,HEB 200,1,257.5\n";
+    const Outcome bill = ss({"bill", "rows.csv", "bill.xlsx", "--pictures"}, kSamples, temp.path());
+    ASSERT_EQ(bill.code, 0) << bill.out;
+    const std::string book = fileText(temp.path() / "bill.xlsx");
+    EXPECT_NE(book.find("xl/media/image1.bmp"), std::string::npos);
+    EXPECT_NE(book.find("xl/media/image2.bmp"), std::string::npos);
+    EXPECT_EQ(book.find("xl/media/image3."), std::string::npos);
+    const Outcome plain = ss({"bill", "rows.csv", "plain.xlsx"}, kSamples, temp.path());
+    ASSERT_EQ(plain.code, 0) << plain.out;
+    EXPECT_EQ(fileText(temp.path() / "plain.xlsx").find("xl/media/"), std::string::npos);
+}
+
 TEST(SsForPeopleAndScripts, JsonGivesNumbersAsNumbersAndEmptyAsNull) {
     const Outcome run = ss({"evaluate", "EndPlate", "--set", "Beam=IPE 300", "--set", "Shear=150", "--gen",
                             "gen_Projection=10", "--gen", "gen_SteelGrade=355", "--json"});
