@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the workbook import: it may refuse them with a message but must never crash, hang
-// or allocate without bound. The first byte chooses what the rest is: even an XLSX file, odd the XML of a
-// worksheet, packed here into an otherwise valid XLSX file so that the parsers behind the zip container get the
-// fuzzer's attention too. ODS is left out: liborcus 0.17's ODS reader stops the process on an assertion of its
-// own for some malformed content.xml, which no caller can catch (odsAround packs one, for when it is fixed).
+// or allocate without bound. The first byte chooses what the rest is: 0 an XLSX file, 1 the XML of a worksheet
+// packed here into an otherwise valid XLSX file (so that the parsers behind the zip container get the fuzzer's
+// attention too), 2 the content.xml of an ODS file.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -79,7 +78,7 @@ std::string xlsxAround(const std::string& sheet) {
     });
 }
 
-[[maybe_unused]] std::string odsAround(const std::string& content) {
+std::string odsAround(const std::string& content) {
     return storedZip({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", content}});
 }
 
@@ -91,10 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::string bytes;
     interchange::WorkbookKind kind = interchange::WorkbookKind::Xlsx;
-    if (data[0] % 2 == 0)
-        bytes = rest;
-    else
-        bytes = xlsxAround(rest);
+    switch (data[0] % 3) {
+    case 0: bytes = rest; break;
+    case 1: bytes = xlsxAround(rest); break;
+    default:
+        bytes = odsAround(rest);
+        kind = interchange::WorkbookKind::Ods;
+        break;
+    }
     grid::Sheet sheet;
     interchange::ImportReport report;
     std::string error;

@@ -6,11 +6,13 @@
 #include <orcus/spreadsheet/import_interface.hpp>
 
 #include "formulaText.h"
+#include "isolatedRead.h"
 #include "grid/CellAddress.h"
 #include "grid/GridDocument.h"
 #include "orcusFactory.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
+#include "xmlParts.h"
 #include "zipLimits.h"
 
 #include <cmath>
@@ -196,15 +198,12 @@ WorkbookKind workbookKindOf(std::string_view path) {
     return WorkbookKind::None;
 }
 
-bool importWorkbookBytes(grid::Sheet& sheet, std::string_view bytes, WorkbookKind kind, const std::string& sheetName,
-                         ImportReport& report, std::string& error) {
-    report = ImportReport{};
-    if (kind == WorkbookKind::None) {
-        error = "not a workbook (.xlsx or .ods)";
-        return false;
-    }
-    if (!checkZipContainer(bytes, ZipLimits{}, error))
-        return false;
+namespace {
+
+// Reads the sheet `sheetName` (or the first) of the workbook into `built`, a sheet of its own, so that the
+// caller's sheet changes only when all of it could be read.
+bool readWorkbook(std::string_view bytes, WorkbookKind kind, const std::string& sheetName, ImportReport& report,
+                  grid::Sheet& built, std::string& error) {
     ImportedWorkbook book;
     try {
         const auto factory = makeImportFactory(book);
@@ -242,9 +241,6 @@ bool importWorkbookBytes(grid::Sheet& sheet, std::string_view bytes, WorkbookKin
         return false;
     }
     report.sheetName = chosen->name;
-    // Built on a sheet of its own and applied whole, so that the caller's sheet changes only when all of it
-    // could be read.
-    grid::Sheet built;
     std::u16string unused;
     grid::GridDocument empty;
     if (!empty.parse("SS grid 1\nend\n", unused) || !empty.applyTo(built)) {   // a sheet as an empty document loads
@@ -252,7 +248,50 @@ bool importWorkbookBytes(grid::Sheet& sheet, std::string_view bytes, WorkbookKin
         return false;
     }
     SheetBuilder builder(book, *chosen, kind == WorkbookKind::Xlsx ? FormulaDialect::Xlsx : FormulaDialect::Ods, report);
-    if (!builder.build(built, error))
+    return builder.build(built, error);
+}
+
+} // namespace
+
+bool importWorkbookBytes(grid::Sheet& sheet, std::string_view bytes, WorkbookKind kind, const std::string& sheetName,
+                         ImportReport& report, std::string& error) {
+    report = ImportReport{};
+    if (kind == WorkbookKind::None) {
+        error = "not a workbook (.xlsx or .ods)";
+        return false;
+    }
+    std::vector<ZipPart> parts;
+    if (!checkZipContainer(bytes, ZipLimits{}, error, &parts) || !checkXmlParts(bytes, parts, error))
+        return false;
+    if (kind == WorkbookKind::Ods) {
+        // liborcus 0.17's ODS reader stops the process on assertions of its own for some malformed content, which
+        // no check before it can rule out: it reads in a child process, and a reader that stops is a refusal.
+        std::string document;
+        const bool read = readIsolated(
+            [&](IsolatedResult& result) {
+                grid::Sheet built;
+                if (!readWorkbook(bytes, kind, sheetName, result.report, built, result.error))
+                    return false;
+                result.document = grid::GridDocument::capture(built).toText();
+                return true;
+            },
+            report, document, error);
+        if (!read)
+            return false;
+        grid::GridDocument parsed;
+        std::u16string why;
+        if (!parsed.parse(document, why)) {
+            error = "the workbook's sheet cannot be read back: " + os::toUtf8(why);
+            return false;
+        }
+        if (!parsed.applyTo(sheet)) {
+            error = "the sheet is calculating";
+            return false;
+        }
+        return true;
+    }
+    grid::Sheet built;
+    if (!readWorkbook(bytes, kind, sheetName, report, built, error))
         return false;
     if (!grid::GridDocument::capture(built).applyTo(sheet)) {
         error = "the sheet is calculating";

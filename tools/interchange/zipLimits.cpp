@@ -23,7 +23,8 @@ std::string sizeText(std::uint64_t bytes) { return std::to_string(bytes >> 20) +
 
 } // namespace
 
-bool checkZipContainer(std::string_view archive, const ZipLimits& limits, std::string& error) {
+bool checkZipContainer(std::string_view archive, const ZipLimits& limits, std::string& error,
+                       std::vector<ZipPart>* parts) {
     if (archive.size() < kEndRecordSize) {
         error = "not a workbook (no zip container)";
         return false;
@@ -81,12 +82,23 @@ bool checkZipContainer(std::string_view archive, const ZipLimits& limits, std::s
             error = "the workbook's part " + name + " is too large";
             return false;
         }
+        // The packed bytes must lie inside the file: the unpacking library allocates what either header declares
+        // for them before reading, so a few flipped bits would otherwise ask for gigabytes.
+        const std::uint64_t packed = std::max<std::uint64_t>(compressed, read32(archive, localAt + 18));
+        const std::uint64_t dataAt =
+            std::uint64_t(localAt) + kLocalHeaderSize + read16(archive, localAt + 26) + read16(archive, localAt + 28);
+        if (dataAt + packed > archive.size()) {
+            error = "the workbook's part " + name + " is damaged (it reaches past the end of the file)";
+            return false;
+        }
         size = std::max<std::uint64_t>(size, localSize);
         if (size > limits.maxEntryBytes) {
             error = "the workbook's part " + name + " unpacks to " + sizeText(size) + ", more than the " +
                     sizeText(limits.maxEntryBytes) + " a part may hold";
             return false;
         }
+        if (parts)
+            parts->push_back({name, read16(archive, at + 10), dataAt, packed, size});
         total += size;
         if (total > limits.maxTotalBytes) {
             error = "the workbook unpacks to more than " + sizeText(limits.maxTotalBytes);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace interchange {
 
@@ -14,8 +15,18 @@ struct ZipLimits {
     std::uint32_t maxEntries = 10000;
 };
 
+// One part of the container as its directory declares it, checked to lie inside the archive.
+struct ZipPart {
+    std::string name;
+    std::uint32_t method = 0;      // 0 stored, 8 deflated
+    std::uint64_t dataAt = 0;      // where its packed bytes begin
+    std::uint64_t packed = 0;      // the larger of the two declared packed sizes
+    std::uint64_t size = 0;        // the larger of the two declared unpacked sizes
+};
+
 // True when `archive` is a zip container within `limits`; otherwise false with `error` saying why (no zip at
-// all, truncated, or past a limit, naming the part).
-bool checkZipContainer(std::string_view archive, const ZipLimits& limits, std::string& error);
+// all, truncated, or past a limit, naming the part). `parts`, when given, receives every part.
+bool checkZipContainer(std::string_view archive, const ZipLimits& limits, std::string& error,
+                       std::vector<ZipPart>* parts = nullptr);
 
 } // namespace interchange
