@@ -2,6 +2,7 @@
 
 #include "cmdDialog.h"
 #include "dstvJson.h"
+#include "shownPath.h"
 
 #include "nuvo/dstv/DlgDstvPoints.h"
 #include "os/files.h"
@@ -59,7 +60,7 @@ int show(const std::string& name, bool json, std::FILE* out, std::FILE* err) {
     DlgDstvPoints file;
     const Ork_String path = DlgDstvPoints::getDstvPointsFolder() + Ork_String::fromUtf8(name) + u".dat";
     if (!file.readFromFile(path)) {
-        std::fprintf(err, "ss dstv show: %s: %s\n", path.utf8().c_str(), file.lastError().utf8().c_str());
+        std::fprintf(err, "ss dstv show: %s: %s\n", shownPath(path).c_str(), file.lastError().utf8().c_str());
         return kExitBadInput;
     }
     if (json)

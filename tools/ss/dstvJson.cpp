@@ -1,4 +1,5 @@
 #include "dstvJson.h"
+#include "shownPath.h"
 
 #include "nuvo/dstv/DlgDstvPoints.h"
 #include "nuvo/textHelpers.h"
@@ -38,7 +39,7 @@ void printDstvFiles(std::FILE* out) {
     Ork_StringArray names;
     DlgDstvPoints::getAllDstvPointsFiles(names);
     const Ork_String standard = removeExtension(DlgDstvPoints::getStandardDstvPointsFile());
-    std::fprintf(out, "%s:\n", DlgDstvPoints::getDstvPointsFolder().utf8().c_str());
+    std::fprintf(out, "%s:\n", shownPath(DlgDstvPoints::getDstvPointsFolder()).c_str());
     if (names.isEmpty())
         std::fprintf(out, "  (no point files)\n");
     for (const Ork_String& name : names)

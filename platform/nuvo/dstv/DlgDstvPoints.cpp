@@ -13,6 +13,7 @@ namespace {
 
 const char16_t kSettingsKey[] = u"Software\\Kelvadore\\DSTV Points";
 const char16_t kStandardValue[] = u"Standard file";
+const char16_t kInstalledStandard[] = u"Standard.dat";
 // Point files are small; anything past this is no point file, and is not read into memory.
 constexpr std::uint64_t kMaxFileBytes = 16 * 1024 * 1024;
 
@@ -34,10 +35,13 @@ bool DlgDstvPoints::getAllDstvPointsFiles(Ork_StringArray& names) {
 Ork_String DlgDstvPoints::getStandardDstvPointsFile() {
     os::Registry::Key key;
     std::u16string name;
-    if (os::Registry::openKey(os::Hive::CurrentUser, kSettingsKey, key) != os::RegStatus::Ok ||
-        key.queryString(kStandardValue, name) != os::RegStatus::Ok)
-        return {};
-    return Ork_String(std::move(name));
+    if (os::Registry::openKey(os::Hive::CurrentUser, kSettingsKey, key) == os::RegStatus::Ok &&
+        key.queryString(kStandardValue, name) == os::RegStatus::Ok)
+        return Ork_String(std::move(name));
+    // A fresh installation has the sample standard as its standard, as the host's setup writes it.
+    if (os::fileExists(getDstvPointsFolder() + kInstalledStandard))
+        return Ork_String(kInstalledStandard);
+    return {};
 }
 
 bool DlgDstvPoints::setStandardDstvPointsFile(const Ork_String& fileName) {

@@ -14,7 +14,8 @@ public:
     // The names of the point files in the folder (".dat", the extension removed), sorted without case.
     // False when there are none.
     static bool getAllDstvPointsFiles(Ork_StringArray& names);
-    // The standard file's name with its extension ("Standard.dat"); empty while none is set.
+    // The standard file's name with its extension ("Standard.dat"). While none is set, the host's installation
+    // default: "Standard.dat" when the folder holds that file, else empty.
     static Ork_String getStandardDstvPointsFile();
     // False when the registry store cannot be written; the old setting then stays.
     static bool setStandardDstvPointsFile(const Ork_String& fileName);

@@ -40,10 +40,15 @@ protected:
 };
 
 TEST_F(SsAux, DstvManagesThePointFilesThroughTheDialog) {
+    // A fresh library's standard is its Standard file; the folder is named in this machine's form.
     Outcome run = ss({"dstv"});
     ASSERT_EQ(run.code, 0) << run.out;
-    EXPECT_TRUE(has(run, "  Bracing\n  Standard\n")) << run.out;
+    EXPECT_EQ(run.out.rfind((library.path() / "DSTV Points").string() + "/:\n", 0), 0u) << run.out;
+    EXPECT_TRUE(has(run, "  Bracing\n* Standard\n")) << run.out;
 
+    run = ss({"dstv", "use", "Bracing"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_TRUE(has(run, "* Bracing\n  Standard\n")) << run.out;
     run = ss({"dstv", "use", "Standard"});
     ASSERT_EQ(run.code, 0) << run.out;
     EXPECT_TRUE(has(run, "  Bracing\n* Standard\n")) << run.out;

@@ -135,6 +135,15 @@ TEST_F(DstvPointsFolder, KeepsTheStandardFileInTheRegistryStore) {
     EXPECT_EQ(DlgDstvPoints::getStandardDstvPointsFile(), u"Corners.dat");
 }
 
+TEST_F(DstvPointsFolder, WhileNoneIsSetTheInstalledStandardFileIsTheStandard) {
+    m_library.put("DSTV Points/Corners.dat");
+    EXPECT_EQ(DlgDstvPoints::getStandardDstvPointsFile(), u"");
+    m_library.put("DSTV Points/Standard.dat");
+    EXPECT_EQ(DlgDstvPoints::getStandardDstvPointsFile(), u"Standard.dat");
+    ASSERT_TRUE(DlgDstvPoints::setStandardDstvPointsFile(u"Corners.dat"));
+    EXPECT_EQ(DlgDstvPoints::getStandardDstvPointsFile(), u"Corners.dat");
+}
+
 TEST_F(DstvPointsFolder, ReadsAndWritesFilesAtomically) {
     const Ork_String path = DlgDstvPoints::getDstvPointsFolder() + u"a.dat";
     ASSERT_TRUE(os::createFolder(DlgDstvPoints::getDstvPointsFolder()));
