@@ -57,6 +57,8 @@ bool sameFile(const Ork_String& a, const Ork_String& b) {
 CDlgDesigner::CDlgDesigner(ui::Window* parent) : ui::Dialog(IDD_DESIGNER, parent) {}
 
 bool CDlgDesigner::onInitDialog() {
+    // A host driving the window (ss design edit) finds the page it draws through the window's user data.
+    setUserData(reinterpret_cast<std::intptr_t>(&page));
     page.initialize(this, Ork_DlgDesignerData::kFirstCtrlId, Ork_DlgDesignerData::kLastCtrlId, IDC_DD_TYPE,
                     IDC_DD_CONTENTS_LABEL, IDC_DD_CONTENTS, IDC_DD_EXTRA_LABEL, IDC_DD_EXTRA, true);
     setIcon(ui::Resources::loadIcon(IDI_DESIGNER), true);

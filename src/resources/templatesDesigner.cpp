@@ -9,8 +9,6 @@
 
 namespace ssres {
 
-void addDesignerIcons(ui::ResourceModule& module);   // designerIcons.cpp
-
 namespace {
 
 using ui::Rect;
@@ -60,7 +58,6 @@ ui::DialogTemplate designerDialog() {
 
 void addDesignerTemplates(ui::ResourceModule& module) {
     module.addDialog(designerDialog());
-    addDesignerIcons(module);
 }
 
 } // namespace ssres
