@@ -7,6 +7,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/paint/WindowPainter.h"
+#include "ui/paint/pngFile.h"
 
 namespace {
 
@@ -164,6 +165,7 @@ TEST_F(DesignerWindow, ATypeTheDesignerDoesNotKnowIsKept) {
 
 TEST_F(DesignerWindow, EscapeDoesNotCloseAndClosingAsksFirst) {
     putDesign("Row", kRow);
+    const std::string before = fileText("Row.txt");
     EXPECT_FALSE(run(design(u"Row.txt"), [&](CDlgDesigner& d) {
         robot.key(ui::VK_ESCAPE);
         EXPECT_FALSE(d.isEnded());
@@ -177,6 +179,7 @@ TEST_F(DesignerWindow, EscapeDoesNotCloseAndClosingAsksFirst) {
     }));
     EXPECT_EQ(script().boxes().back().caption, dialString(837));
     EXPECT_EQ(script().boxes().back().text, dialString(838) + u"\n<Row>");
+    EXPECT_EQ(fileText("Row.txt"), before);   // No: nothing written
 }
 
 TEST_F(DesignerWindow, AResizeMovesTheToolsNotThePageAndTheSizeIsKept) {
@@ -207,31 +210,49 @@ TEST_F(DesignerWindow, AResizeMovesTheToolsNotThePageAndTheSizeIsKept) {
 
 TEST_F(DesignerWindow, APictureShowsTheSelectionsHandlesOverThePage) {
     copySample("EndPlate");
+    const std::filesystem::path png = m_temp.path() / "designer.png";
     run(design(u"EndPlate.txt"), [&](CDlgDesigner& d) {
         d.page.tracker->selectById(idOf(d, 3), false);
         d.page.tracker->selectById(idOf(d, 4), false);
-        const ui::Canvas picture = ui::renderWindow(d);
+        std::u16string error;
+        ASSERT_TRUE(ui::writeWindowPng(d, png, error));
+        ui::Canvas picture;
+        ASSERT_TRUE(ui::readPngFile(png, picture, error));
         const ui::Point client = d.clientToScreen(ui::Point{0, 0});
         const ui::Point origin{client.x - d.getWindowRect().left, client.y - d.getWindowRect().top};
+        auto at = [&](int x, int y) { return picture.pixel(origin.x + x, origin.y + y); };
         for (int index : {3, 4}) {
             const ui::Rect r = windowRect(d, index);
             // The black squares of 5 pixels outside each corner of a selected control.
             for (ui::Point corner : {ui::Point{r.left - 3, r.top - 3}, ui::Point{r.right + 2, r.bottom + 2},
                                      ui::Point{r.left - 3, r.bottom + 2}, ui::Point{r.right + 2, r.top - 3}})
-                EXPECT_EQ(picture.pixel(origin.x + corner.x, origin.y + corner.y), ui::colors::black) << index;
+                EXPECT_EQ(at(corner.x, corner.y), ui::colors::black) << index;
         }
         // An unselected control has none.
         const ui::Rect other = windowRect(d, 6);
-        EXPECT_NE(picture.pixel(origin.x + other.right + 2, origin.y + other.bottom + 2), ui::colors::black);
+        EXPECT_NE(at(other.right + 2, other.bottom + 2), ui::colors::black);
         // The picture lies behind the page: left of the group box its coloured pixels show as they are.
         int shown = 0;
         for (int y = 0; y < d.page.imageHeight; ++y)
             for (int x = 0; x < 120; ++x)
                 if (d.page.mask.pixel(x, y) == ui::colors::black) {
                     ++shown;
-                    ASSERT_EQ(picture.pixel(origin.x + x, origin.y + y), d.page.image.pixel(x, y)) << x << "," << y;
+                    ASSERT_EQ(at(x, y), d.page.image.pixel(x, y)) << x << "," << y;
                 }
         EXPECT_GT(shown, 0);
+        // A label's text over it, and the title's text in the caption bar.
+        auto inkIn = [&](int left, int top, int right, int bottom, ui::Color ground) {
+            int ink = 0;
+            for (int y = top; y < bottom; ++y)
+                for (int x = left; x < right; ++x)
+                    ink += picture.pixel(x, y) != ground;
+            return ink;
+        };
+        const ui::Rect label = windowRect(d, 3);
+        EXPECT_GT(inkIn(origin.x + label.left, origin.y + label.top, origin.x + label.right, origin.y + label.bottom,
+                        at(label.right - 1, label.bottom - 1)),
+                  10);
+        EXPECT_GT(inkIn(4, 4, 300, origin.y - 4, picture.pixel(picture.width() - 60, 6)), 40);
     });
 }
 

@@ -152,6 +152,18 @@ TEST_F(DesignerEditing, YesOnAnUnnamedPageAsksForAFileAndCancellingStays) {
     EXPECT_FALSE(script().fileRequests().back().open);
 }
 
+TEST_F(DesignerEditing, APictureOnAnUnnamedPageNeedsAFileName) {
+    putPicture("../picture.bmp", 120, 80);
+    run(u"", [&](CDlgDesigner& d) {
+        script().answerFile(design(u"../picture.bmp")).cancelFile();
+        robot.click(d, IDC_DD_PICTURE);
+        EXPECT_EQ(d.page.imageWidth, 0);
+        EXPECT_TRUE(d.page.name.isEmpty());
+        EXPECT_FALSE(script().fileRequests().back().open);   // Save as was asked
+    });
+    EXPECT_TRUE(os::listFolder(Ork_DlgDesignerData::getDesignerRootFolder()).empty());
+}
+
 TEST_F(DesignerEditing, AFailedWriteKeepsTheOldPairAndTheChanges) {
     putDesign("Four", kFour);
     const std::string before = fileText("Four.txt");
