@@ -51,8 +51,10 @@ void Ork_DlgDesignerData::copyCurCtrls() {
         copy.bottomRightX += pixelsToFactor(true, kCopyOffset);
         copy.topLeftY += pixelsToFactor(false, kCopyOffset);
         copy.bottomRightY += pixelsToFactor(false, kCopyOffset);
-        copies.push_back(append(copy));
+        const int copyId = append(copy);
         drawControl(controls[controls.length() - 1]);
+        if (copyId != 0)   // a page with all identifiers in use gives the copy none to select it by
+            copies.push_back(copyId);
     }
     redrawAllControls();
     selectCtrls(copies);
