@@ -142,6 +142,15 @@ Script& Script::answerTrack(TrackHandler handler) {
 
 Script& Script::cancelTrack() { return push(Answer(Kind::Track)); }
 
+bool Script::takeBackTrack() {
+    for (auto it = m_answers.rbegin(); it != m_answers.rend(); ++it)
+        if (it->kind == Kind::Track) {
+            m_answers.erase(std::next(it).base());
+            return true;
+        }
+    return false;
+}
+
 Script& Script::answerPick(PickResult result) {
     Answer a(Kind::Pick);
     a.pickResult = std::move(result);

@@ -53,6 +53,9 @@ public:
     Script& answerTrack(Rect result);
     Script& answerTrack(TrackHandler handler);
     Script& cancelTrack();
+    // Takes back the tracking answer queued last while nobody has used it (a click that turned out to track
+    // nothing); false when there is none.
+    bool takeBackTrack();
     Script& answerPick(PickResult result);
 
     // From now on a request takes the first answer queued for its kind (a modal dialog: the first answer for

@@ -1,6 +1,7 @@
 #include "designer/Ork_DlgDesignerData.h"
 
 #include "designer/CControlRect.h"
+#include "designer/CControlTracker.h"
 
 #include "nuvo/Ork_PropertiesList.h"
 #include "nuvo/Ork_Settings.h"
@@ -47,6 +48,8 @@ Ork_DlgDesignerData::Ork_DlgDesignerData(const Ork_DlgDesignerData& /*other*/) {
 Ork_DlgDesignerData& Ork_DlgDesignerData::operator=(const Ork_DlgDesignerData& /*other*/) { return *this; }
 Ork_DlgDesignerData::~Ork_DlgDesignerData() {
     removeAllDrawnCtrls();
+    delete tracker;
+    tracker = nullptr;
     releaseDialog();
 }
 
@@ -175,6 +178,7 @@ bool Ork_DlgDesignerData::addNewControl(Ork_ControlType type) {
     c.bottomRightX = 0.2 + pixelsToFactor(true, 30);
     c.bottomRightY = 0.2 + pixelsToFactor(false, 18);
     append(c);
+    drawControl(controls[controls.length() - 1]);   // nothing before the page is on a dialog
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 class CControlRect;
+class CControlTracker;
 class Ork_PropertiesList;
 
 namespace ui {
@@ -60,6 +61,7 @@ public:
     int extraLabelId = 0;
     int extraEditId = 0;
     std::vector<CControlRect*> drawnCtrls;  // the live windows, one per control after a redraw; owned
+    CControlTracker* tracker = nullptr;      // the selection; only in design mode; owned
     Ork_String name;  // relative to the design folder, without extension ("Bracing\Gusset")
     Ork_Array<Ork_DesignerControl> controls;
 
@@ -181,6 +183,35 @@ public:
     // The same for a client area at `client` on a picture of the whole dialog.
     void drawBackground(ui::Canvas& dc, const ui::Rect& client) const;
 
+    // ---- In the designer (design mode): the selection tracker takes the mouse and paints the selection
+    void OnPaint(ui::Canvas& dc) const;
+    void OnLButtonDown(unsigned flags, ui::Point point);
+    bool OnSetCursor(unsigned hit, unsigned message) const;
+
+    // The index of the only selected control; -1 without a tracker, unless exactly one is selected, or when
+    // no control has its identifier.
+    int getCurSel() const;
+    // Duplicates the selected controls 20 pixels right and down and selects the copies.
+    void copyCurCtrls();
+    // Deletes the selected controls with their windows; true when there is a tracker.
+    bool removeCurControls();
+    // Asks for a width (true) or height in pixels and gives it to every selected control.
+    void changeCtrlSize(bool horizontal);
+    // One control's width (its right edge moves) or height (its bottom edge moves).
+    void changeCtrlSize(int index, bool horizontal, double pixels);
+    // Aligns the bottoms of the selected controls on the leftmost one's, each keeping its height.
+    bool outlineCurCtrls();
+    // Of exactly two selected controls, puts the right one against the right edge of the leftmost, at its
+    // height, keeping its own width.
+    bool stickRightCurCtrls();
+
+    // The designer's property boxes: the type box, the contents box and the extra box with their labels.
+    void updatePropsOfCurSel();
+    void updateProps(int index);
+    void readProps(int index);
+    // The user changed a property box: the current control takes the boxes' values.
+    void propsOfCurSelUpdated();
+
     // ---- Flex buttons: type-30 controls grouped by `flexGroup`, each standing for the entry `contents`
     // The buttons of a group, and those of them with a third part. An empty group name has none.
     bool getFlexBtnsInGroup(const Ork_String& group, Ork_Array<int>& all, Ork_Array<int>& withPart3) const;
@@ -207,6 +238,9 @@ protected:
     bool getComboValue(const Ork_DesignerControl* control, Ork_String& value) const;
     bool setComboValue(const Ork_DesignerControl* control, const Ork_String& value) const;
     bool getSetCheckValue(bool set, const Ork_DesignerControl* control, Ork_String& value) const;
+    void selectCtrls(const std::vector<int>& ids);
+    // The index of the control with the smallest left edge among the identifiers; the earlier wins a tie.
+    bool findMostLeftCtrl(const std::vector<int>& ids, int& index) const;
     bool getCheckValue(const Ork_DesignerControl* control, Ork_String& value) const;
     bool setCheckValue(const Ork_DesignerControl* control, const Ork_String& value) const;
 

@@ -2,6 +2,7 @@
 #include "designer/Ork_DlgDesignerData.h"
 
 #include "designer/CControlRect.h"
+#include "designer/CControlTracker.h"
 #include "nuvo/controlHelpers.h"
 #include "nuvo/hostTexts.h"
 #include "ui/Button.h"
@@ -57,14 +58,25 @@ bool Ork_DlgDesignerData::initialize(ui::Window* dlg, int first, int last, int t
     if (dlg != dialog)
         releaseDialog();
     dialog = dlg;
-    // The dialog draws the page's picture as its background, under the controls.
+    // The dialog draws the page's picture as its background, under the controls; in the designer the
+    // selection's frames and handles on it.
+    ui::PaintFunction paintSelection;
+    if (design)
+        paintSelection = [this](ui::Canvas& c, const ui::Window&, const ui::Rect& client) {
+            if (tracker)
+                tracker->OnPaint(c, client);
+        };
     ui::WindowPainter::setWindowSteps(
-        dlg, [this](ui::Canvas& c, const ui::Window&, const ui::Rect& client) { drawBackground(c, client); }, nullptr);
+        dlg, [this](ui::Canvas& c, const ui::Window&, const ui::Rect& client) { drawBackground(c, client); },
+        paintSelection);
     firstId = first;
     lastId = last;
     designMode = design;
     initialized = true;
     if (design) {
+        if (!tracker)
+            tracker = new CControlTracker(dlg);
+        tracker->parent = dlg;
         typeComboId = typeCombo;
         contentsLabelId = contentsLabel;
         contentsEditId = contentsEdit;
@@ -76,6 +88,7 @@ bool Ork_DlgDesignerData::initialize(ui::Window* dlg, int first, int last, int t
                 names.append(controlTypeText(type));
             FillCombo(types, names);
         }
+        updatePropsOfCurSel();
     }
     return true;
 }
@@ -100,14 +113,21 @@ bool Ork_DlgDesignerData::drawControl(Ork_DesignerControl& control) {
     }
     std::uint32_t exStyle = 0;
     const std::uint32_t style = styleOf(control.type, cls, exStyle);
-    ui::Window* window =
-        ui::createWindow(controlClassName(cls), control.contents, style, rect, dlg, control.resourceId, exStyle);
-    if (!window)
+    auto* drawn = new CControlRect;
+    drawn->rect = rect;
+    if (!drawn->createWindow(exStyle, controlClassName(cls), control.contents, style, rect, dlg, control.resourceId)) {
+        delete drawn;
         return false;
+    }
+    ui::Window* window = drawn->window();
     window->setFont(dlg->getFont(), false);
     if (control.readOnly || (designMode && cls != Ork_ControlClass::Static))
         window->enableWindow(false);
-    drawnCtrls.push_back(new CControlRect(window, rect));
+    drawnCtrls.push_back(drawn);
+    if (tracker) {
+        tracker->addRect(drawn);
+        window->setWindowPos(ui::Window::wndTop, 0, 0, 0, 0, ui::SWP_NOMOVE | ui::SWP_NOSIZE);
+    }
     if (cls == Ork_ControlClass::ComboBox)
         FillDesCombo(dlg, control);
     if (control.type == ctCutCombo)
@@ -124,6 +144,8 @@ void Ork_DlgDesignerData::redrawAllControls() {
         return;
     if (!designMode)
         sortAllControls();
+    else if (tracker)
+        tracker->clearSelection();
     removeAllDrawnCtrls();
     for (Ork_DesignerControl& c : controls)
         drawControl(c);
@@ -132,6 +154,8 @@ void Ork_DlgDesignerData::redrawAllControls() {
 void Ork_DlgDesignerData::removeAllDrawnCtrls() {
     // Every window the page made, whatever its identifier (0 beyond the hundredth control): a redraw never
     // leaves an old window behind, and drawnCtrls starts again parallel to the controls.
+    if (tracker)
+        tracker->removeAllRects();
     std::vector<CControlRect*> drawn;
     drawn.swap(drawnCtrls);
     for (CControlRect* rect : drawn)
@@ -143,6 +167,8 @@ bool Ork_DlgDesignerData::removeDrawnCtrlOnly(int id) {
     CControlRect* rect = nullptr;
     if (!findDrawnCtrlFromResource(id, index, rect))
         return false;
+    if (tracker)
+        tracker->removeRect(rect);
     drawnCtrls.erase(drawnCtrls.begin() + index);
     delete rect;
     return true;

@@ -50,10 +50,10 @@ bool StartDlgSelectMacro(const Ork_String& title, const Ork_StringArray& names, 
     return true;
 }
 
-bool StartDlgDesigner(const Ork_String& name) {
+bool StartDlgDesigner(const Ork_String& path) {
     KvResourceGuard guard;
     CDlgDesigner dialog;
-    dialog.m_name = name;
+    dialog.file = path;
     return dialog.doModal() == ui::IDOK;
 }
 

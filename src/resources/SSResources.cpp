@@ -35,5 +35,6 @@ void registerSSResources(ui::ResourceModule& module) {
     ssres::addSeclibTemplates(module);
     ssres::addAuxDlgTemplates(module);
     ssres::addBitmaps(module);
+    ssres::addDesignerIcons(module);
     module.addIcon(IDI_FLEX);
 }

@@ -22,5 +22,8 @@ void addMacroDlgTemplates(ui::ResourceModule& module);
 void addSeclibTemplates(ui::ResourceModule& module);
 void addAuxDlgTemplates(ui::ResourceModule& module);
 void addBitmaps(ui::ResourceModule& module);
+// The designer's drawn icons (designerIcons.cpp). Registered after the section library's, which holds a
+// plain icon under 223 too, so the drawn copy icon is the one both show.
+void addDesignerIcons(ui::ResourceModule& module);
 
 } // namespace ssres

@@ -22,6 +22,7 @@ const char kHelp[] =
     "       ss design show NAME|FILE [--json]\n"
     "       ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE]\n"
     "                     [--png OUT.png] [--png-prefix PREFIX] [--json]\n"
+    "       ss design edit [NAME|FILE] [--script FILE] [--png OUT.png] [--json]\n"
     "\n"
     "The designed pages of the library (SS_LIBRARY, or the bundled sample library): the\n"
     "file pairs NAME.txt and NAME.bmp below \"Dialog Templates/Dialog Design/\".\n"
@@ -36,6 +37,13 @@ const char kHelp[] =
     "                    those contents, plays the script (the steps of ss dialog; a NAME\n"
     "                    is a designed contents or #ID), then prints every control's value,\n"
     "                    whether it is enabled, and the focus\n"
+    "  edit [NAME|FILE]  opens the dialog designer on the design (a new page without one)\n"
+    "                    through StartDlgDesigner, plays the script on it (the steps of\n"
+    "                    ss dialog, with point X Y [shift|ctrl], drag X Y DX DY and band\n"
+    "                    X1 Y1 X2 Y2 on the page, and the buttons add, delete, copy, width,\n"
+    "                    height, align, attach, open, save, picture, ok and close, the boxes\n"
+    "                    type, contents and extra), closes it if the script did not, and\n"
+    "                    prints the page as show does and whether the designer ended with OK\n"
     "  --scale S         the macro dialog's font scale (1 by default)\n"
     "  --png OUT.png     a picture of the dialog after the script\n"
     "  --png-prefix P    where the script's png NAME steps write (P + NAME + .png)\n"
@@ -94,21 +102,10 @@ int list(bool asJson, std::FILE* out) {
     return kExitOk;
 }
 
-int show(const std::string& word, bool asJson, std::FILE* out, std::FILE* err) {
-    const Ork_String path = designPath(word);
-    Ork_DlgDesignerData page;
-    page.firstId = Ork_DlgDesignerData::kFirstCtrlId;
-    page.lastId = Ork_DlgDesignerData::kLastCtrlId;
-    if (!page.readFromFile(path, true)) {
-        std::fprintf(err,
-                     "ss design: cannot read the design %s (%s): no such design in %s, or not a design file\n",
-                     word.c_str(), native(path).c_str(), native(Ork_DlgDesignerData::getDesignerRootFolder()).c_str());
-        return kExitBadInput;
-    }
-    page.sortAllControls();   // the order a macro page gives its controls
-    Ork_StringArray names;
-    const bool named = GetImageDlgCtrlNames(path, names);
+} // namespace
 
+void printPage(const Ork_DlgDesignerData& page, const Ork_String& path, const Ork_StringArray& names, bool named,
+               bool asJson, std::FILE* out) {
     if (asJson) {
         std::fprintf(out, "{\"name\": %s,\n \"file\": %s,\n \"picture\": {\"width\": %d, \"height\": %d},\n \"controls\": [",
                      jsonText(utf8(page.name)).c_str(), jsonText(native(path)).c_str(), page.imageWidth, page.imageHeight);
@@ -126,7 +123,7 @@ int show(const std::string& word, bool asJson, std::FILE* out, std::FILE* err) {
         for (int i = 0; i < names.length(); ++i)
             std::fprintf(out, "%s%s", i ? ", " : "", jsonText(utf8(names[i])).c_str());
         std::fprintf(out, "]}\n");
-        return kExitOk;
+        return;
     }
     std::fprintf(out, "design %s (%s)\n", utf8(page.name).c_str(), native(path).c_str());
     if (page.imageWidth > 0)
@@ -151,6 +148,25 @@ int show(const std::string& word, bool asJson, std::FILE* out, std::FILE* err) {
     for (int i = 0; i < names.length(); ++i)
         std::fprintf(out, "%s%s", i ? ", " : "", utf8(names[i]).c_str());
     std::fprintf(out, "\n");
+}
+
+namespace {
+
+int show(const std::string& word, bool asJson, std::FILE* out, std::FILE* err) {
+    const Ork_String path = designPath(word);
+    Ork_DlgDesignerData page;
+    page.firstId = Ork_DlgDesignerData::kFirstCtrlId;
+    page.lastId = Ork_DlgDesignerData::kLastCtrlId;
+    if (!page.readFromFile(path, true)) {
+        std::fprintf(err,
+                     "ss design: cannot read the design %s (%s): no such design in %s, or not a design file\n",
+                     word.c_str(), native(path).c_str(), native(Ork_DlgDesignerData::getDesignerRootFolder()).c_str());
+        return kExitBadInput;
+    }
+    page.sortAllControls();   // the order a macro page gives its controls
+    Ork_StringArray names;
+    const bool named = GetImageDlgCtrlNames(path, names);
+    printPage(page, path, names, named, asJson, out);
     return kExitOk;
 }
 
@@ -160,6 +176,7 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
     std::vector<std::string> words;
     DesignRunOptions run;
     bool runOnly = false;   // an option only `run` takes was given
+    bool editToo = false;   // an option `run` and `edit` take
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -176,7 +193,10 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
                 return kExitUsage;
             }
             const std::string& v = args[++i];
-            runOnly = true;
+            if (a == "--script" || a == "--png")
+                editToo = true;
+            else
+                runOnly = true;
             if (a == "--set") {
                 const std::size_t eq = v.find('=');
                 if (eq == std::string::npos || eq == 0) {
@@ -207,19 +227,29 @@ int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
         words.push_back(a);
     }
     if (words.empty()) {
-        std::fprintf(err, "ss design: expected list, show or run (try ss design --help)\n");
+        std::fprintf(err, "ss design: expected list, show, run or edit (try ss design --help)\n");
         return kExitUsage;
     }
     const std::string& command = words[0];
-    if (command != "list" && command != "show" && command != "run") {
+    if (command != "list" && command != "show" && command != "run" && command != "edit") {
         std::fprintf(err, "ss design: unknown command '%s' (try ss design --help)\n", command.c_str());
         return kExitUsage;
     }
-    if (words.size() != (command == "list" ? 1u : 2u)) {
+    const bool argumentsFit = command == "list"   ? words.size() == 1
+                              : command == "edit" ? words.size() <= 2
+                                                  : words.size() == 2;
+    if (!argumentsFit) {
         std::fprintf(err, "ss design %s: wrong number of arguments (try ss design --help)\n", command.c_str());
         return kExitUsage;
     }
-    if (runOnly && command != "run") {
+    if (command == "edit") {
+        if (runOnly) {
+            std::fprintf(err, "ss design edit: --set, --scale and --png-prefix belong to ss design run\n");
+            return kExitUsage;
+        }
+        return editDesign(words.size() == 2 ? designPath(words[1]) : Ork_String(), run, out, err);
+    }
+    if ((runOnly || editToo) && command != "run") {
         std::fprintf(err, "ss design %s: --set, --scale, --script, --png and --png-prefix belong to ss design run\n",
                      command.c_str());
         return kExitUsage;

@@ -7,6 +7,8 @@
 #include <vector>
 
 class Ork_DlgDesignerData;
+class Ork_String;
+class Ork_StringArray;
 
 namespace sscmd {
 
@@ -22,8 +24,17 @@ struct DesignRunOptions {
 // Places a page that was read in run mode on a dialog and runs the options on it (cmdDesignRun.cpp).
 int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& options, std::FILE* out, std::FILE* err);
 
+// Opens the designer on the design file `path` (empty: a new page), plays the script on it and prints the
+// page as it was when the designer ended (cmdDesignEdit.cpp).
+int editDesign(const Ork_String& path, const DesignRunOptions& options, std::FILE* out, std::FILE* err);
+
+// The page as `ss design show` prints it: picture, controls and the cell names a macro reads from it.
+void printPage(const Ork_DlgDesignerData& page, const Ork_String& path, const Ork_StringArray& names, bool named,
+               bool asJson, std::FILE* out);
+
 // ss design list [--json]
 // ss design show NAME|FILE [--json]
+// ss design edit [NAME|FILE] [--script FILE] [--png OUT.png] [--json]
 // ss design run NAME|FILE [--set CONTENTS=VALUE]... [--scale S] [--script FILE] [--png OUT.png] [--png-prefix P] [--json]
 int runDesign(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 

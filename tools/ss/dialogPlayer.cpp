@@ -166,6 +166,8 @@ void DialogPlayer::driveModal(int templateId, const std::vector<Step>& steps, En
         play(dialog, steps, atEnd);
         endLikeAUser(dialog);
         m_endResult = dialog.result();
+        if (m_onEnded)
+            m_onEnded(dialog);
     });
 }
 
@@ -338,6 +340,53 @@ bool DialogPlayer::expect(ui::Window& dialog, const Step& s) {
     return true;
 }
 
+bool DialogPlayer::mouseOnDialog(ui::Window& dialog, const Step& s) {
+    const ui::Point at{s.number, s.number2};
+    if (!dialog.getClientRect().contains(at))
+        return fail("the pixel " + std::to_string(at.x) + "," + std::to_string(at.y) + " lies outside the dialog");
+    // A press on the dialog itself may start a drag (the designer's controls, its rubber band). What the user
+    // drags to is the answer to it; a click that drags nothing takes its answer back.
+    const int dx = s.number3, dy = s.number4;
+    const StepKind kind = s.kind;
+    const bool plain = s.mods == ui::ModNone;
+    if (plain)
+        m_script.answerTrack([kind, dx, dy, s](const ui::TrackRequest& r) -> std::optional<ui::Rect> {
+            if (kind == StepKind::Point)
+                return r.start;   // pressed and let go where it was
+            if (kind == StepKind::Band)
+                return ui::Rect{s.number, s.number2, s.number3, s.number4};
+            ui::Rect out = r.start;
+            if (r.kind == ui::TrackKind::Move) {
+                out.offset(dx, dy);
+            } else if (r.kind == ui::TrackKind::RubberBand) {
+                out = ui::Rect{r.anchor.x, r.anchor.y, r.anchor.x + dx, r.anchor.y + dy};
+            } else {
+                // The edges a handle pulls: corners 0-3 from the top-left clockwise, then top, right, bottom, left.
+                const int h = r.handle;
+                if (h == 0 || h == 3 || h == 7) out.left += dx;
+                if (h == 1 || h == 2 || h == 5) out.right += dx;
+                if (h == 0 || h == 1 || h == 4) out.top += dy;
+                if (h == 2 || h == 3 || h == 6) out.bottom += dy;
+            }
+            return out;
+        });
+    const std::size_t tracksBefore = m_script.trackRequests().size();
+    m_robot.clickAt(dialog, at, s.mods);
+    const bool tracked = m_script.trackRequests().size() > tracksBefore;
+    if (plain && !tracked)
+        m_script.takeBackTrack();
+    if (kind == StepKind::Drag && !tracked)
+        return fail("nothing to drag at " + std::to_string(at.x) + "," + std::to_string(at.y));
+    if (kind == StepKind::Band) {
+        if (!tracked)
+            return fail("no rubber band can start at " + std::to_string(at.x) + "," + std::to_string(at.y));
+        if (m_script.trackRequests().back().kind != ui::TrackKind::RubberBand)
+            return fail("a band must start on empty space; " + std::to_string(at.x) + "," + std::to_string(at.y) +
+                        " is on a control");
+    }
+    return true;
+}
+
 bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
     auto control = [&](const std::u16string& name) -> ui::Window* {
         ui::Window* w = find(dialog, name);
@@ -359,8 +408,13 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
                 return fail("the cell " + std::to_string(col) + "," + std::to_string(row) + " is not shown");
             return m_robot.clickAt(*g, centre(r));
         }
-        ui::Window* w = control(s.name);
-        return w && m_robot.click(*w, s.mods);
+        ui::Window* w = find(dialog, s.name);
+        // The close box: where no control has that name, or where the dialog names itself so.
+        if (w == &dialog || (!w && os::equalsNoCase(shownText(s.name), u"close")))
+            return m_robot.close(dialog);
+        if (!w)
+            return fail("no control '" + utf8(s.name) + "' in the dialog");
+        return m_robot.click(*w, s.mods);
     }
     case StepKind::RightClick: {
         ui::Window* w = control(s.name);
@@ -470,6 +524,10 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
             return m_robot.click(*button);
         return m_robot.key(s.kind == StepKind::Ok ? ui::VK_RETURN : ui::VK_ESCAPE);
     }
+    case StepKind::Point:
+    case StepKind::Drag:
+    case StepKind::Band:
+        return mouseOnDialog(dialog, s);
     case StepKind::Dialog: {
         const auto templateId = wholeNumber(s.name);
         if (!templateId)

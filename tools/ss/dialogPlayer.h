@@ -43,6 +43,9 @@ public:
     // The dialog the entry point will run modally comes from `templateId`: the steps drive it, and a dialog
     // they leave open is closed as a user closes it.
     void driveModal(int templateId, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
+    // Called with the dialog of driveModal once the steps are played and it has ended, before it is destroyed.
+    using Ended = std::function<void(ui::Dialog&)>;
+    void setOnEnded(Ended ended) { m_onEnded = std::move(ended); }
     // Plays the steps against a window that is already open (a modeless one). False when the run stopped.
     bool play(ui::Window& dialog, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
 
@@ -68,6 +71,8 @@ public:
 
 private:
     bool step(ui::Window& dialog, const ssdialog::Step& s);
+    // point, drag and band: the mouse on the dialog's own client area.
+    bool mouseOnDialog(ui::Window& dialog, const ssdialog::Step& s);
     bool queueAnswer(const ssdialog::Step& s);
     ui::Window* find(ui::Window& dialog, const std::u16string& name);
     bool expect(ui::Window& dialog, const ssdialog::Step& s);
@@ -76,6 +81,7 @@ private:
     ui::Script m_script;
     ui::Robot m_robot;
     NameResolver m_resolver;
+    Ended m_onEnded;
     std::string m_pngPrefix;
     int m_line = 0;
     std::optional<std::pair<int, std::string>> m_failure;

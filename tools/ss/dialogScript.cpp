@@ -153,6 +153,16 @@ public:
         value = *n;
         return true;
     }
+    // A whole number with an optional '-' (a drag's distance).
+    bool signedNumber(int& value, const char* what) {
+        std::u16string digits;
+        if (!word(digits, what)) return false;
+        const bool negative = !digits.empty() && digits[0] == u'-';
+        const auto n = wholeNumber(negative ? std::u16string_view(digits).substr(1) : std::u16string_view(digits));
+        if (!n) return fail(quoted(m_verb) + " needs " + what + " as a whole number, not " + quoted(digits));
+        value = negative ? -*n : *n;
+        return true;
+    }
     bool end() {
         if (m_line.atEnd()) return true;
         std::u16string extra;
@@ -179,6 +189,20 @@ bool readClick(StepReader& r, Step& s) {
         if (os::equalsNoCase(mod, u"shift")) s.mods = ui::ModShift;
         else if (os::equalsNoCase(mod, u"ctrl")) s.mods = ui::ModCtrl;
         else return r.fail("'click' takes shift or ctrl after the name, not " + quoted(mod) + " (a name with blanks is quoted)");
+    }
+    return r.end();
+}
+
+// point X Y [shift|ctrl]
+bool readPoint(StepReader& r, Step& s) {
+    if (!r.number(s.number, "an x pixel") || !r.number(s.number2, "a y pixel")) return false;
+    std::u16string mod;
+    bool got = false;
+    if (!r.optionalWord(mod, got)) return false;
+    if (got) {
+        if (os::equalsNoCase(mod, u"shift")) s.mods = ui::ModShift;
+        else if (os::equalsNoCase(mod, u"ctrl")) s.mods = ui::ModCtrl;
+        else return r.fail("'point' takes shift or ctrl after the pixel, not " + quoted(mod));
     }
     return r.end();
 }
@@ -319,6 +343,17 @@ const StepSyntax kSteps[] = {
     {u"cancel",      StepKind::Cancel,     [](StepReader& r, Step&) { return r.end(); }},
     {u"dialog",      StepKind::Dialog,     [](StepReader& r, Step& s) {
          return r.name(s.name, "a dialog template") && r.end();
+     }},
+    {u"point",       StepKind::Point,      readPoint},
+    {u"drag",        StepKind::Drag,       [](StepReader& r, Step& s) {
+         return r.number(s.number, "an x pixel") && r.number(s.number2, "a y pixel") &&
+                r.signedNumber(s.number3, "a distance across") && r.signedNumber(s.number4, "a distance down") &&
+                r.end();
+     }},
+    {u"band",        StepKind::Band,       [](StepReader& r, Step& s) {
+         return r.number(s.number, "the first corner's x") && r.number(s.number2, "the first corner's y") &&
+                r.number(s.number3, "the second corner's x") && r.number(s.number4, "the second corner's y") &&
+                r.end();
      }},
 };
 

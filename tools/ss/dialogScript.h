@@ -42,6 +42,9 @@ enum class StepKind {
     Ok,          // ok
     Cancel,      // cancel
     Dialog,      // dialog TEMPLATE ... end: the steps between drive the next modal dialog of that template
+    Point,       // point X Y [shift|ctrl]: a click on the dialog's client area at a pixel
+    Drag,        // drag X Y DX DY: pressed at a pixel and dragged by DX, DY (a body or a handle; may be negative)
+    Band,        // band X1 Y1 X2 Y2: a rubber band drawn from the first corner to the second
 };
 
 // What an `answer` step queues, for the next request of that kind.
@@ -58,7 +61,10 @@ struct Step {
     std::optional<int> index;     // choose ... #INDEX (0-based); the text is then empty
     int number = 0;               // check state; cell and header column; resize width; wait milliseconds;
                                   // answer box: the button's id (IDOK, IDYES ...)
-    int number2 = 0;              // cell row; resize height
+    int number2 = 0;              // cell row; resize height; point, drag and band: Y
+                                  // (point, drag and band: X in `number`)
+    int number3 = 0;              // drag: DX; band: X2
+    int number4 = 0;              // drag: DY; band: Y2
     unsigned vk = 0;              // key: the virtual key (ui/constants.h VK_*, or an upper-case letter/digit)
     unsigned mods = 0;            // key and click: ui::Modifiers
     AnswerKind answer = AnswerKind::Box;

@@ -33,6 +33,9 @@ const char* kindName(StepKind k) {
     case StepKind::Ok: return "ok";
     case StepKind::Cancel: return "cancel";
     case StepKind::Dialog: return "dialog";
+    case StepKind::Point: return "point";
+    case StepKind::Drag: return "drag";
+    case StepKind::Band: return "band";
     }
     return "?";
 }
@@ -46,6 +49,8 @@ std::string describe(const Step& s) {
     if (s.index) d += " index=" + std::to_string(*s.index);
     if (s.number) d += " n=" + std::to_string(s.number);
     if (s.number2) d += " n2=" + std::to_string(s.number2);
+    if (s.number3) d += " n3=" + std::to_string(s.number3);
+    if (s.number4) d += " n4=" + std::to_string(s.number4);
     if (s.vk) d += " vk=" + std::to_string(s.vk);
     if (s.mods) d += " mods=" + std::to_string(s.mods);
     if (s.kind == StepKind::Answer) d += " answer=" + std::to_string(int(s.answer));
@@ -113,6 +118,24 @@ TEST(DialogScriptSteps, EveryStepWithItsWords) {
         {"cancel", "1:cancel"},
         {"Click OK", "1:click name[OK]"}, // verbs and keywords in any case
         {"  \tset\tName   value  ", "1:set name[Name] text[value]"},
+    };
+    for (const auto& [line, expected] : cases) EXPECT_EQ(one(line), expected) << line;
+}
+
+TEST(DialogScriptSteps, TheMouseOnTheDialogsOwnPixels) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"point 60 45", "1:point n=60 n2=45"},
+        {"point 60 45 SHIFT", "1:point n=60 n2=45 mods=1"},
+        {"point 1 2 ctrl", "1:point n=1 n2=2 mods=2"},
+        {"drag 60 45 -10 20", "1:drag n=60 n2=45 n3=-10 n4=20"},
+        {"band 10 20 110 120", "1:band n=10 n2=20 n3=110 n4=120"},
+        {"point 60", "error line 1: 'point' needs a y pixel"},
+        {"point 60 45 alt", "error line 1: 'point' takes shift or ctrl after the pixel, not 'alt'"},
+        {"point -1 4", "error line 1: 'point' needs an x pixel as a whole number that is not negative, not '-1'"},
+        {"drag 1 2 3", "error line 1: 'drag' needs a distance down"},
+        {"drag 1 2 3 x", "error line 1: 'drag' needs a distance down as a whole number, not 'x'"},
+        {"drag 1 2 - 4", "error line 1: 'drag' needs a distance across as a whole number, not '-'"},
+        {"band 1 2 3 4 5", "error line 1: 'band' takes nothing more; found '5'"},
     };
     for (const auto& [line, expected] : cases) EXPECT_EQ(one(line), expected) << line;
 }

@@ -174,6 +174,75 @@ TEST_F(SsDesign, TheSampleScriptRunsOnTheSamplePage) {
     EXPECT_EQ(page["focus"], 33004);
 }
 
+// ss design edit: the designer on a library of the test's own, a copy of the sample's design folder.
+class SsDesignEdit : public SsDesign {
+protected:
+    void SetUp() override {
+        const std::filesystem::path designs = std::filesystem::path(kSampleLibrary) / "Dialog Templates" / "Dialog Design";
+        const std::filesystem::path target = folder.path() / "Dialog Templates" / "Dialog Design";
+        std::filesystem::create_directories(target);
+        for (const char* file : {"EndPlate.txt", "EndPlate.bmp"})
+            std::filesystem::copy_file(designs / file, target / file);
+    }
+    // The designer keeps its window size in the configuration folder: the test's own.
+    Outcome edit(std::vector<std::string> words) {
+        words.insert(words.begin(), {"design", "edit"});
+        return testsupport::runProgram("cd " + testsupport::shellQuote(folder.path().string()) + " && SS_CONFIG_DIR=" +
+                                           testsupport::shellQuote(folder.path().string()) +
+                                           " SS_LIBRARY=" + testsupport::shellQuote(library()),
+                                       SS_PROGRAM, words);
+    }
+};
+
+TEST_F(SsDesignEdit, TheSampleScriptDrawsAndSavesAPageThatShowReads) {
+    const std::string png = (folder.path() / "drawn.png").string();
+    const Outcome run = edit({"--script", SS_SOURCE_DIR "/samples/scripts/designer-draw.txt", "--png", png, "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto result = nlohmann::json::parse(run.out);
+    EXPECT_EQ(result["ended"], "OK");
+    EXPECT_EQ(result["returned"], true);
+    EXPECT_EQ(result["page"]["name"], "Drawn");
+    ui::Canvas picture;
+    std::u16string error;
+    ASSERT_TRUE(ui::readPngFile(png, picture, error));
+    EXPECT_GT(picture.width(), 600);
+
+    const Outcome shown = ss({"show", "Drawn", "--json"}, library());
+    ASSERT_EQ(shown.code, 0) << shown.out;
+    const auto page = nlohmann::json::parse(shown.out);
+    EXPECT_EQ(page["picture"]["width"], 240);
+    ASSERT_EQ(page["controls"].size(), 1u);
+    EXPECT_EQ(page["controls"][0]["typeName"], "ctCellCombo");
+    EXPECT_EQ(page["controls"][0]["contents"], "Thickness");
+    EXPECT_EQ(page["controls"][0]["extra"], "Dialog Templates\\Lists\\PlateThickness.txt");
+    EXPECT_EQ(page["controls"][0]["rect"], nlohmann::json::parse("[58, 60, 108, 78]"));
+    EXPECT_EQ(result["page"]["controls"], page["controls"]);
+}
+
+TEST_F(SsDesignEdit, ExitCodesForUnansweredQuestionsAndBadSteps) {
+    folder.put("add.txt", "click add\n");
+    const Outcome unanswered = edit({"EndPlate", "--script", (folder.path() / "add.txt").string()});
+    EXPECT_EQ(unanswered.code, 7) << unanswered.out;
+    EXPECT_NE(unanswered.out.find("Save design"), std::string::npos) << unanswered.out;
+    EXPECT_NE(unanswered.out.find("designer: Cancel"), std::string::npos) << unanswered.out;
+    EXPECT_NE(unanswered.out.find("8 controls"), std::string::npos) << unanswered.out;   // as it stood
+    folder.put("drag.txt", "drag 5 190 10 10\nanswer box no\n");
+    const Outcome nothing = edit({"EndPlate", "--script", (folder.path() / "drag.txt").string()});
+    EXPECT_EQ(nothing.code, 0) << nothing.out;   // empty space: the drag draws a band
+    folder.put("band.txt", "band 150 50 160 60\n");
+    const Outcome onControl = edit({"EndPlate", "--script", (folder.path() / "band.txt").string()});
+    EXPECT_EQ(onControl.code, 7) << onControl.out;
+    EXPECT_NE(onControl.out.find("line 1: a band must start on empty space"), std::string::npos) << onControl.out;
+    folder.put("bad.txt", "point 1\n");
+    EXPECT_EQ(edit({"--script", (folder.path() / "bad.txt").string()}).code, 1);
+    EXPECT_EQ(edit({"EndPlate", "--set", "A=1"}).code, 1);
+    EXPECT_EQ(edit({"a", "b"}).code, 1);
+    // Unchanged: closed without a question, the file as it was.
+    const Outcome plain = edit({"EndPlate"});
+    EXPECT_EQ(plain.code, 0) << plain.out;
+    EXPECT_NE(plain.out.find("designer: Cancel"), std::string::npos) << plain.out;
+}
+
 TEST_F(SsDesign, WrongUsageAndHelp) {
     const Outcome help = ss({"--help"});
     EXPECT_EQ(help.code, 0);

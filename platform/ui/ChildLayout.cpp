@@ -1,8 +1,10 @@
-#include "base/KvDlgLayout.h"
+#include "ui/ChildLayout.h"
 
 #include "ui/Window.h"
 
 #include <cmath>
+
+namespace ui {
 
 namespace {
 
@@ -12,7 +14,7 @@ int scale(int value, int oldSize, int newSize) {
 
 } // namespace
 
-void KvDlgLayout::layoutAxis(int flags, int near, int far, int oldSize, int newSize, int& newNear, int& newFar) {
+void ChildLayout::layoutAxis(int flags, int near, int far, int oldSize, int newSize, int& newNear, int& newFar) {
     const int delta = newSize - oldSize;
     const bool keepSize = (flags & kKeepSize) != 0;
     const bool keepNear = (flags & kKeepNear) != 0;
@@ -38,12 +40,12 @@ void KvDlgLayout::layoutAxis(int flags, int near, int far, int oldSize, int newS
         newFar = newNear;
 }
 
-void KvDlgLayout::record(ui::Window& dialog) {
+void ChildLayout::record(Window& dialog) {
     std::vector<Child> previous;
     previous.swap(m_children);
     m_dialog = &dialog;
     m_size = dialog.getClientRect().size();
-    for (ui::Window* child : dialog.children()) {
+    for (Window* child : dialog.children()) {
         if (child->isClass(u"ToolbarWindow32"))
             continue;
         Child c{child, child->getDlgCtrlID(), child->getRectInParent()};
@@ -57,7 +59,7 @@ void KvDlgLayout::record(ui::Window& dialog) {
     }
 }
 
-bool KvDlgLayout::setFlags(int id, int horizontal, int vertical) {
+bool ChildLayout::setFlags(int id, int horizontal, int vertical) {
     bool found = false;
     for (Child& c : m_children) {
         if (c.id == id) {
@@ -69,7 +71,7 @@ bool KvDlgLayout::setFlags(int id, int horizontal, int vertical) {
     return found;
 }
 
-bool KvDlgLayout::setFlags(const ui::Window* child, int horizontal, int vertical) {
+bool ChildLayout::setFlags(const Window* child, int horizontal, int vertical) {
     for (Child& c : m_children) {
         if (c.window == child) {
             c.horizontal = horizontal;
@@ -80,19 +82,19 @@ bool KvDlgLayout::setFlags(const ui::Window* child, int horizontal, int vertical
     return false;
 }
 
-void KvDlgLayout::resize(int cx, int cy) {
-    if (!m_dialog || !ui::isWindow(m_dialog))
+void ChildLayout::resize(int cx, int cy) {
+    if (!m_dialog || !isWindow(m_dialog))
         return;
     struct Move {
-        ui::Window* window;
-        ui::Rect rect;
+        Window* window;
+        Rect rect;
     };
     std::vector<Move> batch;
     for (const Child& c : m_children) {
         // A child destroyed since the dialog opened is left out, not touched.
-        if (!ui::isWindow(c.window) || c.window->getParent() != m_dialog)
+        if (!isWindow(c.window) || c.window->getParent() != m_dialog)
             continue;
-        ui::Rect r;
+        Rect r;
         layoutAxis(c.horizontal, c.rect.left, c.rect.right, m_size.cx, cx, r.left, r.right);
         layoutAxis(c.vertical, c.rect.top, c.rect.bottom, m_size.cy, cy, r.top, r.bottom);
         batch.push_back({c.window, r});
@@ -100,3 +102,5 @@ void KvDlgLayout::resize(int cx, int cy) {
     for (const Move& m : batch)
         m.window->moveWindow(m.rect);
 }
+
+} // namespace ui
