@@ -2,12 +2,14 @@
 
 #include "cadhost/HostLog.h"
 #include "grid/Sheet.h"
+#include "nuvo/Ork_Settings.h"
 #include "nuvo/crtNumbers.h"
 #include "nuvo/naturalOrder.h"
 #include "nuvo/macro/Ork_DbMacro.h"
 #include "nuvo/records/EditConstrData.h"
 #include "nuvo/records/MacroSettingsData.h"
 #include "nuvo/textHelpers.h"
+#include "os/paths.h"
 #include "os/textCase.h"
 #include "ui/Services.h"
 #include "ui/Window.h"
@@ -15,7 +17,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,6 +91,19 @@ Ork_String expressionText(const Ork_Constraint& c) {
                : Ork_String();
 }
 
+// A macro file names the pictures of its image buttons relative to the library folder, so that a library
+// carries them wherever it lies; the editor is given them as paths it can open.
+Ork_StringArray imagePaths(const Ork_StringArray& images) {
+    Ork_StringArray out;
+    for (int i = 0; i < images.length(); ++i) {
+        const Ork_String& entry = images[i];
+        out.append(entry == Ork_ConstraintEditor::kRadioBreak || entry.isEmpty() || os::isAbsolutePath(entry)
+                       ? entry
+                       : Ork_String(Ork_Settings::asFolder(Ork_Settings::libDir()) + entry));
+    }
+    return out;
+}
+
 void fillConstraints(const Ork_Module& m, EditConstrData& d) {
     d.constrRowTexts = {};
     d.constrIds.removeAll();
@@ -113,7 +130,7 @@ void fillConstraints(const Ork_Module& m, EditConstrData& d) {
         d.secondFlags.append(c.dialogSecond);
         d.optionLists.append(c.editor.options);
         d.selectedOptions.append(c.editor.selectedOption);
-        d.imageLists.append(c.editor.images);
+        d.imageLists.append(imagePaths(c.editor.images));
         d.groupSelections.append(c.editor.groupSelections);
     }
     if (!currentFound)
@@ -660,7 +677,19 @@ void CompleteEditorCommand(ui::Window* dialog) {
         dialog->showWindow(ui::SW_SHOW);
 }
 
-void ZoomCommand() { cadhost::HostLog::record(u"ZoomCommand"); }
+namespace {
+std::function<void()>& duringZoom() {
+    static std::function<void()> action;
+    return action;
+}
+} // namespace
+
+void ZoomCommand() {
+    cadhost::HostLog::record(u"ZoomCommand");
+    // While the host zooms, the user has the drawing; a test's action stands for what happens meanwhile.
+    if (auto action = std::exchange(duringZoom(), nullptr))
+        action();
+}
 
 bool GetMacroSettings(AcDbObjectId macroId, MacroSettingsData& data) {
     if (!record(u"GetMacroSettings", {idText(macroId)}))
@@ -717,5 +746,7 @@ void refuseEditorCall(const std::u16string& name, int count) {
 }
 
 void clearEditorCallRefusals() { refusals().clear(); }
+
+void duringNextZoom(std::function<void()> action) { duringZoom() = std::move(action); }
 
 } // namespace nuvo
