@@ -26,8 +26,8 @@ namespace sscmd {
 namespace {
 
 const char kHelp[] =
-    "usage: ss edit-macro MACRO.json [--module NAME] [--modeless] [--script FILE | --steps 'A; B']\n"
-    "                     [--write OUT.json] [--png-prefix PREFIX] [--json]\n"
+    "usage: ss edit-macro MACRO.json [--module NAME] [--modeless] [--settings]\n"
+    "                     [--script FILE | --steps 'A; B'] [--write OUT.json] [--png-prefix PREFIX] [--json]\n"
     "\n"
     "Opens the macro definition editor on a module of a macro file, as the add-on opens it\n"
     "on a macro of the drawing: the host prepares the editor's record, the editor runs\n"
@@ -39,6 +39,11 @@ const char kHelp[] =
     "\n"
     "  --module NAME      the module to open on (the first module without it)\n"
     "  --modeless         the modeless editor\n"
+    "  --settings         presses the editor's Settings button at once: the steps drive the\n"
+    "                     macro settings dialog, whose OK stores the settings (then the\n"
+    "                     editor is closed); the pictures are P-filter.png, P-filter2.png,\n"
+    "                     P-properties.png, P-variables.png, P-groups.png and P-mapping.png;\n"
+    "                     each mapping key the stored settings name anew is printed\n"
     "  --script FILE      the steps, one a line (docs/ss.md lists them)\n"
     "  --steps 'A; B'     the steps on the command line, separated by ';'\n"
     "  --write OUT.json   the macro as the editor left it, as a macro file\n"
@@ -55,6 +60,10 @@ const char kHelp[] =
 // The editor's pages in tab order, with the names their pictures get.
 constexpr int kPageTemplates[] = {IDD_EDIT_CONSTRAINTS, IDD_GEOMETRIES, IDD_EDIT_VARS, IDD_MACRO_COMMANDS};
 constexpr const char* kPageNames[] = {"constraints", "geometry", "variables", "commands"};
+// The macro settings' pages, for --settings.
+constexpr int kSettingsPages[] = {IDD_MACRO_FILTER, IDD_MACRO_FILTER2, IDD_MACRO_FILTER_PROPS, IDD_MACRO_VARIABLES,
+                                  IDD_MACRO_GROUPS, IDD_MACRO_MAPPING};
+constexpr const char* kSettingsPageNames[] = {"filter", "filter2", "properties", "variables", "groups", "mapping"};
 
 struct Options {
     std::string macro;
@@ -64,6 +73,7 @@ struct Options {
     std::string write;
     std::string pngPrefix;
     bool modeless = false;
+    bool settings = false;
     bool json = false;
 };
 
@@ -83,6 +93,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::FILE* e
             o.json = true;
         else if (a == "--modeless")
             o.modeless = true;
+        else if (a == "--settings")
+            o.settings = true;
         else if (a == "--module")
             ok = value(i, o.module);
         else if (a == "--script")
@@ -138,6 +150,22 @@ std::optional<int> readSteps(const Options& o, std::vector<ssdialog::Step>& step
     return std::nullopt;
 }
 
+// --settings: the Settings button at once, the user's steps on the settings dialog, then the editor closed.
+std::vector<ssdialog::Step> settingsSteps(std::vector<ssdialog::Step> user) {
+    using ssdialog::Step;
+    using ssdialog::StepKind;
+    Step block;
+    block.kind = StepKind::Dialog;
+    block.name = os::toUtf16(std::to_string(IDD_MACRO_SETTINGS));
+    block.body = std::move(user);
+    Step press;
+    press.kind = StepKind::Click;
+    press.name = os::toUtf16("#" + std::to_string(IDC_EM_SETTINGS));
+    Step close;
+    close.kind = StepKind::Ok;
+    return {std::move(block), std::move(press), std::move(close)};
+}
+
 // The open modeless editor: the shown top-level dialog of the editor's template.
 ui::Dialog* modelessEditor() {
     for (ui::Window* top : ui::Desktop::topLevelWindows())
@@ -158,6 +186,8 @@ struct Report {
     std::vector<std::string> pictures;
     std::string failure;
     std::string written;
+    std::string settings;   // --settings: how the settings dialog ended
+    std::vector<std::string> mappings;   // mapping file and key of each mapping the settings name anew
 };
 
 void printReport(const Report& r, bool json, std::FILE* out) {
@@ -165,6 +195,10 @@ void printReport(const Report& r, bool json, std::FILE* out) {
         Json j = {{"macro", r.macro},         {"module", r.module},           {"mode", r.modeless ? "modeless" : "modal"},
                   {"ended", r.ended},         {"returned", r.returned},       {"hostCalls", r.hostCalls},
                   {"commandLine", r.commandLine}, {"requests", r.requests},   {"pictures", r.pictures}};
+        if (!r.settings.empty())
+            j["settings"] = r.settings;
+        if (!r.mappings.empty())
+            j["mappings"] = r.mappings;
         if (!r.written.empty())
             j["written"] = r.written;
         if (!r.failure.empty())
@@ -174,6 +208,10 @@ void printReport(const Report& r, bool json, std::FILE* out) {
     }
     std::fprintf(out, "edit-macro %s, module %s (%s): %s (the entry point returned %s)\n", r.macro.c_str(),
                  r.module.c_str(), r.modeless ? "modeless" : "modal", r.ended.c_str(), r.returned ? "true" : "false");
+    if (!r.settings.empty())
+        std::fprintf(out, "settings: %s\n", r.settings.c_str());
+    for (const std::string& mapping : r.mappings)
+        std::fprintf(out, "mapping written: %s\n", mapping.c_str());
     for (const std::string& request : r.requests)
         std::fprintf(out, "asked: %s\n", request.c_str());
     for (const std::string& call : r.hostCalls)
@@ -203,6 +241,8 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
     std::vector<ssdialog::Step> steps;
     if (const auto status = readSteps(o, steps, err))
         return *status;
+    if (o.settings)
+        steps = settingsSteps(std::move(steps));
 
     SSHost host;
     if (!host.load())
@@ -220,6 +260,8 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
         return kExitUsage;
     }
 
+    const Ork_SheetMappings mappingsBefore =
+        dbMacro.macro() ? dbMacro.macro()->definition.sheetMappings : Ork_SheetMappings();
     Report report;
     report.macro = o.macro;
     report.module = data.moduleName.utf8();
@@ -229,11 +271,14 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
         cadhost::PrintCapture commandLine;
         const std::size_t callsBefore = cadhost::HostLog::calls().size();
         DialogPlayer player(o.pngPrefix.empty() ? std::string() : o.pngPrefix + "-");
+        const char* const* names = o.settings ? kSettingsPageNames : kPageNames;
+        std::vector<int> pageTemplates = o.settings ? std::vector<int>(std::begin(kSettingsPages), std::end(kSettingsPages))
+                                            : std::vector<int>(std::begin(kPageTemplates), std::end(kPageTemplates));
         if (!o.pngPrefix.empty())
-            player.picturePagesAtEnd({std::begin(kPageTemplates), std::end(kPageTemplates)},
-                                     [&](const std::vector<ui::Canvas>& pages) {
+            player.picturePagesAtEnd(o.settings ? IDD_MACRO_SETTINGS : IDD_EDIT_MACRO, std::move(pageTemplates),
+                                     [&, names](const std::vector<ui::Canvas>& pages) {
                                          for (std::size_t i = 0; i < pages.size(); ++i) {
-                                             const std::string path = o.pngPrefix + "-" + kPageNames[i] + ".png";
+                                             const std::string path = o.pngPrefix + "-" + names[i] + ".png";
                                              std::u16string why;
                                              if (pages[i].width() > 0 && ui::writePngFile(path, pages[i], why))
                                                  report.pictures.push_back(path);
@@ -264,8 +309,16 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
             ui::Desktop::processPending();
         }
         player.finish();
-        for (std::size_t i = callsBefore; i < cadhost::HostLog::calls().size(); ++i)
-            report.hostCalls.push_back(os::toUtf8(cadhost::HostLog::calls()[i].text()));
+        for (std::size_t i = callsBefore; i < cadhost::HostLog::calls().size(); ++i) {
+            const cadhost::HostCall& call = cadhost::HostLog::calls()[i];
+            report.hostCalls.push_back(os::toUtf8(call.text()));
+            if (call.name == u"GetMacroSettings")
+                report.settings = "Cancel";
+            if (call.name == u"SetMacroSettings")
+                report.settings = "OK (stored)";
+        }
+        if (o.settings && report.settings.empty())
+            report.settings = "not shown";
         report.commandLine = commandLine.text();
         for (const std::u16string& request : player.requests())
             report.requests.push_back(shownRequest(os::toUtf8(request)));
@@ -273,6 +326,16 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
         if (player.pictureError())
             pictureError = player.pictureError();
         report.failure = player.failureText();
+    }
+    // The keys the stored settings name anew: each a line the mapping page wrote into a mapping file.
+    if (const Ork_Macro* macro = dbMacro.macro()) {
+        const Ork_SheetMappings& after = macro->definition.sheetMappings;
+        for (int i = 0; i < after.names.length() && i < after.keys.length(); ++i) {
+            const Ork_String& key = after.keys[i];
+            if (key.isEmpty() || key.startsWith(u"Module.") || mappingsBefore.keys.contains(key))
+                continue;
+            report.mappings.push_back("Connection Standards\\" + after.names[i].utf8() + ".map: " + key.utf8());
+        }
     }
     if (!o.write.empty()) {
         const Ork_Macro* macro = dbMacro.macro();

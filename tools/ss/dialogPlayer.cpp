@@ -190,13 +190,8 @@ void DialogPlayer::endLikeAUser(ui::Window& dialog) {
 }
 
 bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps, EndPicture atEnd) {
-    ++m_depth;
-    struct Leave {
-        int& depth;
-        ~Leave() { --depth; }
-    } leave{m_depth};
-    // Only the outermost run pictures its pages; a dialog block's dialog is not the one they belong to.
-    const bool pages = m_depth == 1 && m_atEndPages && !m_pageTemplates.empty();
+    const ui::Dialog* asDialog = dialog.asDialog();
+    const bool pages = m_atEndPages && !m_pageTemplates.empty() && asDialog && asDialog->templateId() == m_pagesDialog;
     // The picture before the last step stands in for the end picture when that step ends the dialog.
     std::optional<ui::Canvas> beforeLast;
     std::vector<ui::Canvas> pagesBeforeLast;
@@ -238,7 +233,8 @@ bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps, EndP
     return !failed();
 }
 
-void DialogPlayer::picturePagesAtEnd(std::vector<int> pageTemplates, PagePictures atEnd) {
+void DialogPlayer::picturePagesAtEnd(int dialogTemplate, std::vector<int> pageTemplates, PagePictures atEnd) {
+    m_pagesDialog = dialogTemplate;
     m_pageTemplates = std::move(pageTemplates);
     m_atEndPages = std::move(atEnd);
 }

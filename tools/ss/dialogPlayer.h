@@ -47,11 +47,12 @@ public:
     bool play(ui::Window& dialog, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
 
     // A tabbed dialog pictured page by page when its run ends (after the last step, or just before it when
-    // that step ended the dialog), besides its end picture: one picture per page template, in the order
-    // given, each as the dialog looks with that page chosen. The pages are shown for the picture only, their
-    // tab chosen without notifying the dialog, and put back as they were: picturing acts on nothing.
+    // that step ended the dialog), besides its end picture: the dialog of template `dialogTemplate`, whether
+    // the run drives it or a `dialog` block does, one picture per page template, in the order given, each as
+    // the dialog looks with that page chosen. The pages are shown for the picture only, their tab chosen
+    // without notifying the dialog, and put back as they were: picturing acts on nothing.
     using PagePictures = std::function<void(const std::vector<ui::Canvas>& pages)>;
-    void picturePagesAtEnd(std::vector<int> pageTemplates, PagePictures atEnd);
+    void picturePagesAtEnd(int dialogTemplate, std::vector<int> pageTemplates, PagePictures atEnd);
     // The pictures of those pages of `dialog` (an empty canvas for a template no page of it has).
     static std::vector<ui::Canvas> pagePictures(ui::Window& dialog, const std::vector<int>& pageTemplates);
 
@@ -91,9 +92,9 @@ private:
     std::vector<std::string> m_pictures;
     std::optional<std::string> m_pictureError;
     std::optional<int> m_endResult;
+    int m_pagesDialog = 0;
     std::vector<int> m_pageTemplates;
     PagePictures m_atEndPages;
-    int m_depth = 0;   // play() calls under way: a dialog block's steps play inside the outer run
 };
 
 } // namespace sscmd

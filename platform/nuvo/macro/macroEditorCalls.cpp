@@ -691,6 +691,41 @@ void ZoomCommand() {
         action();
 }
 
+// The macro's filters; a kind the macro has no entries of offers one per base profile, switched off, as the
+// host lists the members a macro may be attached to.
+MacroFilterData filtersOf(const Ork_Macro& macro) {
+    MacroFilterData f = macro.definition.filters;
+    Ork_StringArray members;
+    for (const Ork_BaseProfile& p : macro.baseProfiles)
+        members.append(p.section.isEmpty() ? Ork_String(u"Prof" + Ork_String(members.length())) : p.section);
+    for (int i = 0; i < members.length(); ++i) {
+        if (macro.definition.filters.axisNames.isEmpty()) {
+            f.axisNames.append(members[i]);
+            f.axisActive.append(false);
+            f.axisModes.append(0);
+            f.axisFirst.append(0.0);
+            f.axisSecond.append(0.0);
+        }
+        if (macro.definition.filters.sectionNames.isEmpty()) {
+            f.sectionNames.append(members[i]);
+            f.sectionActive.append(false);
+            f.sectionRanges.append(AcArray<double>{});
+        }
+        if (macro.definition.filters.pathNames.isEmpty()) {
+            f.pathNames.append(members[i]);
+            f.pathActive.append(false);
+            f.pathFirst.append(0.0);
+            f.pathSecond.append(0.0);
+        }
+        if (macro.definition.filters.sizeNames.isEmpty()) {
+            f.sizeNames.append(members[i]);
+            f.sizeActive.append(false);
+            f.sizeValues.append(AcArray<double>{0.0, 0.0, 0.0, 0.0});
+        }
+    }
+    return f;
+}
+
 bool GetMacroSettings(AcDbObjectId macroId, MacroSettingsData& data) {
     if (!record(u"GetMacroSettings", {idText(macroId)}))
         return false;
@@ -699,6 +734,13 @@ bool GetMacroSettings(AcDbObjectId macroId, MacroSettingsData& data) {
     if (!macro)
         return false;
     MacroSettingsData got;
+    got.filters = filtersOf(*macro);
+    got.filterPropNames = macro->definition.filterProperties.names;
+    got.filterPropValues = macro->definition.filterProperties.values;
+    got.filterPropImages = macro->definition.filterProperties.images;
+    got.mapping.names = macro->definition.sheetMappings.names;
+    got.mapping.keys = macro->definition.sheetMappings.keys;
+    macro->getModuleNames(got.mapping.moduleNames);
     macro->getGeneralVariables(got.genVars.names, got.genVars.values);
     got.genVars.firstSetting = macro->definition.settings[0];
     got.genVars.secondSetting = macro->definition.settings[1];
@@ -721,6 +763,9 @@ bool SetMacroSettings(AcDbObjectId macroId, const MacroSettingsData& data) {
     Ork_Macro* macro = db ? db->macroWrite() : nullptr;
     if (!macro)
         return false;
+    macro->definition.filters = data.filters;
+    macro->definition.filterProperties = {data.filterPropNames, data.filterPropValues, data.filterPropImages};
+    macro->definition.sheetMappings = {data.mapping.names, data.mapping.keys};
     macro->removeGeneralVariables();
     for (int i = 0; i < data.genVars.names.length(); ++i)
         macro->setGeneralVariable(data.genVars.names[i], i < data.genVars.values.length() ? data.genVars.values[i] : 0.0);

@@ -123,6 +123,41 @@ TEST_F(SsEditMacro, TheModelessEditorRunsACommandAndIsEndedByTheHostWhenLeftOpen
     EXPECT_TRUE(fs::exists(folder.path() / "open-geometry.png"));
 }
 
+TEST_F(SsEditMacro, TheSettingsButtonOpensTheSettingsWhoseOkStoresThem) {
+    Outcome run = ss({macro("EndPlateConnection.json"), "--settings", "--script",
+                      sample("samples/scripts/edit-macro-settings.txt"), "--write", "settings.json", "--png-prefix",
+                      "settings"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_TRUE(has(run, "settings: OK (stored)\n")) << run.out;
+    EXPECT_TRUE(has(run, "asked: modal 8141 \"Macro settings\"\n")) << run.out;
+    const auto out = written("settings.json");
+    const auto& axis = out["settings"]["filters"]["axis"][1];
+    EXPECT_EQ(axis["name"], "HEB-300");
+    EXPECT_EQ(axis["active"], true);
+    EXPECT_EQ(axis["first"], 80);
+    EXPECT_EQ(axis["second"], 100);
+    // What the script did not touch comes back as it was.
+    EXPECT_EQ(out["settings"]["filters"]["axis"][0]["first"], 85);
+    EXPECT_EQ(out["settings"]["standards"][0]["key"], "BeamToColumn");
+    EXPECT_EQ(out["generalVariables"][0]["value"], 175);
+    EXPECT_EQ(out["generalVariables"][1]["value"], 10);
+    for (const char* page : {"filter", "filter2", "properties", "variables", "groups", "mapping"}) {
+        ui::Canvas picture;
+        std::u16string error;
+        ASSERT_TRUE(ui::readPngFile(folder.path() / (std::string("settings-") + page + ".png"), picture, error))
+            << page;
+        EXPECT_GE(picture.width(), 500) << page;
+    }
+
+    // Cancel stores nothing.
+    run = ss({macro("EndPlateConnection.json"), "--settings", "--steps", "set \"From angle\" 1; cancel", "--write",
+              "cancelled.json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_TRUE(has(run, "settings: Cancel\n")) << run.out;
+    EXPECT_FALSE(has(run, "SetMacroSettings")) << run.out;
+    EXPECT_EQ(written("cancelled.json")["settings"]["filters"]["axis"][0]["first"], 85);
+}
+
 TEST_F(SsEditMacro, BadScriptsModulesAndFilesAreRefused) {
     Outcome run = ss({macro("BasePlate.json"), "--steps", "clik OK"});
     EXPECT_EQ(run.code, 1) << run.out;
