@@ -2,6 +2,7 @@
 
 #include "cadhost/CommandLine.h"
 #include "grid/SpreadWindow.h"
+#include "macroedit/gridRows.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/hostTexts.h"
@@ -127,6 +128,7 @@ void CTabMacroMapping::fillList() {
                                                                 : Ork_String(kEntireMacro);
         m_list.ssSetData(2, r, target.c_str());
     }
+    macroedit::fitEqualColumns(m_list);
 }
 
 void CTabMacroMapping::commitList() {

@@ -1,5 +1,6 @@
 // The standards mapping page on a copy of the sample library: the list of spreadsheets, the variable grid
 // of the one chosen, and what reaches the mapping files and the record.
+#include "macroedit/CDlgMacroSettings.h"
 #include "macroedit/CTabMacroMapping.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/randomString.h"
@@ -10,6 +11,8 @@
 
 #include "grid/SpreadWindow.h"
 #include "ui/Robot.h"
+#include "ui/Script.h"
+#include "ui/TabCtrl.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +203,43 @@ TEST_F(MappingPage, ASheetThatCannotLoadOrEscapesTheFolderClearsTheGridAndIsNeve
     EXPECT_EQ(m_data.keys[1], u"");
     EXPECT_EQ(m_data.keys[2], u"");
     EXPECT_FALSE(fs::exists(m_library.path() / "Connection Standards" / "Missing.map"));
+}
+
+TEST_F(MappingPage, AModuleRowTurnedToTheEntireMacroHasNoKeyUntilItIsSaved) {
+    CTabMacroMapping& page = open();
+    page.sheetList().ssSetData(2, 2, u"<Entire macro>");
+    bool modified = false;
+    ASSERT_TRUE(page.commit(modified));
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(m_data.keys[1], u"");
+    EXPECT_EQ(m_data.keys[0], u"BeamToColumn");
+}
+
+TEST_F(MappingPage, TheSettingsDialogTellsAChangedMappingAndACancelKeepsWhatWasWritten) {
+    for (const bool ok : {true, false}) {
+        CDlgMacroSettings dialog;
+        dialog.m_data.mapping = m_data;
+        ui::Script script;
+        script.onModal(IDD_MACRO_SETTINGS, [&](ui::Dialog& d) {
+            auto& settings = dynamic_cast<CDlgMacroSettings&>(d);
+            m_robot.choose(*settings.tabs(), CDlgMacroSettings::MappingPage);
+            auto& mapping = *dynamic_cast<CTabMacroMapping*>(settings.page(CDlgMacroSettings::MappingPage));
+            for (int r = 1; r <= mapping.variableGrid().getMaxRows(); ++r)
+                if (cell(mapping.variableGrid(), 1, r) == u"Width")
+                    mapping.variableGrid().ssSetData(2, r, u"EndPlate.Height");
+            auto* g = grid::SpreadWindow::fromWindow(&mapping.sheetList());
+            m_robot.clickAt(mapping.sheetList(), ui::test::centre(g->cellRect(1, 2)));   // written now
+            m_robot.click(d, ok ? ui::IDOK : ui::IDCANCEL);
+        });
+        const int result = dialog.doModal();
+        EXPECT_EQ(result, ok ? ui::IDOK : ui::IDCANCEL);
+        const Ork_String key = dialog.m_data.mapping.keys[0];
+        EXPECT_EQ(key.size(), 24u);
+        EXPECT_NE(fileText(mapFile()).find(key.utf8() + "="), std::string::npos) << "the line stays either way";
+        if (ok) {
+            EXPECT_TRUE(dialog.m_data.mappingChanged);
+        }
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -156,6 +157,37 @@ TEST_F(SsEditMacro, TheSettingsButtonOpensTheSettingsWhoseOkStoresThem) {
     EXPECT_TRUE(has(run, "settings: Cancel\n")) << run.out;
     EXPECT_FALSE(has(run, "SetMacroSettings")) << run.out;
     EXPECT_EQ(written("cancelled.json")["settings"]["filters"]["axis"][0]["first"], 85);
+}
+
+TEST_F(SsEditMacro, AMappingChangedInTheSettingsGoesUnderANewKeyIntoTheFileAndTheMacro) {
+    // On a copy of the library: the mapping file is written.
+    TempFolder library;
+    fs::copy(fs::path(SS_SOURCE_DIR) / "samples" / "library", library.path(), fs::copy_options::recursive);
+    const fs::path map = library.path() / "Connection Standards" / "EndPlate.map";
+    std::ifstream original(map, std::ios::binary);
+    const std::string before((std::istreambuf_iterator<char>(original)), std::istreambuf_iterator<char>());
+    const Outcome run = testsupport::runProgram(
+        "cd " + shellQuote(folder.path().string()) + " && SS_LIBRARY=" + shellQuote(library.path().string()) +
+            " XDG_CONFIG_HOME=" + shellQuote(folder.path().string()) + " SS_CONFIG_DIR=" +
+            shellQuote(folder.path().string()),
+        SS_PROGRAM,
+        {"edit-macro", (library.path() / "Macros" / "EndPlateConnection.json").string(), "--settings", "--script",
+         sample("samples/scripts/edit-macro-mapping.txt"), "--write", "mapped.json", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const auto report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["settings"], "OK (stored)");
+    ASSERT_EQ(report["mappings"].size(), 1u) << run.out;
+    const std::string key = written("mapped.json")["settings"]["standards"][0]["key"];
+    EXPECT_EQ(key.size(), 24u);
+    EXPECT_EQ(report["mappings"][0], "Connection Standards\\EndPlate.map: " + key);
+    std::ifstream changed(map, std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(changed)), std::istreambuf_iterator<char>());
+    // The old line is kept as it was; the new one maps Thickness to the plate's width.
+    const std::string oldLine = before.substr(before.find("BeamToColumn="));
+    EXPECT_NE(after.find(oldLine.substr(0, oldLine.find('\n'))), std::string::npos);
+    const std::size_t newLine = after.find(key + "=");
+    ASSERT_NE(newLine, std::string::npos);
+    EXPECT_NE(after.find("Thickness\xC6\x92" "EndPlate\xE2\x80\xA2" "Distance Width", newLine), std::string::npos);
 }
 
 TEST_F(SsEditMacro, BadScriptsModulesAndFilesAreRefused) {
