@@ -205,6 +205,31 @@ TEST_F(MappingPage, ASheetThatCannotLoadOrEscapesTheFolderClearsTheGridAndIsNeve
     EXPECT_FALSE(fs::exists(m_library.path() / "Connection Standards" / "Missing.map"));
 }
 
+TEST_F(MappingPage, AVariableNewlyMappedIsSavedThoughEveryStoredMapStillHolds) {
+    {
+        std::ofstream out(mapFile(), std::ios::app | std::ios::binary);
+        out << "Partial=Thickness\xC6\x92" "EndPlate\xE2\x80\xA2" "Distance Thickness\n";
+    }
+    m_data.keys[0] = u"Partial";
+    CTabMacroMapping& page = open();
+    const int thickness = variableRow(u"Thickness"), width = variableRow(u"Width");
+    ASSERT_GT(width, 0);
+    EXPECT_EQ(cell(page.variableGrid(), 2, thickness), u"EndPlate.Thickness");
+    EXPECT_EQ(cell(page.variableGrid(), 2, width), u"");
+    // Left as it is: equal both ways, nothing written.
+    const std::string before = fileText(mapFile());
+    clickRow(2);
+    EXPECT_EQ(fileText(mapFile()), before);
+    EXPECT_EQ(m_data.keys[0], u"Partial");
+    // Width mapped as well: the stored maps all still hold, yet the mapping is a new one.
+    clickRow(1);
+    page.variableGrid().ssSetData(2, variableRow(u"Width"), u"EndPlate.Width");
+    clickRow(2);
+    EXPECT_NE(m_data.keys[0], u"Partial");
+    EXPECT_EQ(m_data.keys[0].size(), 24u);
+    EXPECT_NE(fileText(mapFile()).find("Partial="), std::string::npos);
+}
+
 TEST_F(MappingPage, AModuleRowTurnedToTheEntireMacroHasNoKeyUntilItIsSaved) {
     CTabMacroMapping& page = open();
     page.sheetList().ssSetData(2, 2, u"<Entire macro>");
