@@ -3,12 +3,15 @@
 #include "SS/SSExports.h"
 #include "base/Ork_DlgPromptString.h"
 #include "cadhost/CommandLine.h"
+#include "macroedit/CDlgMacroSettings.h"
 #include "macroedit/CTabEditConstraints.h"
 #include "macroedit/CTabEditVars.h"
 #include "macroedit/CTabGeometries.h"
 #include "macroedit/CTabMacroCommands.h"
 #include "macroedit/selectionRecent.h"
 #include "nuvo/dlgSize.h"
+#include "nuvo/macro/Ork_DbMacro.h"
+#include "standards/KvSSMapping.h"
 #include "nuvo/hostTexts.h"
 #include "nuvo/macro/macroEditorCalls.h"
 #include "resources/resourceIds.h"
@@ -107,6 +110,25 @@ bool CDlgEditMacro::onInitDialog() {
         constraints->focusName();
     ChangeDlgSize(this, kSizeKey);
     return false;   // the focus is in the name field
+}
+
+void CDlgEditMacro::macroSettings() {
+    CDlgMacroSettings dialog(this);
+    // An empty record must never overwrite the stored settings: without them nothing opens.
+    if (!GetMacroSettings(m_data.macroId, dialog.m_data))
+        return;
+    // What a spreadsheet variable may be mapped to is the module's to know: lent to the dialog for its run.
+    KvSSMapping available;
+    AcDbTransaction transaction;
+    Ork_DbMacro* macro = Ork_DbMacro::findById(m_data.macroId);
+    if (macro && available.initAllVarsFromMacro(macro, &transaction) == eOk)
+        dialog.m_data.mapping.availableObjects = &available;
+    const int result = dialog.doModal();
+    dialog.m_data.mapping.availableObjects = nullptr;
+    if (result != ui::IDOK)
+        return;
+    if (!SetMacroSettings(m_data.macroId, dialog.m_data))
+        acutPrintf(u"Save failed\n");
 }
 
 void CDlgEditMacro::placePages() {
@@ -313,7 +335,7 @@ bool CDlgEditMacro::onCommand(int id, int code) {
         case IDC_EM_ADD_MODULE: drawingCommand(kAddModuleCommand); return true;
         case IDC_EM_RENAME: renameModule(); return true;
         case IDC_EM_REMOVE_MODULE: removeModule(); return true;
-        case IDC_EM_SETTINGS: return true;   // the macro settings dialog is not part of this editor yet
+        case IDC_EM_SETTINGS: macroSettings(); return true;
         case IDC_EM_ZOOM: zoom(); return true;
         default: break;
         }

@@ -81,6 +81,8 @@ private:
     void renameModule();
     void removeModule();
     void zoom();
+    // The Settings button: the macro settings dialog on the macro's stored settings, stored again at OK.
+    void macroSettings();
     void endEditor(int result);
 
     KvDlgLayout m_layout;

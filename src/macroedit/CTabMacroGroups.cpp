@@ -2,6 +2,7 @@
 
 #include "grid/Sheet.h"
 #include "nuvo/hostTexts.h"
+#include "macroedit/filterEntries.h"
 #include "resources/resourceIds.h"
 
 namespace {
@@ -83,6 +84,10 @@ void CTabMacroGroups::commit() {
         m_data->texts.append(text);
         m_data->numbers.append(std::max(numbers.indexOf(number), 0));
     }
+}
+
+bool CTabMacroGroups::preTranslateMessage(const ui::Msg& msg) {
+    return macroedit::cancelOwnerOnEscape(*this, msg) || ui::Dialog::preTranslateMessage(msg);
 }
 
 void CTabMacroGroups::onDestroy() {

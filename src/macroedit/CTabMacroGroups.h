@@ -19,6 +19,8 @@ public:
 protected:
     bool onInitDialog() override;
     void onDestroy() override;
+    // Escape ends the settings dialog with Cancel.
+    bool preTranslateMessage(const ui::Msg& msg) override;
 
 private:
     MacroGroupsData* m_data = nullptr;

@@ -4,6 +4,7 @@
 #include "nuvo/crtNumbers.h"
 #include "nuvo/hostTexts.h"
 #include "nuvo/textHelpers.h"
+#include "macroedit/filterEntries.h"
 #include "resources/resourceIds.h"
 #include "ui/ComboBox.h"
 
@@ -135,6 +136,10 @@ bool CTabMacroVariables::onCommand(int id, int code) {
         return true;
     }
     return ui::Dialog::onCommand(id, code);
+}
+
+bool CTabMacroVariables::preTranslateMessage(const ui::Msg& msg) {
+    return macroedit::cancelOwnerOnEscape(*this, msg) || ui::Dialog::preTranslateMessage(msg);
 }
 
 void CTabMacroVariables::onDestroy() {

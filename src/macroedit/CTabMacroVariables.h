@@ -22,6 +22,8 @@ protected:
     bool onInitDialog() override;
     bool onCommand(int id, int code) override;
     void onDestroy() override;
+    // Escape ends the settings dialog with Cancel.
+    bool preTranslateMessage(const ui::Msg& msg) override;
 
 private:
     void fill(bool firstFill);

@@ -1,5 +1,5 @@
-// Templates of the macro definition editor: the editor with its tab control, its four pages, and the two
-// pages of the macro settings it owns (general variables and groups).
+// Templates of the macro definition editor: the editor with its tab control and its four pages, and the macro
+// settings dialog with its pages.
 #include "resources/resourceIds.h"
 #include "resources/templateBuilders.h"
 #include "ui/Resources.h"
@@ -146,6 +146,100 @@ ui::DialogTemplate settingsGroupsPage() {
     return t;
 }
 
+// The macro settings: six pages on a tab control, OK and Cancel below.
+ui::DialogTemplate macroSettingsDialog() {
+    constexpr ui::Size size{580, 450};
+    ui::DialogTemplate t;
+    t.id = IDD_MACRO_SETTINGS;
+    t.size = size;
+    t.add(u"SysTabControl32", IDC_MS_TABS, u"", ui::WS_VISIBLE | ui::WS_TABSTOP,
+          Rect::fromSize(7, 7, size.cx - 14, size.cy - 80));
+    t.add(u"Button", ui::IDOK, u"OK", kButton | ui::BS_DEFPUSHBUTTON, Rect::fromSize(size.cx - 164, size.cy - 33, 75, 23));
+    t.add(u"Button", ui::IDCANCEL, u"Cancel", kButton, Rect::fromSize(size.cx - 82, size.cy - 33, 75, 23));
+    return t;
+}
+
+constexpr std::uint32_t kRadio = ui::WS_VISIBLE | ui::WS_TABSTOP | ui::BS_AUTORADIOBUTTON;
+constexpr std::uint32_t kPicture = ui::WS_VISIBLE | ui::BS_PUSHBUTTON;
+constexpr int kPictureSide = 64;
+
+// The first filter page: the axis-angle filter above, the section-angle filter with its range grid below.
+ui::DialogTemplate filterPage() {
+    ui::DialogTemplate t = page(IDD_MACRO_FILTER);
+    t.add(u"Button", IDC_MF_ENABLE, u"", kCheck, Rect::fromSize(7, 7, 300, 18));
+    t.add(u"Button", IDC_MF_AXIS_GROUP, u"", kFrame, Rect::fromSize(7, 30, 516, 130));
+    t.add(u"ComboBox", IDC_MF_AXIS_LIST, u"", kList, Rect::fromSize(17, 50, 200, kComboHeight));
+    t.add(u"Button", IDC_MF_AXIS_ACTIVE, u"", kCheck, Rect::fromSize(230, 52, 100, 18));
+    t.add(u"Button", IDC_MF_MODE1, u"", kRadio | ui::WS_GROUP, Rect::fromSize(17, 84, 200, 18));
+    t.add(u"Button", IDC_MF_MODE1_PICTURE, u"", kPicture, Rect::fromSize(222, 78, 34, 34));
+    t.add(u"Button", IDC_MF_MODE2, u"", kRadio, Rect::fromSize(17, 120, 200, 18));
+    t.add(u"Button", IDC_MF_MODE2_PICTURE, u"", kPicture, Rect::fromSize(222, 114, 34, 34));
+    t.add(u"Static", IDC_MF_FIRST_LABEL, u"", kLabel, Rect::fromSize(280, 84, 100, 14));
+    t.add(u"Edit", IDC_MF_FIRST, u"", kField, Rect::fromSize(385, 81, 90, 21));
+    t.add(u"Static", IDC_MF_SECOND_LABEL, u"", kLabel, Rect::fromSize(280, 120, 100, 14));
+    t.add(u"Edit", IDC_MF_SECOND, u"", kField, Rect::fromSize(385, 117, 90, 21));
+    t.add(u"Button", IDC_MF_SECTION_GROUP, u"", kFrame, Rect::fromSize(7, 168, 516, 155));
+    t.add(u"ComboBox", IDC_MF_SECTION_LIST, u"", kList, Rect::fromSize(17, 188, 200, kComboHeight));
+    t.add(u"Button", IDC_MF_SECTION_ACTIVE, u"", kCheck, Rect::fromSize(230, 190, 100, 18));
+    t.add(u"Static", IDC_FRAME_GRID, u"", kGridFrame, Rect::fromSize(17, 216, 300, 100));
+    t.add(u"Button", IDC_MF_ADD_RANGE, u"", kButton, Rect::fromSize(323, 216, kIconButton, kIconButton));
+    t.add(u"Button", IDC_MF_DELETE_RANGE, u"", kButton, Rect::fromSize(323, 244, kIconButton, kIconButton));
+    t.add(u"Button", IDC_MF_SECTION_PICTURE, u"", kPicture, Rect::fromSize(370, 216, kPictureSide, kPictureSide));
+    return t;
+}
+
+// The second filter page: the path-distance filter with two values, the section-size filter with four.
+ui::DialogTemplate filter2Page() {
+    ui::DialogTemplate t = page(IDD_MACRO_FILTER2);
+    t.add(u"Button", IDC_MF2_ENABLE, u"", kCheck, Rect::fromSize(7, 7, 300, 18));
+    t.add(u"Button", IDC_MF2_PATH_GROUP, u"", kFrame, Rect::fromSize(7, 30, 516, 120));
+    t.add(u"Button", IDC_MF2_PATH_PICTURE, u"", kPicture, Rect::fromSize(440, 50, kPictureSide, kPictureSide));
+    t.add(u"ComboBox", IDC_MF2_PATH_LIST, u"", kList, Rect::fromSize(17, 50, 200, kComboHeight));
+    t.add(u"Button", IDC_MF2_PATH_ACTIVE, u"", kCheck, Rect::fromSize(230, 52, 100, 18));
+    for (int n = 0; n < 2; ++n) {
+        t.add(u"Static", IDC_MF2_PATH_LABEL1 + 2 * n, u"", kLabel, Rect::fromSize(17, 87 + 28 * n, 130, 14));
+        t.add(u"Edit", IDC_MF2_PATH_VALUE1 + 2 * n, u"", kField, Rect::fromSize(150, 84 + 28 * n, 90, 21));
+    }
+    t.add(u"Button", IDC_MF2_SIZE_GROUP, u"", kFrame, Rect::fromSize(7, 158, 516, 165));
+    t.add(u"Button", IDC_MF2_SIZE_PICTURE, u"", kPicture, Rect::fromSize(440, 178, kPictureSide, kPictureSide));
+    t.add(u"ComboBox", IDC_MF2_SIZE_LIST, u"", kList, Rect::fromSize(17, 178, 200, kComboHeight));
+    t.add(u"Button", IDC_MF2_SIZE_ACTIVE, u"", kCheck, Rect::fromSize(230, 180, 100, 18));
+    for (int n = 0; n < 4; ++n) {
+        t.add(u"Static", IDC_MF2_SIZE_LABEL1 + 2 * n, u"", kLabel, Rect::fromSize(17, 215 + 26 * n, 130, 14));
+        t.add(u"Edit", IDC_MF2_SIZE_VALUE1 + 2 * n, u"", kField, Rect::fromSize(150, 212 + 26 * n, 90, 21));
+    }
+    return t;
+}
+
+// The filter properties page: the property, its accepted values in a grid, its picture.
+ui::DialogTemplate filterPropsPage() {
+    ui::DialogTemplate t = page(IDD_MACRO_FILTER_PROPS);
+    t.add(u"Static", IDC_MFP_EXPLANATION, u"", kLabel, Rect::fromSize(7, 7, 516, 28));
+    t.add(u"Static", IDC_MFP_PROPERTY_LABEL, u"", kLabel, Rect::fromSize(7, 42, 80, 14));
+    t.add(u"ComboBox", IDC_MFP_PROPERTIES, u"", kList, Rect::fromSize(90, 39, 250, kComboHeight));
+    t.add(u"Button", IDC_MFP_VALUES_GROUP, u"", kFrame, Rect::fromSize(7, 70, 516, 190));
+    t.add(u"Static", IDC_FRAME_GRID, u"", kGridFrame, Rect::fromSize(17, 90, 440, 160));
+    t.add(u"Button", IDC_MFP_ADD, u"", kButton, Rect::fromSize(463, 90, kIconButton, kIconButton));
+    t.add(u"Button", IDC_MFP_DELETE, u"", kButton, Rect::fromSize(463, 118, kIconButton, kIconButton));
+    t.add(u"Static", IDC_MFP_IMAGE_LABEL, u"", kLabel, Rect::fromSize(7, 272, 80, 14));
+    t.add(u"ComboBox", IDC_MFP_IMAGE, u"", kEditableList, Rect::fromSize(90, 269, 250, kComboHeight));
+    return t;
+}
+
+// The standards mapping page: the spreadsheets of the macro above, the variables of the one chosen below.
+ui::DialogTemplate mappingPage() {
+    ui::DialogTemplate t = page(IDD_MACRO_MAPPING);
+    t.add(u"Button", IDC_MM_LIST_GROUP, u"", kFrame, Rect::fromSize(7, 7, 516, 150));
+    t.add(u"Static", IDC_MM_LIST_FRAME, u"", kGridFrame, Rect::fromSize(17, 25, 440, 100));
+    t.add(u"Button", IDC_MM_UP, u"", kButton, Rect::fromSize(463, 25, kIconButton, kIconButton));
+    t.add(u"Button", IDC_MM_DOWN, u"", kButton, Rect::fromSize(463, 53, kIconButton, kIconButton));
+    t.add(u"Button", IDC_MM_ADD, u"", kButton, Rect::fromSize(17, 129, 80, 23));
+    t.add(u"Button", IDC_MM_REMOVE, u"", kButton, Rect::fromSize(103, 129, 80, 23));
+    t.add(u"Button", IDC_MM_VARS_GROUP, u"", kFrame, Rect::fromSize(7, 162, 516, 161));
+    t.add(u"Static", IDC_MM_VARS_FRAME, u"", kGridFrame, Rect::fromSize(17, 180, 496, 136));
+    return t;
+}
+
 } // namespace
 
 void addMacroEditTemplates(ui::ResourceModule& module) {
@@ -156,6 +250,11 @@ void addMacroEditTemplates(ui::ResourceModule& module) {
     module.addDialog(commandsPage());
     module.addDialog(settingsVariablesPage());
     module.addDialog(settingsGroupsPage());
+    module.addDialog(macroSettingsDialog());
+    module.addDialog(filterPage());
+    module.addDialog(filter2Page());
+    module.addDialog(filterPropsPage());
+    module.addDialog(mappingPage());
     addMacroEditIcons(module);
 }
 

@@ -4,6 +4,7 @@
 #include "cmdCalc.h"
 #include "cmdStandards.h"
 #include "dialogEntries.h"
+#include "dialogRunSupport.h"
 #include "dialogScript.h"
 #include "exitCodes.h"
 #include "inputFile.h"
@@ -14,7 +15,6 @@
 #include "os/utf16.h"
 #include "ui/paint/pngFile.h"
 
-#include <cstring>
 #include <filesystem>
 
 namespace sscmd {
@@ -131,21 +131,6 @@ bool parseOptions(const std::string& command, const std::vector<std::string>& ar
 
 bool writeText(const std::string& path, const std::string& text) {
     return os::writeBytesNative(std::filesystem::path(path), text);
-}
-
-// A message box's answer as the user saw it: "... -> 6" becomes "... -> Yes".
-std::string withButtonName(std::string request) {
-    static const std::pair<const char*, const char*> kButtons[] = {
-        {" -> 1", " -> OK"}, {" -> 2", " -> Cancel"}, {" -> 3", " -> Abort"}, {" -> 4", " -> Retry"},
-        {" -> 5", " -> Ignore"}, {" -> 6", " -> Yes"}, {" -> 7", " -> No"}};
-    if (request.rfind("box ", 0) != 0)
-        return request;
-    for (const auto& [number, name] : kButtons) {
-        const std::size_t length = std::strlen(number);
-        if (request.size() >= length && request.compare(request.size() - length, length, number) == 0)
-            return request.substr(0, request.size() - length) + name;
-    }
-    return request;
 }
 
 struct Report {
@@ -293,7 +278,7 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
             report.hostCalls.push_back(os::toUtf8(cadhost::HostLog::calls()[i].text()));
         report.commandLine = commandLine.text();
         for (const std::u16string& request : player.requests())
-            report.requests.push_back(withButtonName(os::toUtf8(request)));
+            report.requests.push_back(shownRequest(os::toUtf8(request)));
         // The steps' pictures were taken before the end picture.
         report.pictures.insert(report.pictures.begin(), player.pictures().begin(), player.pictures().end());
         if (player.pictureError())

@@ -8,9 +8,11 @@
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/Dialog.h"
+#include "ui/ImageButton.h"
 #include "ui/ListCtrl.h"
 #include "ui/Static.h"
 #include "ui/TabCtrl.h"
+#include "ui/ToolTip.h"
 #include "ui/Window.h"
 #include "ui/constants.h"
 #include "ui/paint/Canvas.h"
@@ -190,15 +192,26 @@ void DialogPlayer::endLikeAUser(ui::Window& dialog) {
 }
 
 bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps, EndPicture atEnd) {
+    const ui::Dialog* asDialog = dialog.asDialog();
+    const bool pages = m_atEndPages && !m_pageTemplates.empty() && asDialog && asDialog->templateId() == m_pagesDialog;
     // The picture before the last step stands in for the end picture when that step ends the dialog.
     std::optional<ui::Canvas> beforeLast;
-    if (atEnd && steps.empty() && !hasEnded(dialog))
-        beforeLast = ui::renderWindow(dialog);
+    std::vector<ui::Canvas> pagesBeforeLast;
+    if (steps.empty() && !hasEnded(dialog)) {
+        if (atEnd)
+            beforeLast = ui::renderWindow(dialog);
+        if (pages)
+            pagesBeforeLast = pagePictures(dialog, m_pageTemplates);
+    }
     for (const Step& s : steps) {
         if (failed())
             return false;
-        if (atEnd && &s == &steps.back() && !hasEnded(dialog))
-            beforeLast = ui::renderWindow(dialog);
+        if (&s == &steps.back() && !hasEnded(dialog)) {
+            if (atEnd)
+                beforeLast = ui::renderWindow(dialog);
+            if (pages)
+                pagesBeforeLast = pagePictures(dialog, m_pageTemplates);
+        }
         m_line = s.line;
         if (hasEnded(dialog))
             return fail("the dialog has ended; the step cannot be done");
@@ -213,7 +226,62 @@ bool DialogPlayer::play(ui::Window& dialog, const std::vector<Step>& steps, EndP
         else if (beforeLast)
             atEnd(*beforeLast);
     }
+    if (pages) {
+        if (!hasEnded(dialog))
+            m_atEndPages(pagePictures(dialog, m_pageTemplates));
+        else if (!pagesBeforeLast.empty())
+            m_atEndPages(pagesBeforeLast);
+    }
     return !failed();
+}
+
+void DialogPlayer::picturePagesAtEnd(int dialogTemplate, std::vector<int> pageTemplates, PagePictures atEnd) {
+    m_pagesDialog = dialogTemplate;
+    m_pageTemplates = std::move(pageTemplates);
+    m_atEndPages = std::move(atEnd);
+}
+
+std::vector<ui::Canvas> DialogPlayer::pagePictures(ui::Window& dialog, const std::vector<int>& pageTemplates) {
+    // The pages: child dialogs of a tab control (or its siblings) made from the templates.
+    std::vector<ui::Dialog*> pages;
+    std::vector<ui::Window*> all;
+    collect(dialog, all);
+    for (int templateId : pageTemplates) {
+        ui::Dialog* found = nullptr;
+        for (ui::Window* w : all)
+            if (ui::Dialog* d = w->asDialog(); d && d != &dialog && d->templateId() == templateId) {
+                found = d;
+                break;
+            }
+        pages.push_back(found);
+    }
+    ui::TabCtrl* tabs = nullptr;
+    for (ui::Window* w : all)
+        if ((tabs = dynamic_cast<ui::TabCtrl*>(w)))
+            break;
+    std::vector<bool> wasShown;
+    for (ui::Dialog* page : pages)
+        wasShown.push_back(page && (page->getStyle() & ui::WS_VISIBLE) != 0);
+    const int wasChosen = tabs ? tabs->getCurSel() : -1;
+    std::vector<ui::Canvas> pictures;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (!pages[i]) {
+            pictures.emplace_back();
+            continue;
+        }
+        for (ui::Dialog* page : pages)
+            if (page)
+                page->showWindow(page == pages[i] ? ui::SW_SHOW : ui::SW_HIDE);
+        if (tabs && static_cast<int>(i) < tabs->getItemCount())
+            tabs->setCurSel(static_cast<int>(i));
+        pictures.push_back(ui::renderWindow(dialog));
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (pages[i])
+            pages[i]->showWindow(wasShown[i] ? ui::SW_SHOW : ui::SW_HIDE);
+    if (tabs && wasChosen >= 0)
+        tabs->setCurSel(wasChosen);
+    return pictures;
 }
 
 ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
@@ -246,6 +314,19 @@ ui::Window* DialogPlayer::find(ui::Window& dialog, const std::u16string& name) {
         for (std::size_t j = i + 1; j < all.size(); ++j)
             if (all[j]->getParent() == parent && !isLabel(*all[j]))
                 return all[j];
+    }
+    // ... or by its tooltip, as a picture button without a caption is known ("Add a row").
+    for (ui::Window* w : all)
+        if (const auto* button = dynamic_cast<const ui::ImageButton*>(w);
+            button && w->isWindowVisible() && os::equalsNoCase(shownText(button->tooltipText()), wanted))
+            return w;
+    for (ui::Window* top : ui::Desktop::topLevelWindows()) {
+        const auto* tip = dynamic_cast<const ui::ToolTip*>(top);
+        if (!tip)
+            continue;
+        for (ui::Window* w : all)
+            if (w->isWindowVisible() && os::equalsNoCase(shownText(tip->getText(w)), wanted))
+                return w;
     }
     return nullptr;
 }

@@ -49,6 +49,16 @@ public:
     // Plays the steps against a window that is already open (a modeless one). False when the run stopped.
     bool play(ui::Window& dialog, const std::vector<ssdialog::Step>& steps, EndPicture atEnd = {});
 
+    // A tabbed dialog pictured page by page when its run ends (after the last step, or just before it when
+    // that step ended the dialog), besides its end picture: the dialog of template `dialogTemplate`, whether
+    // the run drives it or a `dialog` block does, one picture per page template, in the order given, each as
+    // the dialog looks with that page chosen. The pages are shown for the picture only, their tab chosen
+    // without notifying the dialog, and put back as they were: picturing acts on nothing.
+    using PagePictures = std::function<void(const std::vector<ui::Canvas>& pages)>;
+    void picturePagesAtEnd(int dialogTemplate, std::vector<int> pageTemplates, PagePictures atEnd);
+    // The pictures of those pages of `dialog` (an empty canvas for a template no page of it has).
+    static std::vector<ui::Canvas> pagePictures(ui::Window& dialog, const std::vector<int>& pageTemplates);
+
     // Reports the answers queued and never asked for; call once the entry point has returned.
     void finish();
 
@@ -88,6 +98,9 @@ private:
     std::vector<std::string> m_pictures;
     std::optional<std::string> m_pictureError;
     std::optional<int> m_endResult;
+    int m_pagesDialog = 0;
+    std::vector<int> m_pageTemplates;
+    PagePictures m_atEndPages;
 };
 
 } // namespace sscmd

@@ -5,6 +5,7 @@
 
 #include "ui/constants.h"
 
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,21 @@ inline void driveModal(DialogRun& run, int templateId) {
 inline void noteEnding(DialogRun& run) {
     const auto result = run.player->endResult();
     run.ended = !result ? "not shown" : *result == ui::IDOK ? "OK" : "Cancel";
+}
+
+// A message box's answer as the user saw it: "... -> 6" becomes "... -> Yes".
+inline std::string shownRequest(std::string request) {
+    static const std::pair<const char*, const char*> kButtons[] = {
+        {" -> 1", " -> OK"}, {" -> 2", " -> Cancel"}, {" -> 3", " -> Abort"}, {" -> 4", " -> Retry"},
+        {" -> 5", " -> Ignore"}, {" -> 6", " -> Yes"}, {" -> 7", " -> No"}};
+    if (request.rfind("box ", 0) != 0)
+        return request;
+    for (const auto& [number, name] : kButtons) {
+        const std::size_t length = std::strlen(number);
+        if (request.size() >= length && request.compare(request.size() - length, length, number) == 0)
+            return request.substr(0, request.size() - length) + name;
+    }
+    return request;
 }
 
 } // namespace sscmd

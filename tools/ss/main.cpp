@@ -7,6 +7,7 @@
 #include "cmdDesign.h"
 #include "cmdDialog.h"
 #include "cmdDstv.h"
+#include "cmdEditMacro.h"
 #include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
@@ -64,6 +65,9 @@ const char kHelp[] =
     "                    the DSTV point files, through the module's point dialogs\n"
     "  classes register|cleanup|print [--registry DIR]\n"
     "                    register, remove or list the property-palette classes\n"
+    "  edit-macro MACRO.json [--module NAME] [--modeless] [--settings] [--script FILE]\n"
+    "                    [--write OUT.json] [--png-prefix P]\n"
+    "                    the macro definition editor (or its settings) on a macro file\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
@@ -168,6 +172,8 @@ int main(int argc, char** argv) {
         return sscmd::runDstv(rest, stdout, stderr);
     if (std::strcmp(argv[1], "classes") == 0)
         return sscmd::runClasses(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "edit-macro") == 0)
+        return sscmd::runEditMacro(rest, stdout, stderr);
     std::fprintf(stderr, "ss: unknown command '%s' (try ss --help)\n", argv[1]);
     return kExitUsage;
 }

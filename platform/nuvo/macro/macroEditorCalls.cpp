@@ -2,12 +2,14 @@
 
 #include "cadhost/HostLog.h"
 #include "grid/Sheet.h"
+#include "nuvo/Ork_Settings.h"
 #include "nuvo/crtNumbers.h"
 #include "nuvo/naturalOrder.h"
 #include "nuvo/macro/Ork_DbMacro.h"
 #include "nuvo/records/EditConstrData.h"
 #include "nuvo/records/MacroSettingsData.h"
 #include "nuvo/textHelpers.h"
+#include "os/paths.h"
 #include "os/textCase.h"
 #include "ui/Services.h"
 #include "ui/Window.h"
@@ -15,7 +17,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,6 +91,19 @@ Ork_String expressionText(const Ork_Constraint& c) {
                : Ork_String();
 }
 
+// A macro file names the pictures of its image buttons relative to the library folder, so that a library
+// carries them wherever it lies; the editor is given them as paths it can open.
+Ork_StringArray imagePaths(const Ork_StringArray& images) {
+    Ork_StringArray out;
+    for (int i = 0; i < images.length(); ++i) {
+        const Ork_String& entry = images[i];
+        out.append(entry == Ork_ConstraintEditor::kRadioBreak || entry.isEmpty() || os::isAbsolutePath(entry)
+                       ? entry
+                       : Ork_String(Ork_Settings::asFolder(Ork_Settings::libDir()) + entry));
+    }
+    return out;
+}
+
 void fillConstraints(const Ork_Module& m, EditConstrData& d) {
     d.constrRowTexts = {};
     d.constrIds.removeAll();
@@ -113,7 +130,7 @@ void fillConstraints(const Ork_Module& m, EditConstrData& d) {
         d.secondFlags.append(c.dialogSecond);
         d.optionLists.append(c.editor.options);
         d.selectedOptions.append(c.editor.selectedOption);
-        d.imageLists.append(c.editor.images);
+        d.imageLists.append(imagePaths(c.editor.images));
         d.groupSelections.append(c.editor.groupSelections);
     }
     if (!currentFound)
@@ -660,7 +677,54 @@ void CompleteEditorCommand(ui::Window* dialog) {
         dialog->showWindow(ui::SW_SHOW);
 }
 
-void ZoomCommand() { cadhost::HostLog::record(u"ZoomCommand"); }
+namespace {
+std::function<void()>& duringZoom() {
+    static std::function<void()> action;
+    return action;
+}
+} // namespace
+
+void ZoomCommand() {
+    cadhost::HostLog::record(u"ZoomCommand");
+    // While the host zooms, the user has the drawing; a test's action stands for what happens meanwhile.
+    if (auto action = std::exchange(duringZoom(), nullptr))
+        action();
+}
+
+// The macro's filters; a kind the macro has no entries of offers one per base profile, switched off, as the
+// host lists the members a macro may be attached to.
+MacroFilterData filtersOf(const Ork_Macro& macro) {
+    MacroFilterData f = macro.definition.filters;
+    Ork_StringArray members;
+    for (const Ork_BaseProfile& p : macro.baseProfiles)
+        members.append(p.section.isEmpty() ? Ork_String(u"Prof" + Ork_String(members.length())) : p.section);
+    for (int i = 0; i < members.length(); ++i) {
+        if (macro.definition.filters.axisNames.isEmpty()) {
+            f.axisNames.append(members[i]);
+            f.axisActive.append(false);
+            f.axisModes.append(0);
+            f.axisFirst.append(0.0);
+            f.axisSecond.append(0.0);
+        }
+        if (macro.definition.filters.sectionNames.isEmpty()) {
+            f.sectionNames.append(members[i]);
+            f.sectionActive.append(false);
+            f.sectionRanges.append(AcArray<double>{});
+        }
+        if (macro.definition.filters.pathNames.isEmpty()) {
+            f.pathNames.append(members[i]);
+            f.pathActive.append(false);
+            f.pathFirst.append(0.0);
+            f.pathSecond.append(0.0);
+        }
+        if (macro.definition.filters.sizeNames.isEmpty()) {
+            f.sizeNames.append(members[i]);
+            f.sizeActive.append(false);
+            f.sizeValues.append(AcArray<double>{0.0, 0.0, 0.0, 0.0});
+        }
+    }
+    return f;
+}
 
 bool GetMacroSettings(AcDbObjectId macroId, MacroSettingsData& data) {
     if (!record(u"GetMacroSettings", {idText(macroId)}))
@@ -670,6 +734,13 @@ bool GetMacroSettings(AcDbObjectId macroId, MacroSettingsData& data) {
     if (!macro)
         return false;
     MacroSettingsData got;
+    got.filters = filtersOf(*macro);
+    got.filterPropNames = macro->definition.filterProperties.names;
+    got.filterPropValues = macro->definition.filterProperties.values;
+    got.filterPropImages = macro->definition.filterProperties.images;
+    got.mapping.names = macro->definition.sheetMappings.names;
+    got.mapping.keys = macro->definition.sheetMappings.keys;
+    macro->getModuleNames(got.mapping.moduleNames);
     macro->getGeneralVariables(got.genVars.names, got.genVars.values);
     got.genVars.firstSetting = macro->definition.settings[0];
     got.genVars.secondSetting = macro->definition.settings[1];
@@ -692,6 +763,9 @@ bool SetMacroSettings(AcDbObjectId macroId, const MacroSettingsData& data) {
     Ork_Macro* macro = db ? db->macroWrite() : nullptr;
     if (!macro)
         return false;
+    macro->definition.filters = data.filters;
+    macro->definition.filterProperties = {data.filterPropNames, data.filterPropValues, data.filterPropImages};
+    macro->definition.sheetMappings = {data.mapping.names, data.mapping.keys};
     macro->removeGeneralVariables();
     for (int i = 0; i < data.genVars.names.length(); ++i)
         macro->setGeneralVariable(data.genVars.names[i], i < data.genVars.values.length() ? data.genVars.values[i] : 0.0);
@@ -717,5 +791,7 @@ void refuseEditorCall(const std::u16string& name, int count) {
 }
 
 void clearEditorCallRefusals() { refusals().clear(); }
+
+void duringNextZoom(std::function<void()> action) { duringZoom() = std::move(action); }
 
 } // namespace nuvo

@@ -9,6 +9,7 @@
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 
+#include <functional>
 #include <string>
 
 class EditConstrData;
@@ -79,4 +80,6 @@ namespace nuvo {
 // The next `count` calls of the editor call named `name` ("RenameModule") fail.
 void refuseEditorCall(const std::u16string& name, int count = 1);
 void clearEditorCallRefusals();
+// Runs `action` once, inside the next ZoomCommand: what the user does while the host zooms.
+void duringNextZoom(std::function<void()> action);
 } // namespace nuvo

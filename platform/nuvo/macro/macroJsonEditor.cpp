@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <set>
 
 namespace nuvo {
@@ -212,6 +213,181 @@ bool readDefinition(Check& c, const Json& j, const std::string& w, Ork_MacroDefi
     });
 }
 
+bool readNumbers(Check& c, const Json& j, const char* key, AcArray<double>& out, const std::string& w) {
+    AcArray<double> read;
+    if (!c.array(j, key, w, [&](const Json& e, const std::string& p) {
+            if (!e.is_number() || !std::isfinite(e.get<double>()))
+                return c.fail(p, "a finite number is expected");
+            read.append(e.get<double>());
+            return true;
+        }))
+        return false;
+    out = read;
+    return true;
+}
+
+bool readFilters(Check& c, const Json& j, const std::string& w, Ork_MacroFilters& f) {
+    if (!c.object(j, w, {"firstEnabled", "secondEnabled", "axis", "section", "path", "size"}) ||
+        !c.flag(j, "firstEnabled", f.firstEnabled, w) || !c.flag(j, "secondEnabled", f.secondEnabled, w))
+        return false;
+    return c.array(j, "axis", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_String name;
+                       bool active = false;
+                       int mode = 0;
+                       double first = 0, second = 0;
+                       if (!c.object(e, p, {"name", "active", "mode", "first", "second"}) ||
+                           !c.text(e, "name", name, p) || !c.flag(e, "active", active, p) ||
+                           !c.whole(e, "mode", mode, p, 0, 1) || !c.number(e, "first", first, p) ||
+                           !c.number(e, "second", second, p))
+                           return false;
+                       f.axisNames.append(name);
+                       f.axisActive.append(active);
+                       f.axisModes.append(mode);
+                       f.axisFirst.append(first);
+                       f.axisSecond.append(second);
+                       return true;
+                   }) &&
+           c.array(j, "section", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_String name;
+                       bool active = false;
+                       AcArray<double> ranges;
+                       if (!c.object(e, p, {"name", "active", "ranges"}) || !c.text(e, "name", name, p) ||
+                           !c.flag(e, "active", active, p) || !readNumbers(c, e, "ranges", ranges, p))
+                           return false;
+                       if (ranges.length() % 2 != 0)
+                           return c.fail(p + ".ranges", "ranges come in pairs: from, to");
+                       f.sectionNames.append(name);
+                       f.sectionActive.append(active);
+                       f.sectionRanges.append(ranges);
+                       return true;
+                   }) &&
+           c.array(j, "path", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_String name;
+                       bool active = false;
+                       double first = 0, second = 0;
+                       if (!c.object(e, p, {"name", "active", "first", "second"}) || !c.text(e, "name", name, p) ||
+                           !c.flag(e, "active", active, p) || !c.number(e, "first", first, p) ||
+                           !c.number(e, "second", second, p))
+                           return false;
+                       f.pathNames.append(name);
+                       f.pathActive.append(active);
+                       f.pathFirst.append(first);
+                       f.pathSecond.append(second);
+                       return true;
+                   }) &&
+           c.array(j, "size", w, [&](const Json& e, const std::string& p) {
+               Ork_String name;
+               bool active = false;
+               AcArray<double> values{0.0, 0.0, 0.0, 0.0};
+               if (!c.object(e, p, {"name", "active", "values"}) || !c.text(e, "name", name, p) ||
+                   !c.flag(e, "active", active, p) || !readNumbers(c, e, "values", values, p))
+                   return false;
+               if (values.length() != Ork_MacroFilters::kSizeValues)
+                   return c.fail(p + ".values", "four values are expected");
+               f.sizeNames.append(name);
+               f.sizeActive.append(active);
+               f.sizeValues.append(values);
+               return true;
+           });
+}
+
+bool readSettings(Check& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
+    if (!c.object(j, w, {"filters", "filterProperties", "standards"}))
+        return false;
+    if (auto f = j.find("filters"); f != j.end() && !readFilters(c, *f, w + ".filters", d.filters))
+        return false;
+    return c.array(j, "filterProperties", w,
+                   [&](const Json& e, const std::string& p) {
+                       Ork_String name, image;
+                       Ork_StringArray values;
+                       if (!c.object(e, p, {"name", "values", "image"}) || !c.text(e, "name", name, p) ||
+                           !c.texts(e, "values", values, p) || !c.text(e, "image", image, p))
+                           return false;
+                       d.filterProperties.names.append(name);
+                       d.filterProperties.values.append(values);
+                       d.filterProperties.images.append(image);
+                       return true;
+                   }) &&
+           c.array(j, "standards", w, [&](const Json& e, const std::string& p) {
+               Ork_String sheet, key;
+               if (!c.object(e, p, {"sheet", "key"}) || !c.text(e, "sheet", sheet, p) || !c.text(e, "key", key, p))
+                   return false;
+               d.sheetMappings.names.append(sheet);
+               d.sheetMappings.keys.append(key);
+               return true;
+           });
+}
+
+Json numbersJson(const AcArray<double>& values) {
+    Json out = Json::array();
+    for (double v : values)
+        out.push_back(v);
+    return out;
+}
+
+template <typename T>
+T at(const AcArray<T>& values, int i, T fallback = T()) {
+    return i < values.length() ? values[i] : fallback;
+}
+
+// The settings dialog's parts of a definition, or nothing when it holds none.
+std::optional<Json> settingsJson(const Ork_MacroDefinition& d) {
+    const Ork_MacroFilters& f = d.filters;
+    if (f == Ork_MacroFilters() && d.filterProperties == Ork_FilterProperties() &&
+        d.sheetMappings == Ork_SheetMappings())
+        return std::nullopt;
+    Json axis = Json::array(), section = Json::array(), path = Json::array(), size = Json::array();
+    for (int i = 0; i < f.axisNames.length(); ++i)
+        axis.push_back({{"name", f.axisNames[i].utf8()}, {"active", at(f.axisActive, i)},
+                        {"mode", at(f.axisModes, i) == 0 ? 0 : 1}, {"first", at(f.axisFirst, i)},
+                        {"second", at(f.axisSecond, i)}});
+    for (int i = 0; i < f.sectionNames.length(); ++i) {
+        AcArray<double> ranges = i < f.sectionRanges.length() ? f.sectionRanges[i] : AcArray<double>{};
+        if (ranges.length() % 2 != 0)
+            ranges.removeAt(ranges.length() - 1);
+        section.push_back({{"name", f.sectionNames[i].utf8()}, {"active", at(f.sectionActive, i)},
+                           {"ranges", numbersJson(ranges)}});
+    }
+    for (int i = 0; i < f.pathNames.length(); ++i)
+        path.push_back({{"name", f.pathNames[i].utf8()}, {"active", at(f.pathActive, i)},
+                        {"first", at(f.pathFirst, i)}, {"second", at(f.pathSecond, i)}});
+    for (int i = 0; i < f.sizeNames.length(); ++i) {
+        AcArray<double> values = i < f.sizeValues.length() ? f.sizeValues[i] : AcArray<double>{};
+        while (values.length() < Ork_MacroFilters::kSizeValues)
+            values.append(0.0);
+        while (values.length() > Ork_MacroFilters::kSizeValues)
+            values.removeAt(values.length() - 1);
+        size.push_back({{"name", f.sizeNames[i].utf8()}, {"active", at(f.sizeActive, i)},
+                        {"values", numbersJson(values)}});
+    }
+    Json properties = Json::array();
+    for (int i = 0; i < d.filterProperties.names.length(); ++i) {
+        Json values = Json::array();
+        if (const Ork_StringArray* list = d.filterProperties.values.get(i))
+            for (const Ork_String& v : *list)
+                values.push_back(v.utf8());
+        properties.push_back({{"name", d.filterProperties.names[i].utf8()}, {"values", values},
+                              {"image", i < d.filterProperties.images.length() ? d.filterProperties.images[i].utf8()
+                                                                               : std::string()}});
+    }
+    Json standards = Json::array();
+    for (int i = 0; i < d.sheetMappings.names.length(); ++i)
+        standards.push_back({{"sheet", d.sheetMappings.names[i].utf8()},
+                             {"key", i < d.sheetMappings.keys.length() ? d.sheetMappings.keys[i].utf8() : std::string()}});
+    return Json{{"filters",
+                 {{"firstEnabled", f.firstEnabled},
+                  {"secondEnabled", f.secondEnabled},
+                  {"axis", axis},
+                  {"section", section},
+                  {"path", path},
+                  {"size", size}}},
+                {"filterProperties", properties},
+                {"standards", standards}};
+}
+
 bool isPlain(const Ork_ConstraintEditor& e) {
     const Ork_ConstraintEditor plain;
     return e.kind == plain.kind && e.object1.isEmpty() && e.object2.isEmpty() && e.properties == plain.properties &&
@@ -219,7 +395,7 @@ bool isPlain(const Ork_ConstraintEditor& e) {
            e.groupSelections.isEmpty() && !e.hasCut;
 }
 
-std::string at(const char* list, std::size_t i) { return std::string(list) + "[" + std::to_string(i) + "]"; }
+std::string place(const char* list, std::size_t i) { return std::string(list) + "[" + std::to_string(i) + "]"; }
 
 } // namespace
 
@@ -227,10 +403,11 @@ void takeEditorJson(Json& doc, Json& parts) {
     parts = Json::object();
     if (!doc.is_object())
         return;
-    if (auto it = doc.find("editor"); it != doc.end()) {
-        parts["editor"] = std::move(*it);
-        doc.erase(it);
-    }
+    for (const char* key : {"editor", "settings"})
+        if (auto it = doc.find(key); it != doc.end()) {
+            parts[key] = std::move(*it);
+            doc.erase(it);
+        }
     auto modules = doc.find("modules");
     if (modules == doc.end() || !modules->is_array())
         return;
@@ -270,6 +447,8 @@ bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
     Check c(message);
     if (auto e = parts.find("editor"); e != parts.end() && !readDefinition(c, *e, "editor", macro.definition))
         return false;
+    if (auto e = parts.find("settings"); e != parts.end() && !readSettings(c, *e, "settings", macro.definition))
+        return false;
     auto modules = parts.find("modules");
     if (modules == parts.end())
         return true;
@@ -278,14 +457,14 @@ bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
         Ork_Module* m = macro.modules.get(static_cast<int>(i));
         if (!m)
             continue;
-        const std::string w = at("modules", i);
+        const std::string w = place("modules", i);
         if (!readModuleEditor(c, part, w, *m))
             return false;
         if (auto cs = part.find("constraints"); cs != part.end())
             for (const Json& ce : *cs) {
                 const std::size_t k = ce["index"].get<std::size_t>();
                 Ork_Constraint* constraint = m->constraints.get(static_cast<int>(k));
-                if (constraint && !readConstraintEditor(c, ce["editor"], w + "." + at("constraints", k) + ".editor",
+                if (constraint && !readConstraintEditor(c, ce["editor"], w + "." + place("constraints", k) + ".editor",
                                                         constraint->editor))
                     return false;
             }
@@ -355,6 +534,8 @@ void addEditorJson(const Ork_Macro& macro, Json& doc) {
         mj["equations"] = equations;
     }
     const Ork_MacroDefinition& def = macro.definition;
+    if (auto settings = settingsJson(def))
+        doc["settings"] = std::move(*settings);
     if (def.groups.isEmpty() && def.firstText.isEmpty() && def.secondText.isEmpty() &&
         def.settings == Ork_MacroDefinition().settings)
         return;

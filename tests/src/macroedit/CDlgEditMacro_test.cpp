@@ -5,6 +5,7 @@
 #include "SS/SSExports.h"
 #include "frame/KvModelessDlgs.h"
 #include "nuvo/DlgSizeStore.h"
+#include "ui/Button.h"
 #include "ui/Edit.h"
 
 namespace {
@@ -185,6 +186,18 @@ TEST_F(EditorTest, ZoomRunsTheHostsZoomWithTheEditorOnShow) {
     m_robot.click(editor(), IDC_EM_ZOOM);
     EXPECT_EQ(calls(), (Calls{u"BeginEditorCommand", u"ZoomCommand", u"CompleteEditorCommand"}));
     EXPECT_TRUE(editor().isWindowVisible());
+}
+
+TEST_F(EditorTest, ZoomIsNotEnteredAgainWhileTheHostZooms) {
+    open();
+    auto* zoom = editor().getDlgItemAs<ui::Button>(IDC_EM_ZOOM);
+    ASSERT_NE(zoom, nullptr);
+    nuvo::duringNextZoom([&] { zoom->click(); });
+    zoom->click();
+    EXPECT_EQ(calls(), (Calls{u"BeginEditorCommand", u"ZoomCommand", u"CompleteEditorCommand"}));
+    // Done, it zooms again.
+    zoom->click();
+    EXPECT_EQ(callNames().size(), 6u);
 }
 
 TEST_F(EditorTest, ItCannotShrinkBelowItsFirstSizeAndThePagesFillTheTabs) {

@@ -2,6 +2,7 @@
 #include "support/macroTestSupport.h"
 
 #include "cadhost/HostLog.h"
+#include "nuvo/Ork_Settings.h"
 #include "nuvo/macro/macroEditorCalls.h"
 #include "nuvo/records/EditConstrData.h"
 #include "nuvo/records/MacroSettingsData.h"
@@ -49,6 +50,19 @@ TEST_F(EditorCalls, TheRecordIsPreparedFromTheModule) {
     EXPECT_EQ(untouched.moduleName, u"kept");
     EXPECT_TRUE(prepareEditConstrData(m.db, u"", untouched));
     EXPECT_EQ(untouched.moduleName, u"Plate");
+}
+
+TEST_F(EditorCalls, ImagePathsOfTheMacroFileAreTakenInTheLibraryFolder) {
+    Ork_Settings::setLibDir(u"/lib/here");
+    ASSERT_TRUE(prepareEditConstrData(m.db, u"Plate", data));
+    Ork_Settings::reset();
+    EXPECT_EQ(data.imageLists[2], (Ork_StringArray{u"\\lib\\here\\a.bmp", u"\\lib\\here\\b.bmp", u"%radioBreak%",
+                                                   u"\\lib\\here\\c.bmp", u"\\lib\\here\\d.bmp", u"%radioBreak%"}));
+    // Absolute paths and the markers stay as they are; the macro keeps what its file says.
+    plate().constraints[2].editor.images = {u"/abs/x.bmp", u"c:\\p\\y.bmp", u""};
+    ASSERT_TRUE(prepareEditConstrData(m.db, u"Plate", data));
+    EXPECT_EQ(data.imageLists[2], (Ork_StringArray{u"/abs/x.bmp", u"c:\\p\\y.bmp", u""}));
+    EXPECT_EQ(plate().constraints[2].editor.images[0], u"/abs/x.bmp");
 }
 
 TEST_F(EditorCalls, ModulesAreListedSwitchedRenamedAndRemoved) {
