@@ -93,8 +93,8 @@ TEST_F(ModalRule, TheModalMacroDialogCopiesBackHoweverItEnded) {
     ui::Script script;
     script.onModal(IDD_MACRO, [](ui::Dialog& dialog) {
         auto& macro = dynamic_cast<CDlgMacro&>(dialog);
-        EXPECT_EQ(macro.m_data.name, u"EndPlate");
-        macro.m_data.name = u"EndPlate-2";
+        EXPECT_EQ(macro.macro.name, u"EndPlate");
+        macro.macro.name = u"EndPlate-2";
         ui::Robot(frametest::gtestFailure()).click(dialog, ui::IDCANCEL);
     });
     MacroData data;

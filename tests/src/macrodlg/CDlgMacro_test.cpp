@@ -1,0 +1,413 @@
+// The macro dialog through real windows: pages built over designs and grids, values shown, changed and applied
+// through the host, the calculation buttons, the size key, the close and its delay, and the pushes.
+#include "src/macrodlg/macroDlgTestSupport.h"
+
+#include "cadhost/Drawing.h"
+#include "macrodlg/CMacroTabGeneral.h"
+#include "macrodlg/CMacroTabProf.h"
+#include "nuvo/hostTexts.h"
+#include "resources/resourceIds.h"
+#include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
+#include "ui/Robot.h"
+#include "ui/TabCtrl.h"
+#include "ui/Timers.h"
+
+using namespace macrodlgtest;
+
+namespace {
+
+constexpr int kPromptTemplate = 8069;
+constexpr int kPromptEdit = 1001;
+
+MacroTabData generalTab(const char16_t* name, const Ork_String& designFile = {}) {
+    MacroTabData t;
+    t.name = name;
+    t.designFile = designFile;
+    return t;
+}
+
+} // namespace
+
+TEST_F(MacroDlgTest, TheGridHoldsWhatNoControlShowsAndMissingValuesAreDropped) {
+    MacroData macro;
+    macro.name = u"M";
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"A"),
+                                                           control(2, 10, 40, 80, 60, u"Missing"),
+                                                           control(2, 10, 70, 80, 90, u"B"),
+                                                           control(0, 100, 10, 160, 30, u"Label", u"Nope")}));
+    t.cells.append(cell(u"A", u"1"));
+    t.cells.append(cell(u"B", u"2"));
+    t.cells.append(cell(u"C", u"3"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->tabWindows().size(), 1u);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    EXPECT_EQ(page.designedPage().getNrControls(), 3);   // the control of "Missing" is gone
+    ASSERT_EQ(page.gridRows(), 1);
+    Ork_String text;
+    page.grid().getCellText(1, 1, text, Ork_Spread::kTextData);
+    EXPECT_EQ(text, u"C");
+    page.grid().getCellText(3, 1, text, Ork_Spread::kTextData);
+    EXPECT_EQ(text, u"3");
+    const MacroTabData& shown = *page.tab();
+    EXPECT_GT(shown.cells[0].dlgRef, 0);
+    EXPECT_GT(shown.cells[1].dlgRef, 0);
+    EXPECT_EQ(shown.cells[2].dlgRef, -1);
+    // The remaining controls keep their order: A before B.
+    EXPECT_LT(page.designedPage().getControl(0)->tabOrder, page.designedPage().getControl(1)->tabOrder);
+    // A label tied to a missing value shows nothing.
+    EXPECT_EQ(page.designedPage().getControl(2)->contents, u"");
+    EXPECT_EQ(page.findBoundControl(u"A")->getWindowText(), u"1");
+}
+
+TEST_F(MacroDlgTest, LeavingAnEditAppliesOnceAndAStoreAfterALoadAppliesNothing) {
+    MacroData macro;
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"A"), control(2, 10, 40, 80, 60, u"B")}));
+    t.cells.append(cell(u"A", u"1"));
+    t.cells.append(cell(u"B", u"2"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    cadhost::HostLog::clear();
+    page.apply();   // nothing changed since the values were shown
+    EXPECT_TRUE(calls(u"UpdateModule").empty());
+
+    ui::Robot robot(frametest::gtestFailure());
+    ui::Window* a = page.findBoundControl(u"A");
+    ASSERT_NE(a, nullptr);
+    robot.click(*a);
+    robot.replaceText(*a, u"7");
+    robot.key(ui::VK_TAB);
+    EXPECT_EQ(calls(u"UpdateModule"), (std::vector<std::u16string>{u"UpdateModule(Plate, 0, )"}));
+    EXPECT_EQ(page.findBoundControl(u"B"), ui::Window::getFocus());
+    MacroData current;
+    ASSERT_TRUE(GetDlgMacroData(m_index, current));
+    EXPECT_EQ(current.tabs[0].cells[0].value, u"7");
+}
+
+TEST_F(MacroDlgTest, CalculationByFactorProposesAndWritesBack) {
+    MacroData macro;
+    Ork_DesignerControl button = control(25, 100, 10, 160, 30, u"Calc");
+    button.calcPart1 = u"Base";
+    button.calcPart2 = u"T";
+    button.calcPart4 = u"2";
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"T"), button}));
+    t.cells.append(cell(u"Base", u"100", true));
+    t.cells.append(cell(u"T", u"10"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    ui::Window* target = page.findBoundControl(u"T");
+    ASSERT_NE(target, nullptr);
+    ui::Window* calc = page.getDlgItem(page.designedPage().getControl(1)->resourceId);
+    ASSERT_NE(calc, nullptr);
+    ui::Script script(frametest::gtestFailure());
+    std::u16string proposed;
+    script.onModal(kPromptTemplate, [&](ui::Dialog& prompt) {
+        proposed = prompt.getDlgItemText(kPromptEdit);
+        prompt.setDlgItemText(kPromptEdit, u"110");
+        ui::Robot(frametest::gtestFailure()).click(prompt, ui::IDOK);
+    });
+    ui::Robot robot(frametest::gtestFailure());
+    robot.click(*calc);
+    script.verify();
+    EXPECT_EQ(proposed, u"105.00000");
+    EXPECT_EQ(target->getWindowText(), u"20.00000");
+    EXPECT_EQ(dialog->macro.tabs[0].cells[1].value, u"20.00000");
+}
+
+TEST_F(MacroDlgTest, CalculationWithoutAFactorOrWithABadAnswerWritesNothing) {
+    for (const char16_t* factor : {u"0", u"", u"x"}) {
+        MacroData macro;
+        Ork_DesignerControl button = control(25, 100, 10, 160, 30, u"Calc");
+        button.calcPart1 = u"Base";
+        button.calcPart2 = u"T";
+        button.calcPart4 = factor;
+        MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"T"), button}));
+        t.cells.append(cell(u"Base", u"100", true));
+        t.cells.append(cell(u"T", u"10"));
+        macro.tabs.append(t);
+        CDlgMacro* dialog = open(macro);
+        ASSERT_NE(dialog, nullptr);
+        CMacroTab& page = *dialog->tabWindows()[0];
+        ui::Script script(frametest::gtestFailure());   // no prompt is expected: one would fail the test
+        ui::Robot(frametest::gtestFailure()).click(*page.getDlgItem(page.designedPage().getControl(1)->resourceId));
+        EXPECT_EQ(page.findBoundControl(u"T")->getWindowText(), u"10");
+        EndDlgMacroModeless(m_index);
+    }
+    MacroData macro;
+    Ork_DesignerControl button = control(25, 100, 10, 160, 30, u"Calc");
+    button.calcPart1 = u"Base";
+    button.calcPart2 = u"T";
+    button.calcPart4 = u"2";
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"T"), button}));
+    t.cells.append(cell(u"Base", u"100", true));
+    t.cells.append(cell(u"T", u"10"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    ui::Script script(frametest::gtestFailure());
+    script.answerPrompt(u"not a number");
+    ui::Robot(frametest::gtestFailure()).click(*page.getDlgItem(page.designedPage().getControl(1)->resourceId));
+    EXPECT_EQ(page.findBoundControl(u"T")->getWindowText(), u"10");
+}
+
+TEST_F(MacroDlgTest, SizeKeyTellsOneMacroAGroupAndASelectionApart) {
+    const struct {
+        int objects;
+        std::vector<std::u16string> names;
+        std::vector<std::u16string> groups;
+        int group;
+        const char16_t* key;
+    } cases[] = {
+        {1, {u"M"}, {}, -1, u"DLG_MACRO_EDITVARS_M"},
+        {1, {}, {}, -1, u"DLG_MACRO_EDITVARS_"},
+        {2, {u"M", u"M"}, {}, -1, u"DLG_MACRO_EDITVARS_2_MACROS"},
+        {2, {u"M", u"M"}, {u"G1", u"G2"}, 1, u"DLG_MACRO_EDITVARS_GROUP_G2"},
+        {3, {}, {u"G1"}, 1, u"DLG_MACRO_EDITVARS_3_MACROS"},   // the group index lies outside the list
+        {0, {}, {u"G1"}, -1, u"DLG_MACRO_EDITVARS_0_MACROS"},
+    };
+    for (const auto& c : cases) {
+        CDlgMacro dialog;
+        for (int i = 0; i < c.objects; ++i)
+            dialog.macro.objects.append(AcDbObjectId(100 + i));
+        for (const auto& n : c.names)
+            dialog.macro.macroNames.append(n);
+        for (const auto& g : c.groups)
+            dialog.macro.groupNames.append(g);
+        dialog.macro.currentGroup = c.group;
+        EXPECT_EQ(dialog.sizeKey(), c.key);
+    }
+}
+
+TEST_F(MacroDlgTest, TabsWithoutAPageHaveNoEntryAndPositionsMapToRecordTabs) {
+    MacroData macro;
+    MacroTabData a = generalTab(u"A");
+    MacroTabData none = generalTab(u"None");
+    none.type = 7;
+    MacroTabData prof = generalTab(u"Prof");
+    prof.type = MacroTabData::kProfileTab;
+    prof.caption = u"Profiles";
+    macro.tabs.append(a);
+    macro.tabs.append(none);
+    macro.tabs.append(prof);
+    macro.currentTab = u"Prof";
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    auto* tabs = dialog->getDlgItemAs<ui::TabCtrl>(IDC_MD_TABS);
+    ASSERT_EQ(tabs->getItemCount(), 2);
+    EXPECT_EQ(tabs->getItemText(1), u"Profiles");
+    EXPECT_EQ(tabs->getCurSel(), 1);
+    EXPECT_EQ(dialog->currentTab, 2);
+    ui::Robot(frametest::gtestFailure()).choose(*tabs, 0);
+    EXPECT_EQ(dialog->currentTab, 0);
+    EXPECT_TRUE(dialog->tabWindows()[0]->isWindowVisible());
+    EXPECT_FALSE(dialog->tabWindows()[1]->isWindowVisible());
+}
+
+TEST_F(MacroDlgTest, AnEmptyRecordOpensAndClosesWithoutAViewRequest) {
+    MacroData macro;
+    ui::Script script(frametest::gtestFailure());
+    script.onModal(IDD_MACRO, ui::IDOK);
+    StartDlgMacro(macro);
+    script.verify();
+    EXPECT_TRUE(calls(u"changeView").empty());
+    EXPECT_EQ(calls(u"clashDlgClosed").size(), 1u);
+}
+
+TEST_F(MacroDlgTest, ItsOwnCloseIsDelayedWhileBusy) {
+    MacroData macro;
+    macro.tabs.append(generalTab(u"A"));
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    clearPrinted();
+    ui::Robot robot(frametest::gtestFailure());
+    robot.click(*dialog, ui::IDOK);
+    EXPECT_NE(KvModelessDlgs::instance().at(m_index), nullptr);   // not destroyed under its own handler
+    EXPECT_EQ(calls(u"changeView"), (std::vector<std::u16string>{u"changeView(A, 3)"}));
+    ui::Timers::advance(50);
+    ui::Desktop::processPending();
+    EXPECT_EQ(printed(), "Delayed timer called.\n");
+    EXPECT_EQ(KvModelessDlgs::instance().at(m_index), nullptr);
+}
+
+TEST_F(MacroDlgTest, AnEndFromInsideUpdateModuleWaitsForTheHandler) {
+    MacroData macro;
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"A"), control(2, 10, 40, 80, 60, u"B")}));
+    t.cells.append(cell(u"A", u"1"));
+    t.cells.append(cell(u"B", u"2"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    const int index = m_index;
+    auto old = cadhost::setUpdateHandler([index](const std::u16string&, MacroData*, const AcArray<int>&, const AcArray<int>&) {
+        EXPECT_TRUE(EndDlgMacroModeless(index));
+        return true;
+    });
+    ui::Robot robot(frametest::gtestFailure());
+    ui::Window* a = dialog->tabWindows()[0]->findBoundControl(u"A");
+    robot.click(*a);
+    robot.replaceText(*a, u"5");
+    robot.key(ui::VK_TAB);
+    EXPECT_EQ(KvModelessDlgs::instance().at(index), dialog);
+    EXPECT_EQ(dialog->macro.tabs[0].cells[0].value, u"5");
+    ui::Timers::advance(50);
+    ui::Desktop::processPending();
+    EXPECT_EQ(KvModelessDlgs::instance().at(index), nullptr);
+    cadhost::setUpdateHandler(old);
+}
+
+TEST_F(MacroDlgTest, BoltFieldsShowOnlyForABoltTabWithoutABoltButton) {
+    MacroData macro;
+    MacroTabData bolts = generalTab(u"Bolts");
+    bolts.type = MacroTabData::kBoltTab;
+    bolts.bolt = MacroBoltData();
+    bolts.bolt->assembly = u"M8.8";
+    bolts.bolt->diameter = u"20";
+    MacroTabData noRecord = generalTab(u"NoRecord");
+    noRecord.type = MacroTabData::kBoltTab;
+    macro.tabs.append(bolts);
+    macro.tabs.append(noRecord);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    auto& withFields = dynamic_cast<CMacroTabGeneral&>(*dialog->tabWindows()[0]);
+    auto& without = dynamic_cast<CMacroTabGeneral&>(*dialog->tabWindows()[1]);
+    EXPECT_TRUE(withFields.boltFieldsShown());
+    EXPECT_FALSE(without.boltFieldsShown());
+    EXPECT_FALSE(without.getDlgItem(IDC_MT_ASSEMBLY)->isWindowVisible());
+    EXPECT_EQ(withFields.measure().cy, without.measure().cy + CMacroTabGeneral::kBoltFieldsHeight);
+    auto* diameters = withFields.getDlgItemAs<ui::ComboBox>(IDC_MT_DIAMETER);
+    EXPECT_EQ(diameters->getLBText(diameters->getCurSel()), u"20");
+    cadhost::HostLog::clear();
+    ui::Robot(frametest::gtestFailure()).choose(*diameters, u"24");
+    EXPECT_EQ(calls(u"UpdateModule"), (std::vector<std::u16string>{u"UpdateModule(Bolts, -1, )"}));
+    EXPECT_EQ(dialog->macro.tabs[0].bolt->diameter, u"24");
+}
+
+TEST_F(MacroDlgTest, TheProfilePanelFollowsTheGroups) {
+    MacroData macro;
+    MacroTabData prof = generalTab(u"Beam");
+    prof.type = MacroTabData::kProfileTab;
+    MacroProfData g;
+    g.name = u"Main";
+    g.section = u"IPE-200";
+    MacroProfData member;
+    member.objectId = AcDbObjectId(7);
+    g.members.push_back(member);
+    prof.profiles.append(g);
+    macro.tabs.append(prof);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    auto& page = dynamic_cast<CMacroTabProf&>(*dialog->tabWindows()[0]);
+    EXPECT_TRUE(page.panelShown());
+    EXPECT_FALSE(page.getDlgItem(IDC_MP_SEGMENTS)->isWindowVisible());
+    auto* plane = page.getDlgItemAs<ui::ComboBox>(IDC_MP_PLANE);
+    EXPECT_EQ(plane->getCurSel(), CMacroTabProf::kPlaneWorld);   // empty, no object
+    auto* profiles = page.getDlgItemAs<ui::ComboBox>(IDC_MP_PROFILE);
+    ASSERT_EQ(profiles->getCount(), 2);
+    EXPECT_EQ(profiles->getLBText(0), dialString(1010));
+
+    // The base plane entries: mixed 3, a plane 0.
+    for (const auto& [text, entry] : {std::pair<Ork_String, int>{dialString(695), 3}, {u"zp", 0}}) {
+        MacroData m = macro;
+        m.tabs[0].profiles[0].plane = text;
+        CDlgMacro* d = open(m);
+        auto& p = dynamic_cast<CMacroTabProf&>(*d->tabWindows()[0]);
+        EXPECT_EQ(p.getDlgItemAs<ui::ComboBox>(IDC_MP_PLANE)->getCurSel(), entry);
+    }
+
+    // Every group with its own advanced button hides the panel; segments show their button.
+    MacroData own = macro;
+    Ork_DesignerControl more = control(17, 10, 10, 80, 30, u"Main");
+    own.tabs[0].designFile = design("Beam", {more});
+    MacroProfSegmentedData s;
+    s.name = u"Rail";
+    own.tabs[0].segments.append(s);
+    CDlgMacro* d = open(own);
+    auto& p = dynamic_cast<CMacroTabProf&>(*d->tabWindows()[0]);
+    EXPECT_FALSE(p.panelShown());
+    EXPECT_FALSE(p.getDlgItem(IDC_MP_GROUP)->isWindowVisible());
+    EXPECT_TRUE(p.getDlgItem(IDC_MP_SEGMENTS)->isWindowVisible());
+    EXPECT_EQ(p.measure().cy, page.measure().cy - CMacroTabProf::kPanelHeight + CMacroTabProf::kSegmentsOnlyHeight);
+}
+
+TEST_F(MacroDlgTest, PushesAreStoredAppliedAndHandedBack) {
+    MacroData macro;
+    MacroTabData bolts = generalTab(u"Bolts");
+    bolts.type = MacroTabData::kBoltTab;
+    bolts.bolt = MacroBoltData();
+    bolts.bolt->diameter = u"20";
+    MacroPatternData p;
+    p.name = u"P";
+    bolts.patterns.append(p);
+    macro.tabs.append(bolts);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    cadhost::HostLog::clear();
+    MacroBoltData pushed = *dialog->macro.tabs[0].bolt;
+    pushed.holeTolerance = u"3";
+    pushed.dlgRefs[0] = 99;   // a copy's references never reach the record
+    ASSERT_TRUE(dialog->pushBolt(pushed));
+    EXPECT_EQ(dialog->macro.tabs[0].bolt->holeTolerance, u"3");
+    EXPECT_NE(dialog->macro.tabs[0].bolt->dlgRefs[0], 99);
+    EXPECT_EQ(pushed.holeTolerance, u"3");
+    MacroPatternProps props;
+    props.patternType = 2;
+    props.second.values.append(u"70");
+    ASSERT_TRUE(dialog->pushPatternProps(0, props));
+    EXPECT_TRUE(dialog->macro.tabs[0].patterns[0].acceptsSecondCount());
+    EXPECT_FALSE(dialog->pushPatternProps(1, props));
+    EXPECT_EQ(calls(u"UpdateModule"),
+              (std::vector<std::u16string>{u"UpdateModule(Bolts, -1, )", u"UpdateModule(Bolts, -2000, )"}));
+}
+
+TEST_F(MacroDlgTest, BlockChoicesStayInsideTheLibraryAndMixedSwapsNothing) {
+    m_lib.put("Blocks/One.dwg");
+    m_lib.put("Blocks/Two.dwg");
+    for (const auto& [folder, count] : {std::pair<const char16_t*, int>{u"Blocks", 3}, {u"..\\Blocks", 1}, {u"/tmp", 1}}) {
+        MacroData macro;
+        MacroTabData t = generalTab(u"Plate", design("Plate", {control(27, 10, 10, 120, 30, u"", folder)}));
+        t.block = MacroBlockData();
+        t.block->current = u"One";
+        macro.tabs.append(t);
+        CDlgMacro* dialog = open(macro);
+        ASSERT_NE(dialog, nullptr);
+        CMacroTab& page = *dialog->tabWindows()[0];
+        auto* combo = page.getDlgItemAs<ui::ComboBox>(page.designedPage().getControl(0)->resourceId);
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(combo->getCount(), count) << Ork_String(folder).utf8();
+        cadhost::HostLog::clear();
+        ui::Robot(frametest::gtestFailure()).choose(*combo, dialString(695));
+        EXPECT_TRUE(calls(u"swapBlockRefs").empty());
+        if (count == 3) {
+            ui::Robot(frametest::gtestFailure()).choose(*combo, u"Two");
+            EXPECT_EQ(calls(u"swapBlockRefs"), (std::vector<std::u16string>{u"swapBlockRefs(Plate, Blocks\\Two.dwg)"}));
+            EXPECT_EQ(dialog->macro.tabs[0].block->current, u"Two");
+        }
+    }
+}
+
+TEST_F(MacroDlgTest, APageWithoutAPictureIsAtLeast310Wide) {
+    MacroData macro;
+    MacroTabData t = generalTab(u"Plate", design("Plate", {control(2, 10, 10, 80, 30, u"A")}));
+    t.cells.append(cell(u"A", u"1"));
+    MacroTabData pictured = generalTab(u"Pictured", design("Pictured", {control(2, 0.1, 0.1, 0.5, 0.2, u"A")}, {500, 300}));
+    pictured.cells.append(cell(u"A", u"1"));
+    pictured.cells.append(cell(u"B", u"2"));
+    macro.tabs.append(t);
+    macro.tabs.append(pictured);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->tabWindows()[0]->measure().cx, 310);
+    EXPECT_EQ(dialog->tabWindows()[0]->measure().cy, 0);
+    EXPECT_EQ(dialog->tabWindows()[1]->measure().cx, 480);
+    EXPECT_EQ(dialog->tabWindows()[1]->measure().cy, 280 + 130);
+    const ui::Rect r = dialog->getWindowRect();
+    EXPECT_GE(r.width(), 480 + CDlgMacro::kTabMarginWidth);
+    EXPECT_GE(r.height(), 410 + CDlgMacro::kTabMarginHeight);
+}
