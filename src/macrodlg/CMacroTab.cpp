@@ -73,7 +73,7 @@ void CMacroTab::build() {
     // A missing design leaves the page empty: every value then shows in the grid.
     if (!t->designFile.isEmpty() && m_page.initialize(this, Ork_DlgDesignerData::kFirstCtrlId,
                                                       Ork_DlgDesignerData::kLastCtrlId, 0, 0, 0, 0, 0, false) &&
-        m_page.readFromFile(t->designFile, true)) {
+        m_page.readFromFile(designFilePath(t->designFile), true)) {
         for (int i = 0; i < m_page.getNrControls();) {
             if (bindDesignedControl(*m_page.getControlWrite(i), *t, binding))
                 ++i;
@@ -656,9 +656,8 @@ bool CMacroTab::preTranslateMessage(const ui::Msg& msg) {
             return true;
         case ui::VK_F12:
             if (MacroTabData* t = tab(); t && !t->designFile.isEmpty()) {
-                Ork_String name;
                 CDlgMacro::BusyScope busy(m_owner);
-                StartDlgDesigner(t->designFile);
+                StartDlgDesigner(designFilePath(t->designFile));
             }
             return true;
         default: break;

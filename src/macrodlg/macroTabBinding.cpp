@@ -1,5 +1,6 @@
 #include "macrodlg/macroTabBinding.h"
 
+#include "designer/Ork_DlgDesignerData.h"
 #include "nuvo/MacroLangs.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/hostTexts.h"
@@ -268,4 +269,13 @@ bool sectionTableFile(const Ork_String& section, Ork_String& path) {
     if (!getSubstrBefore(section, u'-', table, false) || table.isEmpty())
         return false;
     return profTablePath(table + u".pr", path);
+}
+
+Ork_String designFilePath(const Ork_String& designFile) {
+    const bool absolute = !designFile.isEmpty() && (designFile[0] == u'\\' || designFile[0] == u'/' ||
+                                                    (designFile.length() > 1 && designFile[1] == u':'));
+    if (absolute || designFile.isEmpty())
+        return designFile;
+    const Ork_String path = Ork_DlgDesignerData::getDesignerRootFolder() + designFile;
+    return getExtension(path).isEmpty() ? path + u".txt" : path;
 }

@@ -21,3 +21,7 @@ void blockChoices(const Ork_String& extra, Ork_StringArray& names);
 // The section table file of a section name ("IPE-200" -> "IPE.pr" below "prof\"); false for a table part that
 // would leave that folder ("..", an absolute path, a drive).
 bool sectionTableFile(const Ork_String& section, Ork_String& path);
+
+// The design file of a tab: a full path stays; a name relative to the design folder ("EndPlate",
+// "Bracing\\Gusset") is taken from there, with ".txt" added when it has no extension.
+Ork_String designFilePath(const Ork_String& designFile);

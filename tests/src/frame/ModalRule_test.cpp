@@ -95,7 +95,7 @@ TEST_F(ModalRule, TheModalMacroDialogCopiesBackHoweverItEnded) {
         auto& macro = dynamic_cast<CDlgMacro&>(dialog);
         EXPECT_EQ(macro.macro.name, u"EndPlate");
         macro.macro.name = u"EndPlate-2";
-        ui::Robot(frametest::gtestFailure()).click(dialog, ui::IDCANCEL);
+        ui::Robot(frametest::gtestFailure()).close(dialog);
     });
     MacroData data;
     data.name = u"EndPlate";
