@@ -318,9 +318,10 @@ void CMacroTab::applyFrom(const MacroTabData& before) {
 }
 
 int CMacroTab::pageBottom() const {
+    // Below the whole picture: designed controls may reach into its margin.
     int w = 0, h = 0;
     m_page.getImageSize(w, h);
-    return std::max(h - kPictureMargin, 0);
+    return std::max(h, 0);
 }
 
 ui::Size CMacroTab::measure() const {
@@ -391,9 +392,10 @@ void CMacroTab::openArray(MacroArrayData& array) {
     if (result != ui::IDOK || !t || index < 0 || index >= t->arrays.length())
         return;
     ready = false;
+    // What the page shows is read back first; the array then takes the dialog's record whole.
     const MacroTabData before = *t;
-    t->arrays[index].data = dialog.m_data;
     store();
+    t->arrays[index].data = dialog.m_data;
     applyFrom(before);
     ready = true;
 }

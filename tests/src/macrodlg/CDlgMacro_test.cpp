@@ -3,6 +3,7 @@
 #include "src/macrodlg/macroDlgTestSupport.h"
 
 #include "cadhost/Drawing.h"
+#include "macrodlg/CDlgArray.h"
 #include "macrodlg/CMacroTabGeneral.h"
 #include "macrodlg/CMacroTabProf.h"
 #include "nuvo/hostTexts.h"
@@ -410,4 +411,151 @@ TEST_F(MacroDlgTest, APageWithoutAPictureIsAtLeast310Wide) {
     const ui::Rect r = dialog->getWindowRect();
     EXPECT_GE(r.width(), 480 + CDlgMacro::kTabMarginWidth);
     EXPECT_GE(r.height(), 410 + CDlgMacro::kTabMarginHeight);
+}
+
+TEST_F(MacroDlgTest, ARowNeverTakesAReferenceADesignedControlHolds) {
+    MacroData macro;
+    MacroTabData bolts = generalTab(u"Bolts", design("Bolts", {control(6, 10, 10, 80, 30, u"P")}));
+    bolts.type = MacroTabData::kBoltTab;
+    MacroPatternData p;
+    p.name = u"P";
+    p.nrBolts1 = u"4";
+    p.hasDialog = true;
+    bolts.patterns.append(p);
+    MacroArrayData a;
+    a.data.name = u"R";
+    a.data.values.append(u"9");
+    bolts.arrays.append(a);
+    macro.tabs.append(bolts);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    const MacroTabData& t = *page.tab();
+    EXPECT_GT(t.patterns[0].dlgRefButton, 0);   // the designed button keeps its reference
+    EXPECT_EQ(t.patterns[0].dlgRef1, -1);
+    EXPECT_EQ(t.arrays[0].dlgRefButton, -2);
+    EXPECT_EQ(page.gridRows(), 2);
+    // The array's row button opens the array dialog on the array, the macro's objects and the tab's name.
+    dialog->macro.objects.append(AcDbObjectId(42));
+    ui::Script script(frametest::gtestFailure());
+    script.onModal(IDD_ARRAY, [](ui::Dialog& d) {
+        auto& array = dynamic_cast<CDlgArray&>(d);
+        EXPECT_EQ(array.m_data.name, u"R");
+        EXPECT_EQ(array.m_text, u"Bolts");
+        EXPECT_EQ(array.m_objectIds.length(), 1);
+        array.m_data.values[0] = u"11";
+        d.endDialog(ui::IDOK);
+    });
+    cadhost::HostLog::clear();
+    page.gridButton(2);
+    script.verify();
+    EXPECT_EQ(dialog->macro.tabs[0].arrays[0].data.values[0], u"11");
+    EXPECT_EQ(calls(u"UpdateModule"), (std::vector<std::u16string>{u"UpdateModule(Bolts, -3000, )"}));
+    Ork_String shown;
+    page.grid().getCellText(3, 2, shown, Ork_Spread::kTextData);
+    EXPECT_EQ(shown, u"11");
+}
+
+TEST_F(MacroDlgTest, SavedValuesStayInThePropertyFolderAndOpenedOnesAreApplied) {
+    MacroData macro;
+    macro.name = u"M";
+    MacroTabData t = generalTab(u"Plate");
+    t.cells.append(cell(u"A", u"1"));
+    macro.tabs.append(t);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    ui::Script script(frametest::gtestFailure());
+    script.answerFile(u"..\\..\\elsewhere\\mine.txt");   // a typed path keeps only its name
+    ui::Robot robot(frametest::gtestFailure());
+    robot.click(*dialog, IDC_MD_SAVE_VALUES);
+    EXPECT_TRUE(std::filesystem::exists(m_lib.path() / "Macro Values" / "M" / "mine.txt"));
+    EXPECT_FALSE(std::filesystem::exists(m_lib.path() / "elsewhere"));
+
+    // A file with a value the macro lacks: the rest is applied, and the user is told how many found no place.
+    m_lib.put("Macro Values/M/other.txt",
+              "Ork_PropertiesList 1\nformat\ti\t1\nvalue.count\ti\t2\n"
+              "value.0.tab\ts\tPlate\nvalue.0.kind\ts\tcell\nvalue.0.name\ts\tA\nvalue.0.text\ts\t5\n"
+              "value.1.tab\ts\tPlate\nvalue.1.kind\ts\tcell\nvalue.1.name\ts\tGone\nvalue.1.text\ts\t6\n");
+    cadhost::HostLog::clear();
+    script.answerFile(u"other");
+    script.answerBox(ui::IDOK);
+    robot.click(*dialog, IDC_MD_OPEN_VALUES);
+    script.verify();
+    EXPECT_EQ(dialog->macro.tabs[0].cells[0].value, u"5");
+    EXPECT_EQ(calls(u"setAllToMacro"), (std::vector<std::u16string>{u"setAllToMacro(Plate)"}));
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_NE(script.boxes()[0].text.find(u" 1 "), std::u16string::npos);
+    Ork_String text;
+    dialog->tabWindows()[0]->grid().getCellText(3, 1, text, Ork_Spread::kTextData);
+    EXPECT_EQ(text, u"5");
+
+    // A malformed file changes nothing.
+    m_lib.put("Macro Values/M/bad.txt", "Ork_PropertiesList 1\nformat\ti\t9\n");
+    script.answerFile(u"bad");
+    robot.click(*dialog, IDC_MD_OPEN_VALUES);
+    EXPECT_EQ(dialog->macro.tabs[0].cells[0].value, u"5");
+}
+
+TEST_F(MacroDlgTest, ButtonsAndFiltersCallTheHostInOrder) {
+    MacroData macro;
+    macro.name = u"M";
+    macro.filter1.items = Ork_StringArray{u"All", u"Plates"};
+    macro.tabs.append(generalTab(u"Plate"));
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    ui::Robot robot(frametest::gtestFailure());
+    cadhost::HostLog::clear();
+    for (int id : {IDC_MD_VIEW_3, IDC_MD_VIEW_0, IDC_MD_VIEW_1, IDC_MD_VIEW_2})
+        robot.click(*dialog, id);
+    robot.click(*dialog, IDC_MD_CLASH);
+    robot.choose(*dialog->getDlgItemAs<ui::ComboBox>(IDC_MD_FILTER1), 1);
+    EXPECT_EQ(cadhost::HostLog::texts(),
+              (std::vector<std::u16string>{u"acedPostCommand(CANCELCMD)", u"changeView(Plate, 3)",
+                                           u"acedPostCommand(CANCELCMD)", u"changeView(Plate, 0)",
+                                           u"acedPostCommand(CANCELCMD)", u"changeView(Plate, 1)",
+                                           u"acedPostCommand(CANCELCMD)", u"changeView(Plate, 2)",
+                                           u"clashSetStatus(1)", u"UpdateAllFilterModified(1, 1)"}));
+    EXPECT_EQ(dialog->macro.filter1.choice, 1);
+    // Other macros picked in the drawing join the record.
+    ui::Script script(frametest::gtestFailure());
+    script.answerPick({true, {u"77"}});
+    robot.click(*dialog, IDC_MD_SELECT_OTHER);
+    script.verify();
+    EXPECT_EQ(dialog->macro.objects.length(), 1);
+    EXPECT_TRUE(dialog->isWindowVisible());
+}
+
+TEST_F(MacroDlgTest, TabMovesThroughThePageTheGridAndTheOwnControlsAndBack) {
+    MacroData macro;
+    MacroTabData bolts = generalTab(u"Bolts", design("Bolts", {control(2, 10, 10, 80, 30, u"A"), control(2, 10, 40, 80, 60, u"B")}));
+    bolts.type = MacroTabData::kBoltTab;
+    bolts.bolt = MacroBoltData();
+    bolts.bolt->assembly = u"M8.8";
+    bolts.cells.append(cell(u"A", u"1"));
+    bolts.cells.append(cell(u"B", u"2"));
+    bolts.cells.append(cell(u"C", u"3"));
+    macro.tabs.append(bolts);
+    macro.tabs.append(generalTab(u"Other"));
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    CMacroTab& page = *dialog->tabWindows()[0];
+    ui::Robot robot(frametest::gtestFailure());
+    EXPECT_EQ(ui::Window::getFocus(), page.findBoundControl(u"A"));   // the first visit: area 1, first control
+    robot.key(ui::VK_TAB);
+    EXPECT_EQ(ui::Window::getFocus(), page.findBoundControl(u"B"));
+    robot.key(ui::VK_TAB);
+    ui::Window* focus = ui::Window::getFocus();
+    EXPECT_TRUE(focus == &page.grid() || page.grid().isChild(focus));
+    robot.key(ui::VK_TAB);
+    EXPECT_EQ(ui::Window::getFocus(), page.getDlgItem(IDC_MT_ASSEMBLY));
+    robot.key(ui::VK_TAB, ui::ModShift);
+    focus = ui::Window::getFocus();
+    EXPECT_TRUE(focus == &page.grid() || page.grid().isChild(focus));
+    robot.key(ui::VK_TAB, ui::ModShift);
+    EXPECT_EQ(ui::Window::getFocus(), page.findBoundControl(u"B"));
+    // A revisit finds the focus where it was left.
+    auto* tabs = dialog->getDlgItemAs<ui::TabCtrl>(IDC_MD_TABS);
+    robot.choose(*tabs, 1);
+    robot.choose(*tabs, 0);
+    EXPECT_EQ(ui::Window::getFocus(), page.findBoundControl(u"B"));
 }
