@@ -239,6 +239,13 @@ void pictureTabs(ui::Window& dialog, const std::string& prefix, std::vector<std:
         robot.choose(*tabs, shown);
 }
 
+// A general variable's value as it is substituted into a formula ("12", "212.5").
+std::string numberText(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
 // What the add-on does for "Load from standards": one macro-mode evaluation per sheet of the macro, through
 // the entry point the module exports (the host's dynamic linker found it in the loaded module).
 bool runStandards(void* entry, MacroData& macro, const MacroStandardData& standard) {
@@ -248,6 +255,16 @@ bool runStandards(void* entry, MacroData& macro, const MacroStandardData& standa
         return false;
     AcDbTransaction transaction;
     record.transaction = &transaction;
+    // The macro's general variables, as the host hands them to an evaluation.
+    if (const Ork_Macro* m = macro.dbMacro->macro()) {
+        Ork_StringArray names;
+        AcArray<double> values;
+        m->getGeneralVariables(names, values);
+        for (int i = 0; i < names.length() && i < values.length(); ++i) {
+            record.genVarNames.append(names[i]);
+            record.genVarValues.append(Ork_String::fromUtf8(numberText(values[i])));
+        }
+    }
     return start(record);
 }
 

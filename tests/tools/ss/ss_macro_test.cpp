@@ -100,3 +100,27 @@ TEST_F(SsMacro, ABadStepStopsWithItsLine) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SsMacro, LoadFromStandardsRunsTheModulesExportedEvaluation) {
+    const Outcome run = ss({kEndPlate, "--steps", "click #1185", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    bool loaded = false;
+    for (const auto& call : j["hostCalls"])
+        loaded = loaded || call == "loadFromStandards(EndPlateConnection)";
+    EXPECT_TRUE(loaded) << run.out;
+    // The standard sizes the bolts for the beam: three rows of M20 instead of the macro's two of M16.
+    std::string diameter, rows;
+    for (const auto& v : j["tabs"][1]["values"]) {
+        if (v["name"] == "bolt.diameter")
+            diameter = v["value"];
+        if (v["name"] == "EndPlateBolts.nrBolts1")
+            rows = v["value"];
+    }
+    EXPECT_EQ(diameter, "20");
+    EXPECT_EQ(rows, "3");
+}
+
+} // namespace
