@@ -334,11 +334,8 @@ void CDlgMacro::selectOtherMacros() {
     if (!picked)
         return;
     buildPages();
-    selectTab(std::max(currentPage() ? static_cast<int>(std::find_if(m_tabWindows.begin(), m_tabWindows.end(),
-                                                                     [&](const auto& p) { return p.get() == currentPage(); }) -
-                                                        m_tabWindows.begin())
-                                     : 0,
-                       0));
+    auto* tabs = getDlgItemAs<ui::TabCtrl>(IDC_MD_TABS);
+    selectTab(tabs ? std::max(tabs->getCurSel(), 0) : 0);
     fillFilters();
     {
         BusyScope busy(*this);

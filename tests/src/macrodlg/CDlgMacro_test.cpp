@@ -559,3 +559,18 @@ TEST_F(MacroDlgTest, TabMovesThroughThePageTheGridAndTheOwnControlsAndBack) {
     robot.choose(*tabs, 0);
     EXPECT_EQ(ui::Window::getFocus(), page.findBoundControl(u"B"));
 }
+
+TEST_F(MacroDlgTest, TheAdvancedProfileDialogErasesTheOneObjectWhenTheRecordAsks) {
+    MacroData macro;
+    macro.objects.append(AcDbObjectId(5));
+    macro.eraseAfterProfAdv = true;
+    ui::Script script(frametest::gtestFailure());
+    script.onModal(IDD_MACRO_PROF_ADV, ui::IDOK);
+    StartDlgMacroProfAdv(macro, u"Beam", u"Main", false);
+    EXPECT_EQ(calls(u"EraseObject"), (std::vector<std::u16string>{u"EraseObject(5)"}));
+    macro.objects.append(AcDbObjectId(6));   // two objects: neither goes
+    cadhost::HostLog::clear();
+    script.onModal(IDD_MACRO_PROF_ADV, ui::IDOK);
+    StartDlgMacroProfAdv(macro, u"Beam", u"Main", false);
+    EXPECT_TRUE(calls(u"EraseObject").empty());
+}

@@ -4,12 +4,14 @@
 #include "support/runProgram.h"
 
 #include "ui/paint/Canvas.h"
+#include "ui/paint/Color.h"
 #include "ui/paint/pngFile.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -37,6 +39,15 @@ protected:
         int n = 0;
         for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
             ++n;
+        return n;
+    }
+
+    // Pixels of text or frame in a rectangle of the picture.
+    static int darkPixels(const ui::Canvas& c, int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = std::max(top, 0); y < std::min(bottom, c.height()); ++y)
+            for (int x = std::max(left, 0); x < std::min(right, c.width()); ++x)
+                n += ui::redOf(c.pixel(x, y)) < 80 && ui::greenOf(c.pixel(x, y)) < 80 ? 1 : 0;
         return n;
     }
 
@@ -86,6 +97,10 @@ TEST_F(SsMacro, ModelessRunsThroughTheSlotsAndPicturesEveryTab) {
         ASSERT_TRUE(ui::readPngFile(prefix + "-" + std::to_string(i) + ".png", picture, error)) << i;
         EXPECT_GE(picture.width(), 400);
         EXPECT_GE(picture.height(), 300);
+        // The Close button's caption is drawn at the bottom right, the tab captions along the tab row.
+        EXPECT_GT(darkPixels(picture, picture.width() - 90, picture.height() - 45, picture.width() - 7,
+                             picture.height() - 10), 10) << i;
+        EXPECT_GT(darkPixels(picture, 10, 70, 260, 100), 50) << i;
     }
 }
 
