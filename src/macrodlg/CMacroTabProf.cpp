@@ -144,11 +144,17 @@ void CMacroTabProf::loadOwn() {
     AcArray<AcDbObjectId> ids;
     t->getProfIdsOfGroup(group, ids);
     if (ui::ComboBox* profiles = combo(this, IDC_MP_PROFILE)) {
-        const int keep = profiles->getCurSel();
+        int keep = profiles->getCurSel();
         profiles->resetContent();
         profiles->addString(dialString(kAllProfilesText));
         for (int i = 0; i < ids.length(); ++i)
             profiles->addString(objectText(ids[i]));
+        // A record of one object may tie the page to that object's own profile.
+        const MacroData& macro = m_owner.macro;
+        if (keep < 0 && macro.tieProfileToObject && macro.objects.length() == 1)
+            for (int i = 0; i < ids.length(); ++i)
+                if (ids[i] == macro.objects[0])
+                    keep = i + 1;
         profiles->setCurSel(keep >= 0 && keep < profiles->getCount() ? keep : 0);
     }
     MacroProfData record;

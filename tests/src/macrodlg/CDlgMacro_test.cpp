@@ -574,3 +574,31 @@ TEST_F(MacroDlgTest, TheAdvancedProfileDialogErasesTheOneObjectWhenTheRecordAsks
     StartDlgMacroProfAdv(macro, u"Beam", u"Main", false);
     EXPECT_TRUE(calls(u"EraseObject").empty());
 }
+
+TEST_F(MacroDlgTest, AProfilePageIsTiedToTheRecordsOneObjectWhenAsked) {
+    MacroData macro;
+    MacroTabData prof = generalTab(u"Beam");
+    prof.type = MacroTabData::kProfileTab;
+    MacroProfData g;
+    g.name = u"Main";
+    g.section = u"IPE-200";
+    for (int id : {7, 8}) {
+        MacroProfData member;
+        member.objectId = AcDbObjectId(id);
+        member.section = id == 8 ? u"IPE-240" : u"IPE-200";
+        g.members.push_back(member);
+    }
+    prof.profiles.append(g);
+    macro.tabs.append(prof);
+    macro.objects.append(AcDbObjectId(8));
+    macro.tieProfileToObject = true;
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    auto& page = dynamic_cast<CMacroTabProf&>(*dialog->tabWindows()[0]);
+    EXPECT_EQ(page.chosenProfile(), 1);
+    EXPECT_EQ(page.getDlgItemText(IDC_MP_SECTION), u"IPE-240");
+    // Without the flag the page shows the whole group.
+    macro.tieProfileToObject = false;
+    auto& untied = dynamic_cast<CMacroTabProf&>(*open(macro)->tabWindows()[0]);
+    EXPECT_EQ(untied.chosenProfile(), -1);
+}
