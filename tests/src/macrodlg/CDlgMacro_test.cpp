@@ -602,3 +602,37 @@ TEST_F(MacroDlgTest, AProfilePageIsTiedToTheRecordsOneObjectWhenAsked) {
     auto& untied = dynamic_cast<CMacroTabProf&>(*open(macro)->tabWindows()[0]);
     EXPECT_EQ(untied.chosenProfile(), -1);
 }
+
+TEST_F(MacroDlgTest, ProfilePanelChangesGoToTheGroupAndEscapeCloses) {
+    MacroData macro;
+    MacroTabData prof = generalTab(u"Beam");
+    prof.type = MacroTabData::kProfileTab;
+    MacroProfData g;
+    g.name = u"Main";
+    g.section = u"IPE-200";
+    g.rotation = u"0";
+    prof.profiles.append(g);
+    macro.tabs.append(prof);
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    auto& page = dynamic_cast<CMacroTabProf&>(*dialog->tabWindows()[0]);
+    ui::Robot robot(frametest::gtestFailure());
+    cadhost::HostLog::clear();
+    robot.choose(*page.getDlgItemAs<ui::ComboBox>(IDC_MP_OFFSET), 2);
+    EXPECT_EQ(dialog->macro.tabs[0].profiles[0].offsetType, 2);
+    robot.choose(*page.getDlgItemAs<ui::ComboBox>(IDC_MP_ROTATION), u"90");
+    EXPECT_EQ(dialog->macro.tabs[0].profiles[0].rotation, u"90");
+    ui::Script script(frametest::gtestFailure());
+    script.answerPick({true, {u"HEA-300"}});
+    robot.click(page, IDC_MP_SECTION_PICK);
+    script.verify();
+    EXPECT_EQ(dialog->macro.tabs[0].profiles[0].section, u"HEA-300");
+    EXPECT_EQ(calls(u"UpdateModule"), (std::vector<std::u16string>{u"UpdateModule(Beam, -13, )", u"UpdateModule(Beam, -13, )",
+                                                                   u"UpdateModule(Beam, -13, )"}));
+    // Escape on a page closes the dialog as its Close button does.
+    robot.click(*page.getDlgItem(IDC_MP_GROUP));
+    robot.key(ui::VK_ESCAPE);
+    robot.advance(50);
+    ui::Desktop::processPending();
+    EXPECT_EQ(KvModelessDlgs::instance().at(m_index), nullptr);
+}
