@@ -636,3 +636,24 @@ TEST_F(MacroDlgTest, ProfilePanelChangesGoToTheGroupAndEscapeCloses) {
     ui::Desktop::processPending();
     EXPECT_EQ(KvModelessDlgs::instance().at(m_index), nullptr);
 }
+
+TEST_F(MacroDlgTest, TheWindowKeepsRoomForItsLargestPageAndApplyAgainCloses) {
+    MacroData macro;
+    MacroTabData pictured = generalTab(u"Pictured", design("Pictured", {control(2, 0.1, 0.1, 0.5, 0.2, u"A")}, {600, 320}));
+    pictured.cells.append(cell(u"A", u"1"));
+    macro.tabs.append(pictured);
+    macro.objects.append(AcDbObjectId(3));
+    CDlgMacro* dialog = open(macro);
+    ASSERT_NE(dialog, nullptr);
+    ui::Robot robot(frametest::gtestFailure());
+    robot.resize(*dialog, 100, 100);
+    const ui::Rect r = dialog->getWindowRect();
+    EXPECT_GE(r.width(), 580 + CDlgMacro::kTabMarginWidth);
+    EXPECT_GE(r.height(), 300 + CDlgMacro::kTabMarginHeight);
+    cadhost::HostLog::clear();
+    robot.click(*dialog, IDC_MD_REAPPLY);
+    EXPECT_EQ(calls(u"reApply").size(), 1u);
+    robot.advance(50);
+    ui::Desktop::processPending();
+    EXPECT_EQ(KvModelessDlgs::instance().at(m_index), nullptr);
+}
