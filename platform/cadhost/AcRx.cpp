@@ -4,6 +4,8 @@
 #include "cadhost/AcRxDynamicLinker.h"
 #include "cadhost/HostLog.h"
 
+#include <dlfcn.h>
+
 AcRxObject* AcRxDictionary::at(const std::u16string& key) const {
     const auto it = entries_.find(key);
     return it == entries_.end() ? nullptr : it->second.get();
@@ -46,6 +48,18 @@ bool AcRxDynamicLinker::registerAppMDIAware(void* appPacket) {
         return false;
     mdiAware_.insert(appPacket);
     return true;
+}
+
+void AcRxDynamicLinker::registerModule(const std::u16string& appName, void* handle) {
+    if (handle)
+        modules_[appName] = handle;
+}
+
+void AcRxDynamicLinker::unregisterModule(const std::u16string& appName) { modules_.erase(appName); }
+
+void* AcRxDynamicLinker::getSymbolAddress(const std::u16string& appName, const char* symbol) const {
+    auto it = modules_.find(appName);
+    return it == modules_.end() || !symbol ? nullptr : dlsym(it->second, symbol);
 }
 
 AcRxDynamicLinker* acrxDynamicLinker() {

@@ -3,7 +3,9 @@
 // Each request is recorded (HostLog) and its effect kept per application packet.
 #include "cadhost/AcRx.h"
 
+#include <map>
 #include <set>
+#include <string>
 
 class AcRxDynamicLinker : public AcRxObject {
 public:
@@ -15,7 +17,14 @@ public:
     bool isApplicationLocked(void* appPacket) const { return unlocked_.count(appPacket) == 0; }
     bool isAppMDIAware(void* appPacket) const { return mdiAware_.count(appPacket) != 0; }
 
+    // The modules the host has loaded, by application name, so one module can find another's exports.
+    void registerModule(const std::u16string& appName, void* handle);
+    void unregisterModule(const std::u16string& appName);
+    // An exported symbol of the loaded module `appName`; null when it is not loaded or lacks the symbol.
+    void* getSymbolAddress(const std::u16string& appName, const char* symbol) const;
+
 private:
+    std::map<std::u16string, void*> modules_;
     std::set<void*> unlocked_;
     std::set<void*> mdiAware_;
 };

@@ -1,5 +1,6 @@
 #include "cadhost/ModuleHost.h"
 
+#include "cadhost/AcRxDynamicLinker.h"
 #include "cadhost/HostLog.h"
 #include "ui/Timers.h"
 
@@ -13,6 +14,8 @@ ModuleHost::~ModuleHost() {
 }
 
 void ModuleHost::close() {
+    if (AcRxDynamicLinker* linker = acrxDynamicLinker())
+        linker->unregisterModule(packet_.appName);
     dlclose(handle_);
     handle_ = nullptr;
     dllMain_ = nullptr;
@@ -52,6 +55,8 @@ bool ModuleHost::load(const std::string& path, const std::u16string& appName) {
         close();
         return false;
     }
+    if (AcRxDynamicLinker* linker = acrxDynamicLinker())
+        linker->registerModule(appName, handle_);
     if (sendMessage(AcRx::kInitAppMsg) != AcRx::kRetOK) {
         error_ = "the module failed to initialise: " + path;
         dllMain_(handle_, DLL_PROCESS_DETACH, nullptr);

@@ -45,8 +45,8 @@ bool KvModelessDlgs::openMacroDlg(bool keepFocus, const MacroData& data, int& in
     index = reserveSlot();
     ui::Window* mainWnd = adsw_acadMainWnd();
     auto* dialog = new CDlgMacro(mainWnd);
-    dialog->setIndex(index);
-    dialog->m_data = data;
+    dialog->slotIndex = index;
+    dialog->macro = data;
     if (!dialog->create(IDD_MACRO, mainWnd, ui::Dialog::Show::Visible)) {
         delete dialog;
         freeSlot(index);  // a slot appended for nothing goes again

@@ -19,6 +19,7 @@
 #include "SS/SSExports.h"
 #include "frame/macroProfCallBack.h"
 #include "macrodlg/CDlgMacroProfAdv.h"
+#include "nuvo/macro/MacroData.h"
 #include "seclib/CDlgEditLibSections.h"
 #include "seclib/CDlgEditLibSimple.h"
 #include "sheet/CDlgGenVars.h"
@@ -70,6 +71,8 @@ void StartDlgMacroProfAdv(MacroData& data, const Ork_String& group, const Ork_St
     dialog.m_callbackData.group = group;
     dialog.m_callbackData.name = name;
     dialog.doModal();
+    // The macro may ask for its one object to go once its profile is placed (the record's erase flag).
+    if (data.eraseAfterProfAdv && data.objects.length() == 1) EraseObject(data.objects[0]);
     // A drawing object the dialog made for its own use (a preview) must not outlive it.
     if (!dialog.m_workingObject.isNull()) EraseObject(dialog.m_workingObject);
 }

@@ -9,9 +9,9 @@
 
 void StartDlgMacro(MacroData& data) {
     CDlgMacro dialog;
-    dialog.m_data = data;
+    dialog.macro = data;
     dialog.doModal();
-    data = dialog.m_data;
+    data = dialog.macro;
 }
 
 bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
@@ -22,7 +22,7 @@ bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
 bool GetDlgMacroData(int index, MacroData& data) {
     const CDlgMacro* dialog = KvModelessDlgs::instance().at(index);
     if (!dialog) return false;
-    data = dialog->m_data;
+    data = dialog->macro;
     return true;
 }
 

@@ -62,7 +62,7 @@ ErrorStatus accessBoltData(MacroTabData* tab, bool diameter, Ork_String& value, 
     MacroBoltData* bolt = tab ? tab->getBoltData() : nullptr;
     if (!bolt)
         return eInvalidInput;
-    Ork_String& text = diameter ? bolt->diameter : bolt->holeOffset;
+    Ork_String& text = diameter ? bolt->diameter : bolt->holeTolerance;
     double number = 0.0;
     if (get)
         value = text;

@@ -322,8 +322,9 @@ bool runSelectMacro(DialogRun& run) {
 const std::vector<DialogEntry>& dialogEntries() {
     static const std::vector<DialogEntry> entries = {
         // short name, entry point, record form, modal, how it runs (none yet: listed as not available), note
-        {"macro", "StartDlgMacro", "macro", true, nullptr, "the macro dialog: not yet built"},
-        {"macromodeless", "StartDlgMacroModeless", "macro", false, nullptr, "the macro dialog: not yet built"},
+        {"macro", "StartDlgMacro", "macro", true, nullptr, "the macro dialog: ss macro MACRO.json runs it"},
+        {"macromodeless", "StartDlgMacroModeless", "macro", false, nullptr,
+         "the macro dialog: ss macro MACRO.json --modeless runs it"},
         {"editconstrmodal", "StartDlgEditConstrModal", "edit-constraints", true, nullptr,
          "the macro definition editor: its record is prepared from a macro file, ss edit-macro MACRO.json"},
         {"editconstraints", "StartDlgEditConstraints", "edit-constraints", false, nullptr,

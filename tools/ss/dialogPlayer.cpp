@@ -166,6 +166,8 @@ void DialogPlayer::finish() {
 void DialogPlayer::driveModal(int templateId, const std::vector<Step>& steps, EndPicture atEnd) {
     m_script.onModal(templateId, [this, &steps, atEnd](ui::Dialog& dialog) {
         play(dialog, steps, atEnd);
+        if (m_beforeClose && !failed() && !hasEnded(dialog))
+            m_beforeClose(dialog);
         endLikeAUser(dialog);
         m_endResult = dialog.result();
         if (m_onEnded)

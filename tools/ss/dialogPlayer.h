@@ -35,6 +35,10 @@ public:
     DialogPlayer& operator=(const DialogPlayer&) = delete;
 
     void setNameResolver(NameResolver resolver) { m_resolver = std::move(resolver); }
+    // Called with the dialog of driveModal once the steps are done and before it is closed, while it is still
+    // open and no step failed (a command pictures each page of it, say).
+    using BeforeClose = std::function<void(ui::Window& dialog)>;
+    void setBeforeClose(BeforeClose hook) { m_beforeClose = std::move(hook); }
 
     // Gets the dialog's picture as the script left it: after the last step, or just before it when that step
     // ended the dialog.
@@ -92,6 +96,7 @@ private:
     ui::Robot m_robot;
     NameResolver m_resolver;
     Ended m_onEnded;
+    BeforeClose m_beforeClose;
     std::string m_pngPrefix;
     int m_line = 0;
     std::optional<std::pair<int, std::string>> m_failure;

@@ -8,6 +8,7 @@
 #include "cmdDialog.h"
 #include "cmdDstv.h"
 #include "cmdEditMacro.h"
+#include "cmdMacro.h"
 #include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
@@ -69,6 +70,8 @@ const char kHelp[] =
     "                    [--write OUT.json] [--png-prefix P]\n"
     "                    the macro definition editor (or its settings) on a macro file\n"
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
+    "  macro MACRO.json [--script FILE] [--modeless] [--write OUT.json] [--png-prefix P] [--json]\n"
+    "                    the macro dialog on a macro file, driven, its values printed\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
     "\n"
@@ -162,6 +165,8 @@ int main(int argc, char** argv) {
         return sscmd::runRead(rest, stdout, stderr);
     if (std::strcmp(argv[1], "bill") == 0)
         return sscmd::runBill(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "macro") == 0)
+        return sscmd::runMacro(rest, stdout, stderr);
     if (std::strcmp(argv[1], "dialog") == 0)
         return sscmd::runDialog(rest, stdout, stderr);
     if (std::strcmp(argv[1], "design") == 0)

@@ -28,14 +28,16 @@ protected:
     }
 };
 
-TEST_F(SampleDesigns, TheLibraryListsItsFourPages) {
+TEST_F(SampleDesigns, TheLibraryListsItsSixPages) {
     Ork_StringArray names;
     getModuleImages(names);
-    ASSERT_EQ(names.length(), 4);
+    ASSERT_EQ(names.length(), 6);
     EXPECT_EQ(names[0], u"BoltGroup");
     EXPECT_EQ(names[1], u"Bracing\\Gusset");
     EXPECT_EQ(names[2], u"EndPlate");
-    EXPECT_EQ(names[3], u"Welds");
+    EXPECT_EQ(names[3], u"Macros\\Beam");
+    EXPECT_EQ(names[4], u"Macros\\Details");
+    EXPECT_EQ(names[5], u"Welds");
 }
 
 TEST_F(SampleDesigns, EachPageReadsWithItsPictureAndInsideIt) {
@@ -44,7 +46,8 @@ TEST_F(SampleDesigns, EachPageReadsWithItsPictureAndInsideIt) {
         int width, height, controls;
     };
     for (const Expected& e : {Expected{u"EndPlate", 240, 200, 7}, Expected{u"BoltGroup", 260, 180, 11},
-                              Expected{u"Bracing\\Gusset", 220, 180, 6}, Expected{u"Welds", 0, 0, 4}}) {
+                              Expected{u"Bracing\\Gusset", 220, 180, 6}, Expected{u"Welds", 0, 0, 4},
+                              Expected{u"Macros\\Details", 330, 170, 8}, Expected{u"Macros\\Beam", 330, 150, 8}}) {
         SCOPED_TRACE(Ork_String(e.name).utf8());
         const Ork_DlgDesignerData page = read(e.name);
         EXPECT_EQ(page.name, e.name);

@@ -93,9 +93,9 @@ TEST_F(ModalRule, TheModalMacroDialogCopiesBackHoweverItEnded) {
     ui::Script script;
     script.onModal(IDD_MACRO, [](ui::Dialog& dialog) {
         auto& macro = dynamic_cast<CDlgMacro&>(dialog);
-        EXPECT_EQ(macro.m_data.name, u"EndPlate");
-        macro.m_data.name = u"EndPlate-2";
-        ui::Robot(frametest::gtestFailure()).click(dialog, ui::IDCANCEL);
+        EXPECT_EQ(macro.macro.name, u"EndPlate");
+        macro.macro.name = u"EndPlate-2";
+        ui::Robot(frametest::gtestFailure()).close(dialog);
     });
     MacroData data;
     data.name = u"EndPlate";

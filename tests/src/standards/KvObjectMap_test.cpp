@@ -206,7 +206,7 @@ TEST_F(MacroMaps, BoltDiameterAndHoleOffset) {
     ASSERT_EQ(set(map(u"BoltGroup", u"BoltsDiameter"), u"24"), eOk);
     ASSERT_EQ(set(map(u"BoltGroup", u"BoltsHoleOffset"), u"3"), eOk);
     EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"24");
-    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"3");
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeTolerance, u"3");
 }
 
 TEST_F(MacroMaps, NumericPropertiesRefuseTextsThatAreNoNumbers) {
@@ -223,7 +223,7 @@ TEST_F(MacroMaps, NumericPropertiesRefuseTextsThatAreNoNumbers) {
     EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[0], 5);
     EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[8], 8.125);
     EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"20");
-    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"2");
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeTolerance, u"2");
     EXPECT_EQ(m.macro().generalVariableValue(u"gen_Gap"), 12);
     EXPECT_EQ(m.module(u"Plate").findConstraint(u"Gap")->value, 10);
     // Numbers in any usual writing still go in.
@@ -371,7 +371,7 @@ TEST_F(NamedAccess, NumericPropertiesRefuseTextsThatAreNoNumbers) {
     EXPECT_EQ(m.macro().generalVariableValue(u"gen_Width"), 212.5);
     EXPECT_EQ(m.module(u"Plate").findCut(u"Cope")->offsets[0], 5);
     EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->diameter, u"20");
-    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeOffset, u"2");
+    EXPECT_EQ(m.tab(u"BoltGroup").getBoltData()->holeTolerance, u"2");
 }
 
 TEST_F(NamedAccess, AModuleWithoutTabReachesNothing) {

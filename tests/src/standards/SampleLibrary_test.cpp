@@ -350,7 +350,7 @@ TEST_F(SampleLibrary, EndPlateStandardFillsTheEndPlateMacro) {
     MacroTabData& bolts = m.tab(u"BoltGroup");
     ASSERT_NE(bolts.getBoltData(), nullptr);
     EXPECT_EQ(number(bolts.getBoltData()->diameter.utf8()), 20);
-    EXPECT_EQ(number(bolts.getBoltData()->holeOffset.utf8()), 2);
+    EXPECT_EQ(number(bolts.getBoltData()->holeTolerance.utf8()), 2);
     ASSERT_NE(bolts.findPattern(u"EndPlateBolts"), nullptr);
     EXPECT_EQ(bolts.findPattern(u"EndPlateBolts")->nrBolts1, u"3");
     EXPECT_EQ(bolts.findPattern(u"EndPlateBolts")->nrBolts2, u"2");   // two columns, not the standard's
@@ -406,7 +406,7 @@ TEST_F(SampleLibrary, AnUnknownBeamInTheMacroChangesOnlyWhatTheStatementsThatSuc
         for (Ork_Module& module : expected.db.macroWrite()->modules)
             if (Ork_Constraint* c = module.findConstraint(name))
                 c->value = value;
-    expected.tab(u"BoltGroup").getBoltData()->holeOffset = u"-16";   // d0 (none) - the macro's 16
+    expected.tab(u"BoltGroup").getBoltData()->holeTolerance = u"-16";   // d0 (none) - the macro's 16
 
     KvDlgStandardsData record = m.record(u"EndPlate", u"BeamToColumn");
     ui::Script script;

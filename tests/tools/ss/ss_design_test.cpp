@@ -40,11 +40,11 @@ protected:
 TEST_F(SsDesign, ListsTheSampleLibrarysDesignsSorted) {
     const Outcome run = ss({"list"});
     ASSERT_EQ(run.code, 0) << run.out;
-    EXPECT_EQ(run.out, "BoltGroup\nBracing\\Gusset\nEndPlate\nWelds\n");
+    EXPECT_EQ(run.out, "BoltGroup\nBracing\\Gusset\nEndPlate\nMacros\\Beam\nMacros\\Details\nWelds\n");
     const Outcome json = ss({"list", "--json"});
     ASSERT_EQ(json.code, 0) << json.out;
     EXPECT_EQ(nlohmann::json::parse(json.out),
-              nlohmann::json::parse(R"(["BoltGroup", "Bracing\\Gusset", "EndPlate", "Welds"])"));
+              nlohmann::json::parse(R"(["BoltGroup", "Bracing\\Gusset", "EndPlate", "Macros\\Beam", "Macros\\Details", "Welds"])"));
     // A library without designs lists none.
     const Outcome none = ss({"list"}, library());
     EXPECT_EQ(none.code, 0) << none.out;

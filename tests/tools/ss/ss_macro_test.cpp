@@ -1,0 +1,141 @@
+// ss macro end to end: the macro dialog on the sample library's macros, driven by scripts as a user would,
+// its values, host calls, written macro, pictures and exit codes.
+#include "support/TempFolder.h"
+#include "support/runProgram.h"
+
+#include "ui/paint/Canvas.h"
+#include "ui/paint/Color.h"
+#include "ui/paint/pngFile.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::Outcome;
+
+const std::string kSampleLibrary = SS_SOURCE_DIR "/samples/library";
+const std::string kEndPlate = kSampleLibrary + "/Macros/EndPlateConnection.json";
+
+class SsMacro : public ::testing::Test {
+protected:
+    Outcome ss(std::vector<std::string> words) {
+        words.insert(words.begin(), "macro");
+        return testsupport::runProgram("cd " + testsupport::shellQuote(folder.path().string()) +
+                                           " && SS_LIBRARY=" + testsupport::shellQuote(kSampleLibrary),
+                                       SS_PROGRAM, words);
+    }
+    std::string script(const std::string& text) {
+        folder.put("steps.txt", text);
+        return (folder.path() / "steps.txt").string();
+    }
+    static int count(const std::string& text, const std::string& part) {
+        int n = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++n;
+        return n;
+    }
+
+    // Pixels of text or frame in a rectangle of the picture.
+    static int darkPixels(const ui::Canvas& c, int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = std::max(top, 0); y < std::min(bottom, c.height()); ++y)
+            for (int x = std::max(left, 0); x < std::min(right, c.width()); ++x)
+                n += ui::redOf(c.pixel(x, y)) < 80 && ui::greenOf(c.pixel(x, y)) < 80 ? 1 : 0;
+        return n;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(SsMacro, AChangedValueIsAppliedOnceAndWrittenBack) {
+    const std::string out = (folder.path() / "out.json").string();
+    const Outcome run = ss({kEndPlate, "--script", script("tab End plate\nset Width 160\nkey Tab\n"), "--write", out});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("  Width = 160 (control "), std::string::npos) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule(EndPlate, 1, )"), 1) << run.out;
+    EXPECT_NE(run.out.find("host: changeView("), std::string::npos) << run.out;
+    // What was written reads back as the same macro with the new value.
+    const Outcome again = ss({out, "--json"});
+    ASSERT_EQ(again.code, 0) << again.out;
+    const nlohmann::json j = nlohmann::json::parse(again.out);
+    EXPECT_EQ(j["tabs"][0]["values"][1]["value"], "160");
+    std::ifstream written(out);
+    const nlohmann::json macro = nlohmann::json::parse(written);
+    EXPECT_EQ(macro["tabs"][0]["cells"][1]["value"], "160");
+    EXPECT_EQ(macro["tabs"][3]["design"], "Macros\\Details");
+}
+
+TEST_F(SsMacro, TheSampleScriptRunsEveryPageKind) {
+    const Outcome run = ss({kEndPlate, "--script", kSampleLibrary + "/Macros/EndPlateConnection.script", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    ASSERT_EQ(j["tabs"].size(), 5u);
+    EXPECT_EQ(j["tabs"][3]["values"][0]["value"], "20.00000");   // proposed 320 + 10 / 2; 330 gives 2 x (330 - 320)
+    bool diameter = false;
+    for (const auto& v : j["tabs"][1]["values"])
+        diameter = diameter || (v["name"] == "bolt.diameter" && v["value"] == "20");
+    EXPECT_TRUE(diameter) << j["tabs"][1].dump();
+}
+
+TEST_F(SsMacro, ModelessRunsThroughTheSlotsAndPicturesEveryTab) {
+    const std::string prefix = (folder.path() / "tab").string();
+    const Outcome run = ss({kEndPlate, "--modeless", "--png-prefix", prefix, "--script",
+                            script("tab End plate\nset Height 320\nkey Tab\n")});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("  Height = 320 (control "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Delayed timer called.\n"), std::string::npos) << run.out;
+    for (int i = 1; i <= 5; ++i) {
+        ui::Canvas picture;
+        std::u16string error;
+        ASSERT_TRUE(ui::readPngFile(prefix + "-" + std::to_string(i) + ".png", picture, error)) << i;
+        EXPECT_GE(picture.width(), 400);
+        EXPECT_GE(picture.height(), 300);
+        // The Close button's caption is drawn at the bottom right, the tab captions along the tab row.
+        EXPECT_GT(darkPixels(picture, picture.width() - 90, picture.height() - 45, picture.width() - 7,
+                             picture.height() - 10), 10) << i;
+        EXPECT_GT(darkPixels(picture, 10, 70, 260, 100), 50) << i;
+    }
+}
+
+TEST_F(SsMacro, ABadStepStopsWithItsLine) {
+    const Outcome run = ss({kEndPlate, "--script", script("tab End plate\nset NoSuchValue 3\n")});
+    EXPECT_EQ(run.code, 7) << run.out;
+    EXPECT_NE(run.out.find("line 2"), std::string::npos) << run.out;
+    const Outcome unanswered = ss({kEndPlate, "--script", script("tab Details\nclick Fit...\n")});
+    EXPECT_EQ(unanswered.code, 7) << unanswered.out;
+    EXPECT_EQ(ss({"missing.json"}).code, 2);
+    EXPECT_EQ(ss({kEndPlate, "--bogus"}).code, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SsMacro, LoadFromStandardsRunsTheModulesExportedEvaluation) {
+    const Outcome run = ss({kEndPlate, "--steps", "click #1185", "--json"});
+    ASSERT_EQ(run.code, 0) << run.out;
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    bool loaded = false;
+    for (const auto& call : j["hostCalls"])
+        loaded = loaded || call == "loadFromStandards(EndPlateConnection)";
+    EXPECT_TRUE(loaded) << run.out;
+    // The standard sizes the bolts for the beam: three rows of M20 instead of the macro's two of M16.
+    std::string diameter, rows;
+    for (const auto& v : j["tabs"][1]["values"]) {
+        if (v["name"] == "bolt.diameter")
+            diameter = v["value"];
+        if (v["name"] == "EndPlateBolts.nrBolts1")
+            rows = v["value"];
+    }
+    EXPECT_EQ(diameter, "20");
+    EXPECT_EQ(rows, "3");
+}
+
+} // namespace
