@@ -182,7 +182,7 @@ void CDlgMacro::selectTab(int position) {
 }
 
 void CDlgMacro::fillFilters() {
-    auto fill = [&](int id, const MacroFilterData& f) {
+    auto fill = [&](int id, const MacroFilterChoice& f) {
         if (auto* c = getDlgItemAs<ui::ComboBox>(id)) {
             c->resetContent();
             FillCombo(c, f.items);

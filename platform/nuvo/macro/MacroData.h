@@ -12,7 +12,7 @@
 class Ork_DbMacro;
 
 // One filter combo box of the macro dialog: its items and the chosen one.
-struct MacroFilterData {
+struct MacroFilterChoice {
     Ork_StringArray items;
     int choice = 0;
 };
@@ -32,8 +32,8 @@ public:
     Ork_StringArray groupNames;
     int currentGroup = -1;             // a position in groupNames, or -1
     Ork_String currentTab;             // the tab shown first (by name); empty: the first
-    MacroFilterData filter1;
-    MacroFilterData filter2;
+    MacroFilterChoice filter1;
+    MacroFilterChoice filter2;
     bool propListsAllowed = true;      // the open and save buttons work
     bool tieProfileToObject = false;   // with exactly one object, a profile tab is tied to it
     bool eraseAfterProfAdv = false;    // after the advanced profile dialog, the single object is erased

@@ -101,7 +101,7 @@ bool SelectOtherMacros(ui::Window* owner, MacroData& macro) {
 
 bool UpdateAllFilterModified(MacroData& macro, bool first, int choice) {
     HostLog::record(u"UpdateAllFilterModified", {flag(first), num(choice)});
-    MacroFilterData& f = first ? macro.filter1 : macro.filter2;
+    MacroFilterChoice& f = first ? macro.filter1 : macro.filter2;
     if (choice < 0 || choice >= f.items.length())
         return false;
     f.choice = choice;

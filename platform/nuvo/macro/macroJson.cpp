@@ -494,7 +494,7 @@ bool readDialog(Reader& r, const Json& j, MacroData& d) {
         !r.flag(j, "tieProfileToObject", d.tieProfileToObject, w) ||
         !r.flag(j, "eraseAfterProfAdv", d.eraseAfterProfAdv, w))
         return false;
-    auto filter = [&](const char* key, MacroFilterData& f) {
+    auto filter = [&](const char* key, MacroFilterChoice& f) {
         auto it = j.find(key);
         if (it == j.end())
             return true;
@@ -859,7 +859,7 @@ Json dialogJson(const MacroData& d) {
         j["currentGroup"] = d.currentGroup;
     if (!d.currentTab.isEmpty())
         j["currentTab"] = d.currentTab.utf8();
-    auto filter = [&](const char* key, const MacroFilterData& f) {
+    auto filter = [&](const char* key, const MacroFilterChoice& f) {
         if (!f.items.isEmpty() || f.choice != 0)
             j[key] = {{"items", textsJson(f.items)}, {"choice", f.choice}};
     };
