@@ -8,6 +8,8 @@
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
+#include "os/files.h"
+#include "os/snapshot.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvNameReplacer.h"
@@ -20,6 +22,8 @@
 namespace {
 
 constexpr const char16_t* kChildFunction = u"CallChild";
+// Standards sheets are tens of kilobytes; the declarations of a larger document are read again each time.
+constexpr std::uint64_t kMaxKeptDocumentBytes = 1u << 20;
 
 // How many standards documents are being calculated, one inside the other. A child call that would reopen a
 // document being calculated, or nest deeper than kMaxNesting, is refused: without this, a child that calls its
@@ -104,22 +108,41 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
     ssSetBool(grid::kSwitchRepaint, false);
     ssSetBool(grid::kSwitchCalcSheet, true);
     ssSetBool(grid::kSwitchAutoCalc, false);
+    m_loadedBytes.reset();
     if (!ssLoadFromFile(path.c_str()))
         return eInvalidInput;
     // A document brings its own switches; the statements must not recalculate on every write.
     ssSetBool(grid::kSwitchAutoCalc, false);
     loadedFile = path;
     m_namesValid = m_coordinatesValid = m_markersValid = false;
+    if (os::FileSystemSnapshot::active()) {
+        // The still view gives the bytes the grid has just loaded.
+        bool tooLarge = false;
+        std::shared_ptr<const std::string> bytes = os::readShared(path, kMaxKeptDocumentBytes, tooLarge);
+        const bool kept = bytes && m_keptDeclarations && m_keptDeclarations->bytes == bytes;   // known free of formulas
+        if (bytes && (kept || bytes->find("formula") == std::string::npos))
+            m_loadedBytes = std::move(bytes);
+    }
     return eOk;
 }
 
 ErrorStatus KvCalcSS::readVarCells() {
     m_varCells.resetVarCells();
     m_namesValid = m_coordinatesValid = false;
+    std::shared_ptr<const std::string> loaded = std::move(m_loadedBytes);
+    m_loadedBytes.reset();
+    if (loaded && os::FileSystemSnapshot::active() && m_keptDeclarations && m_keptDeclarations->bytes == loaded) {
+        m_markers = m_keptDeclarations->markers;
+        m_markersValid = true;
+        m_varCells.takeCells(Ork_Array<KvVarCell>(m_keptDeclarations->cells));
+        return eOk;
+    }
     SpreadTexts texts(*this);
     Ork_Array<KvVarCell> cells;
     m_markers = readSectionsAndDeclarations(texts, cells);
     m_markersValid = true;
+    if (loaded && os::FileSystemSnapshot::active())
+        m_keptDeclarations = KeptDeclarations{std::move(loaded), m_markers, cells};
     m_varCells.takeCells(std::move(cells));
     return eOk;
 }

@@ -240,6 +240,23 @@ TEST_F(Evaluation, EachEvaluationSeesTheSheetAndDataFilesAsTheyAreNow) {
     EXPECT_EQ(third.varCells[0].value, u"23");
 }
 
+// Evaluations of an unchanged sheet share what its declarations are; a sheet rewritten in between declares
+// what it declares now.
+TEST_F(Evaluation, EachEvaluationReadsTheDeclarationsOfTheSheetAsItIsNow) {
+    const Ork_String file = writeSheet("d.kvs", {{"Input"}, {"Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
+    for (int i = 0; i < 2; ++i) {
+        KvDlgStandardsData record = directRecord(file, {input(u"A", u"3"), output(u"B")});
+        ASSERT_TRUE(StartDlgStandardsSS(record));
+        EXPECT_EQ(record.varCells[1].value, u"6");
+    }
+    writeSheet("d.kvs", {{"Input"}, {"Double A"}, {"Double C"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * C"}});
+    KvDlgStandardsData tooFew = directRecord(file, {input(u"A", u"3"), output(u"B")});
+    EXPECT_FALSE(StartDlgStandardsSS(tooFew));
+    KvDlgStandardsData record = directRecord(file, {input(u"A", u"3"), input(u"C", u"5"), output(u"B")});
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[2].value, u"15");
+}
+
 // The sections are where the sheet's markers stand: a text variable whose value reads "Calc" does not start
 // the statements at its declaration cell (and so cannot turn the next variable's value into a statement).
 TEST_F(Evaluation, ValuesWrittenIntoDeclarationsAreNoSectionMarkers) {
