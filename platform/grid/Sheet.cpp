@@ -355,7 +355,9 @@ void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bo
         store_.forEachInBlock(b, take);
     else
         store_.forEachLive([&](CellId id) { take(id); });
-    std::sort(places.begin(), places.end());
+    // Cells are mostly stored in the order a document lists them, which is reading order already.
+    if (!std::is_sorted(places.begin(), places.end()))
+        std::sort(places.begin(), places.end());
     for (const auto& [row, col] : places)
         if (!visit(col, row))
             return;
