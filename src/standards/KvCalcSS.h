@@ -97,13 +97,23 @@ private:
     // again with the very same bytes (and no formulas, whose values could depend on other files) declares the
     // same variables. Only used within one still view of the file system, in which the bytes read are the
     // bytes loaded.
+    struct KeptText {
+        int col = 0, row = 0;
+        Ork_String text;        // as loaded
+        bool declaration = false;
+    };
     struct KeptDeclarations {
         std::shared_ptr<const std::string> bytes;
         KvSectionMarkers markers;
         Ork_Array<KvVarCell> cells;
+        std::vector<KeptText> texts;   // every cell holding text, in reading order
     };
     std::optional<KeptDeclarations> m_keptDeclarations;
     std::shared_ptr<const std::string> m_loadedBytes;   // of the document just loaded, while nothing was read since
+    // The texts of the document as loaded, from the declarations just read until the general variables are
+    // substituted: meanwhile only declaration cells are written.
+    const std::vector<KeptText>* m_textsAsLoaded = nullptr;
+    ErrorStatus replaceGenVarsAfterPreparing();
     struct StatementTexts {
         Ork_String text, name, expression, formula, result;
     };
