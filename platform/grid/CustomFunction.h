@@ -59,6 +59,7 @@ struct CustomFunction {
     int minArgs = 0;
     int maxArgs = 0;
     CustomCallback callback;
+    SSCustomFunctionProc proc = nullptr;   // when registered as a plain function: the function itself
     unsigned flags = 0;
 };
 

@@ -41,6 +41,7 @@ DependencyIndex::Stretch& DependencyIndex::make(int col, int stretch) {
 
 void DependencyIndex::add(const Block& b, CellId reader) {
     const Entry e{b.col1, b.row1, b.col2, b.row2, reader};
+    ++blocks_;
     if (b.col1 < 0 || b.row1 < 0 || stretchCount(b, kRowBits) > kMaxStretches) {
         wide_.push_back(e);
         return;
@@ -54,21 +55,25 @@ void DependencyIndex::remove(const Block& b, CellId reader) {
     auto same = [&](const Entry& e) {
         return e.reader == reader && e.col1 == b.col1 && e.row1 == b.row1 && e.col2 == b.col2 && e.row2 == b.row2;
     };
+    bool dropped = false;
     auto drop = [&](Stretch& entries) {
         auto it = std::find_if(entries.begin(), entries.end(), same);
         if (it != entries.end()) {
             *it = entries.back();
             entries.pop_back();
+            dropped = true;
         }
     };
     if (b.col1 < 0 || b.row1 < 0 || stretchCount(b, kRowBits) > kMaxStretches) {
         drop(wide_);
-        return;
+    } else {
+        for (int c = b.col1; c <= b.col2; ++c)
+            for (int s = b.row1 >> kRowBits; s <= (b.row2 >> kRowBits); ++s)
+                if (Stretch* entries = find(c, s))
+                    drop(*entries);
     }
-    for (int c = b.col1; c <= b.col2; ++c)
-        for (int s = b.row1 >> kRowBits; s <= (b.row2 >> kRowBits); ++s)
-            if (Stretch* entries = find(c, s))
-                drop(*entries);
+    if (dropped && blocks_ > 0)
+        --blocks_;
 }
 
 void DependencyIndex::forEachReader(const Block& b, const std::function<void(CellId)>& visit) const {
@@ -94,6 +99,7 @@ void DependencyIndex::forEachReader(const Block& b, const std::function<void(Cel
 }
 
 void DependencyIndex::clear() {
+    blocks_ = 0;
     wide_.clear();
     if (pages_ > kKeptPages) {
         columns_.clear();

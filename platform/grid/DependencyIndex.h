@@ -24,6 +24,8 @@ public:
     // Visits every reader of a block of positions (a reader may come more than once).
     void forEachReader(const Block& block, const std::function<void(CellId)>& visit) const;
     void clear();
+    // No formula reads anything (a sheet of values, or one being loaded before its formulas).
+    bool empty() const { return blocks_ == 0; }
 
 private:
     struct Entry {
@@ -45,6 +47,7 @@ private:
     std::vector<std::vector<std::unique_ptr<Page>>> columns_;
     std::size_t pages_ = 0;
     std::vector<Entry> wide_;
+    std::size_t blocks_ = 0;   // added and not removed
 };
 
 } // namespace grid

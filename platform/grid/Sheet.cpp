@@ -355,7 +355,9 @@ void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bo
         store_.forEachInBlock(b, take);
     else
         store_.forEachLive([&](CellId id) { take(id); });
-    std::sort(places.begin(), places.end());
+    // Cells are mostly stored in the order a document lists them, which is reading order already.
+    if (!std::is_sorted(places.begin(), places.end()))
+        std::sort(places.begin(), places.end());
     for (const auto& [row, col] : places)
         if (!visit(col, row))
             return;
@@ -588,22 +590,36 @@ std::int64_t Sheet::property(int index, std::int64_t fallback) const {
 
 // ---------------------------------------------------------------- custom functions
 
+namespace {
+
+bool validCustomFunction(std::u16string_view name, int minArgs, int maxArgs) {
+    if (name.empty() || minArgs < 0 || maxArgs < minArgs || maxArgs > 255)
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char16_t c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_' ||
+               c == u'.';
+    });
+}
+
+} // namespace
+
 bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
                               unsigned flags) {
-    if (name.empty() || minArgs < 0 || maxArgs < minArgs || maxArgs > 255 || !callback)
+    if (!validCustomFunction(name, minArgs, maxArgs) || !callback)
         return false;
-    for (char16_t c : name)
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_' ||
-              c == u'.'))
-            return false;
     auto fn = std::make_shared<CustomFunction>();
     fn->name = os::upperCase(name);
     fn->minArgs = minArgs;
     fn->maxArgs = maxArgs;
     fn->callback = std::move(callback);
     fn->flags = flags;
-    custom_[fn->name] = fn;
-    // Formulas that named the function before it existed (or named its earlier version) are out of date.
+    custom_[fn->name] = std::move(fn);
+    markNamedCallsDirty();
+    return true;
+}
+
+// Formulas that named a function before it existed (or named its earlier version) are out of date.
+void Sheet::markNamedCallsDirty() {
     std::vector<CellId> callers;
     callers.swap(byName_);
     for (CellId id : callers) {
@@ -618,19 +634,31 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
     }
     if (switchOn(kSwitchAutoCalc) && !calculating_)
         recalcDirty();
-    return true;
 }
 
 bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, SSCustomFunctionProc callback,
                               unsigned flags) {
     if (!callback)
         return false;
-    return addCustomFunction(
-        name, minArgs, maxArgs,
-        CustomCallback([callback](SSValueRecord& result, SSValueRecord* args, std::int16_t count) {
-            return callback(&result, args, count) != 0;
-        }),
-        flags);
+    // The same function registered again under the same name and limits (a program registers its functions
+    // before every calculation) keeps its entry; the formulas that call it are brought up to date as always.
+    if (validCustomFunction(name, minArgs, maxArgs)) {
+        const auto it = custom_.find(os::upperCase(name));
+        if (it != custom_.end() && it->second->proc == callback && it->second->minArgs == minArgs &&
+            it->second->maxArgs == maxArgs && it->second->flags == flags) {
+            markNamedCallsDirty();
+            return true;
+        }
+    }
+    if (!addCustomFunction(
+            name, minArgs, maxArgs,
+            CustomCallback([callback](SSValueRecord& result, SSValueRecord* args, std::int16_t count) {
+                return callback(&result, args, count) != 0;
+            }),
+            flags))
+        return false;
+    custom_[os::upperCase(name)]->proc = callback;
+    return true;
 }
 
 bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(os::upperCase(name)) == 1; }

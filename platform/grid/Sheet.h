@@ -215,6 +215,7 @@ private:
     void installFormula(int col, int row, std::shared_ptr<const ParsedProgram> program);
 
     // Recalculation.
+    void markNamedCallsDirty();
     void changed(int col, int row);                  // a value changed: its readers are out of date
     void markReadersDirty(int col, int row);
     void markDirty(CellId id);

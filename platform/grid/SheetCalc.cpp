@@ -115,6 +115,8 @@ void Sheet::markDirty(CellId id) {
 }
 
 void Sheet::markReadersDirty(int col, int row) {
+    if (deps_.empty())
+        return;
     std::vector<CellId> queue;
     auto visit = [&](CellId reader) {
         Cell& r = store_.cell(reader);

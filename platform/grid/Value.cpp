@@ -119,9 +119,17 @@ std::u16string joinText(std::initializer_list<std::u16string_view> parts) {
 double roundToSignificant(double n) {
     if (n == 0 || !std::isfinite(n))
         return n;
+    // A whole number below 10^15 has at most 15 digits and is its own rounding; most numbers a sheet
+    // compares or rounds are.
+    if (std::fabs(n) < 1e15 && n == std::trunc(n))
+        return n;
+    // As "%.14e" writes it and strtod reads it back (to_chars and from_chars promise the same), without
+    // going through printf.
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", n);
-    return std::strtod(buf, nullptr);
+    const auto written = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::scientific, 14);
+    double rounded = n;
+    std::from_chars(buf, written.ptr, rounded);
+    return rounded;
 }
 
 std::u16string formatNumber(double n) {

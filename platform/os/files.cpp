@@ -346,12 +346,12 @@ bool writeLines(std::u16string_view path, const std::vector<std::u16string>& lin
 }
 
 bool fileExists(std::u16string_view path) {
-    if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
+    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
     return existingType(path) == fs::file_type::regular;
 }
 
 bool folderExists(std::u16string_view path) {
-    if (hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
+    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
     return existingType(path) == fs::file_type::directory;
 }
 

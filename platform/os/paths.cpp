@@ -201,6 +201,26 @@ fs::file_status statusOf(const struct stat& st) {
     return fs::file_status(fs::file_type::unknown);
 }
 
+// Whether a name of the path is "." or "..".
+bool hasDotName(std::u16string_view path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] != u'.' || (i > 0 && !isSeparator(path[i - 1]) && !(i == 2 && hasDrive(path)))) continue;
+        std::size_t end = i + 1;
+        if (end < path.size() && path[end] == u'.') ++end;
+        if (end == path.size() || isSeparator(path[end])) return true;
+    }
+    return false;
+}
+
+// The name in the file system's spelling, appended; plain ASCII as it is.
+void appendNative(std::string& native, std::u16string_view name) {
+    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; })) {
+        native.append(name.begin(), name.end());
+        return;
+    }
+    native += toUtf8(name);
+}
+
 // resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not), and
 // the lstat of it when that look found it.
 std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
@@ -229,15 +249,22 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         }
     }
 
-    const std::vector<std::u16string> names = splitPath(path);
     // Most paths are spelt as they are on disk: one look at the whole path settles those.
-    if (std::none_of(names.begin(), names.end(), [](const std::u16string& n) { return n == u"." || n == u".."; })) {
+    if (!hasDotName(path)) {
         // Joined as one native text and looked at with lstat: composing fs::path name by name cost more than
         // the look itself.
         std::string native = current.native();
-        for (const auto& name : names) {
-            if (native.empty() || native.back() != '/') native += '/';
-            native += toUtf8(name);
+        std::u16string_view rest = hasDrive(path) ? path.substr(2) : path;
+        std::u16string_view last;
+        while (!rest.empty()) {
+            std::size_t end = 0;
+            while (end < rest.size() && !isSeparator(rest[end])) ++end;
+            if (end > 0) {
+                last = rest.substr(0, end);
+                if (native.empty() || native.back() != '/') native += '/';
+                appendNative(native, last);
+            }
+            rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         struct stat st {};
         if (::lstat(native.c_str(), &st) == 0) {
@@ -250,9 +277,9 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         }
         const fs::path whole(std::move(native));
         // And most names asked for that are not there sit in a folder that is (the listing tells).
-        if (!names.empty()) {
+        if (!last.empty()) {
             bool folderRead = false;
-            if (auto match = uniqueCaseMatch(whole.parent_path(), names.back(), &folderRead)) return *match;
+            if (auto match = uniqueCaseMatch(whole.parent_path(), last, &folderRead)) return *match;
             if (folderRead) {
                 seen = fs::file_status(fs::file_type::not_found);
                 return whole;
@@ -261,6 +288,7 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
     }
 
     // Once a name is missing, everything below it is missing too and is kept as written.
+    const std::vector<std::u16string> names = splitPath(path);
     bool onDisk = true;
     for (const auto& name : names) {
         if (name == u".") continue;
@@ -347,7 +375,15 @@ std::optional<fs::path> findCanonical(std::u16string_view path) {
 
 fs::file_type existingType(std::u16string_view path) {
     fs::file_status seen;
-    auto resolved = resolveSeen(path, seen);
+    std::optional<fs::path> own;
+    const fs::path* resolved = nullptr;   // the snapshot's answer is looked at where it is kept
+    if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
+        seen = known->seen;
+        if (known->path) resolved = &*known->path;
+    } else {
+        own = resolveWith(path, seen);
+        if (own) resolved = &*own;
+    }
     if (!resolved || seen.type() == fs::file_type::not_found)
         return fs::file_type::not_found;
     if (fs::exists(seen) && !fs::is_symlink(seen))

@@ -8,6 +8,8 @@
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
+#include "os/files.h"
+#include "os/snapshot.h"
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvNameReplacer.h"
@@ -16,10 +18,14 @@
 #include "ui/constants.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 namespace {
 
 constexpr const char16_t* kChildFunction = u"CallChild";
+// Standards sheets are tens of kilobytes; the declarations of a larger document are read again each time.
+constexpr std::uint64_t kMaxKeptDocumentBytes = 1u << 20;
 
 // How many standards documents are being calculated, one inside the other. A child call that would reopen a
 // document being calculated, or nest deeper than kMaxNesting, is refused: without this, a child that calls its
@@ -104,22 +110,57 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
     ssSetBool(grid::kSwitchRepaint, false);
     ssSetBool(grid::kSwitchCalcSheet, true);
     ssSetBool(grid::kSwitchAutoCalc, false);
+    m_loadedBytes.reset();
+    m_textsAsLoaded = nullptr;
     if (!ssLoadFromFile(path.c_str()))
         return eInvalidInput;
     // A document brings its own switches; the statements must not recalculate on every write.
     ssSetBool(grid::kSwitchAutoCalc, false);
     loadedFile = path;
     m_namesValid = m_coordinatesValid = m_markersValid = false;
+    if (os::FileSystemSnapshot::active()) {
+        // The still view gives the bytes the grid has just loaded.
+        bool tooLarge = false;
+        std::shared_ptr<const std::string> bytes = os::readShared(path, kMaxKeptDocumentBytes, tooLarge);
+        const bool kept = bytes && m_keptDeclarations && m_keptDeclarations->bytes == bytes;   // known free of formulas
+        if (bytes && (kept || bytes->find("formula") == std::string::npos))
+            m_loadedBytes = std::move(bytes);
+    }
     return eOk;
 }
 
 ErrorStatus KvCalcSS::readVarCells() {
     m_varCells.resetVarCells();
     m_namesValid = m_coordinatesValid = false;
+    m_textsAsLoaded = nullptr;
+    std::shared_ptr<const std::string> loaded = std::move(m_loadedBytes);
+    m_loadedBytes.reset();
+    if (loaded && os::FileSystemSnapshot::active() && m_keptDeclarations && m_keptDeclarations->bytes == loaded) {
+        m_markers = m_keptDeclarations->markers;
+        m_markersValid = true;
+        m_varCells.takeCells(Ork_Array<KvVarCell>(m_keptDeclarations->cells));
+        m_textsAsLoaded = &m_keptDeclarations->texts;
+        return eOk;
+    }
     SpreadTexts texts(*this);
     Ork_Array<KvVarCell> cells;
     m_markers = readSectionsAndDeclarations(texts, cells);
     m_markersValid = true;
+    if (loaded && os::FileSystemSnapshot::active()) {
+        KeptDeclarations kept{std::move(loaded), m_markers, cells, {}};
+        std::unordered_set<std::uint64_t> declared;
+        for (const KvVarCell& cell : cells)
+            declared.insert(std::uint64_t(std::uint32_t(cell.col)) << 32 | std::uint32_t(cell.row));
+        Ork_String text;
+        texts.forEachCell(1, texts.rows(), [&](int col, int row) {
+            if (getCellText(col, row, text, kTextValue) && !text.isEmpty())
+                kept.texts.push_back({col, row, text,
+                                      declared.count(std::uint64_t(std::uint32_t(col)) << 32 | std::uint32_t(row)) > 0});
+            return true;
+        });
+        m_keptDeclarations = std::move(kept);
+        m_textsAsLoaded = &m_keptDeclarations->texts;
+    }
     m_varCells.takeCells(std::move(cells));
     return eOk;
 }
@@ -160,6 +201,32 @@ ErrorStatus KvCalcSS::replaceGenVars() {
             ssSetData(col, row, text.c_str());
         return true;
     });
+    return eOk;
+}
+
+// replaceGenVars on a sheet that is the document as loaded but for its declaration cells: only those and the
+// cells whose loaded text holds a name somewhere need to be read.
+ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
+    const std::vector<KeptText>* loaded = std::exchange(m_textsAsLoaded, nullptr);
+    if (!loaded)
+        return replaceGenVars();
+    if (genVarNames.isEmpty() || genVarValues.isEmpty())
+        return eOk;
+    const int pairs = std::min(genVarNames.length(), genVarValues.length());
+    const auto holdsAName = [&](const Ork_String& text) {
+        for (int i = 0; i < pairs; ++i)
+            if (!genVarNames[i].isEmpty() && text.find(genVarNames[i]) != Ork_String::npos)
+                return true;
+        return false;
+    };
+    Ork_String text;
+    for (const KeptText& cell : *loaded) {
+        if (!cell.declaration && !holdsAName(cell.text))
+            continue;
+        if (getCellText(cell.col, cell.row, text, kTextValue) && !text.isEmpty() &&
+            replaceNames(text, genVarNames, genVarValues, true))
+            ssSetData(cell.col, cell.row, text.c_str());
+    }
     return eOk;
 }
 
@@ -535,7 +602,7 @@ ErrorStatus KvCalcSS::prepareFromMacro(KvDlgStandardsData& record) {
             return eInvalidInput;
     }
     Ork_TimerScope timer(gSSSreplaceGenVars);
-    return replaceGenVars();
+    return replaceGenVarsAfterPreparing();
 }
 
 ErrorStatus KvCalcSS::calculateToMacro(KvDlgStandardsData& record) {
@@ -574,7 +641,7 @@ ErrorStatus KvCalcSS::prepareFromCells(KvDlgStandardsData& record) {
         if (cell.setValueFromOther(*this, given) != eOk)
             return eInvalidInput;
     }
-    return replaceGenVars();
+    return replaceGenVarsAfterPreparing();
 }
 
 ErrorStatus KvCalcSS::calculateToCells(KvVarCells& cells) {

@@ -16,6 +16,7 @@
 
 #include <string>
 #include <string_view>
+#include <memory>
 #include <memory_resource>
 #include <optional>
 #include <unordered_map>
@@ -43,7 +44,9 @@ public:
 
     // A name that matches no file becomes the library's "Connection Standards\" + name + ".kvs".
     ErrorStatus loadStandardsFile(const Ork_String& name);
-    // Empties the variable cells and reads the declarations of the loaded sheet.
+    // Empties the variable cells and reads the declarations of the loaded sheet. Right after a load within a
+    // still view of the file system (an evaluation), a document loaded before with the very same bytes gives
+    // the declarations it gave then.
     ErrorStatus readVarCells();
     // Substitutes the general variables in every cell.
     ErrorStatus replaceGenVars();
@@ -90,6 +93,27 @@ private:
     };
 
     KvVarCells m_varCells;
+    // The declarations of a document as loaded, kept with the bytes they were read from: a document loaded
+    // again with the very same bytes (and no formulas, whose values could depend on other files) declares the
+    // same variables. Only used within one still view of the file system, in which the bytes read are the
+    // bytes loaded.
+    struct KeptText {
+        int col = 0, row = 0;
+        Ork_String text;        // as loaded
+        bool declaration = false;
+    };
+    struct KeptDeclarations {
+        std::shared_ptr<const std::string> bytes;
+        KvSectionMarkers markers;
+        Ork_Array<KvVarCell> cells;
+        std::vector<KeptText> texts;   // every cell holding text, in reading order
+    };
+    std::optional<KeptDeclarations> m_keptDeclarations;
+    std::shared_ptr<const std::string> m_loadedBytes;   // of the document just loaded, while nothing was read since
+    // The texts of the document as loaded, from the declarations just read until the general variables are
+    // substituted: meanwhile only declaration cells are written.
+    const std::vector<KeptText>* m_textsAsLoaded = nullptr;
+    ErrorStatus replaceGenVarsAfterPreparing();
     struct StatementTexts {
         Ork_String text, name, expression, formula, result;
     };

@@ -323,6 +323,11 @@ int runBatch(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     if (const int status = planColumns(cases, options, blank, plan, err))
         return status;
     const KvVarCells outputNames = returnedOutputs(declared.cells, blank.varCells);
+    // Every row's record has the cells of `blank`, so its outputs stand where they stand in `blank`.
+    std::vector<int> outputAt;
+    for (const OutputPosition& at : outputPositions(declared.cells))
+        if (at.returned < blank.varCells.length())
+            outputAt.push_back(at.returned);
 
     ResultSink sink(options.out, out);
     if (!sink.good()) {
@@ -361,7 +366,10 @@ int runBatch(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
         result.ok = StartDlgStandardsSS(record);
         result.messages = services.boxes();
         if (result.ok) {
-            result.outputs = returnedOutputs(declared.cells, record.varCells);
+            if (result.outputs.length() != outputNames.length())
+                result.outputs = outputNames;
+            for (std::size_t k = 0; k < outputAt.size(); ++k)
+                result.outputs[int(k)].value = record.varCells[outputAt[k]].value;
         } else {
             ++failed;
             result.outputs = outputNames;

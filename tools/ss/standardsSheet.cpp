@@ -92,13 +92,13 @@ KvDlgStandardsData directRecord(const Ork_String& sheet, const Declarations& dec
 // with every declaration, after it without the later declarations of a duplicated name, which the calculation
 // drops. So with duplicates an output comes back in the cell of the position it has among the remaining
 // declarations.
-KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCells& returned) {
+std::vector<OutputPosition> outputPositions(const Ork_Array<KvVarCell>& declared) {
     Ork_StringArray names;
     for (const KvVarCell& cell : declared)
         names.append(cell.name);
     AcArray<int> dropped;
     getDuplicates(names, dropped, false);
-    KvVarCells outputs;
+    std::vector<OutputPosition> positions;
     int locals = 0, next = 0;
     for (int i = 0; i < declared.length(); ++i) {
         if (next < dropped.length() && dropped[next] == i) {
@@ -110,12 +110,20 @@ KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCell
             ++locals;
             continue;
         }
-        const int k = i - next - locals;
-        if (cell.isOutput() && k < returned.length()) {
-            KvVarCell shown = cell;
-            shown.value = returned[k].value;
-            outputs.append(shown);
-        }
+        if (cell.isOutput())
+            positions.push_back({i, i - next - locals});
+    }
+    return positions;
+}
+
+KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCells& returned) {
+    KvVarCells outputs;
+    for (const OutputPosition& at : outputPositions(declared)) {
+        if (at.returned >= returned.length())
+            continue;
+        KvVarCell shown = declared[at.declared];
+        shown.value = returned[at.returned].value;
+        outputs.append(shown);
     }
     return outputs;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace sscmd {
 
@@ -37,6 +38,12 @@ KvDlgStandardsData directRecord(const Ork_String& sheet, const Declarations& dec
 // The outputs of a direct-mode evaluation, with their declared names, from the caller's cells the module gave
 // them back in.
 KvVarCells returnedOutputs(const Ork_Array<KvVarCell>& declared, const KvVarCells& returned);
+// Where returnedOutputs finds each output: its declaration and its place among the caller's cells, in order.
+struct OutputPosition {
+    int declared = 0;
+    int returned = 0;
+};
+std::vector<OutputPosition> outputPositions(const Ork_Array<KvVarCell>& declared);
 
 // Why an evaluation that failed could not run, when the sheet shows it; empty when it does not.
 std::string whyNotEvaluated(const std::string& sheet);

@@ -252,3 +252,41 @@ TEST_F(CustomFunctionTest, LazyFunctionsNeverComputeTheArgumentsTheyDoNotNeed) {
     EXPECT_EQ(sheet.valueText(1, 2), u"3");
     EXPECT_EQ(calls, 3);
 }
+
+namespace {
+
+int gPlainCalls = 0;
+int plainOne(SSValueRecord* r, SSValueRecord*, std::int16_t) {
+    ++gPlainCalls;
+    r->status = SSStatusValid;
+    r->type = SSTypeLong;
+    r->lValue = 1;
+    return 1;
+}
+int plainTwo(SSValueRecord* r, SSValueRecord*, std::int16_t) {
+    r->status = SSStatusValid;
+    r->type = SSTypeLong;
+    r->lValue = 2;
+    return 1;
+}
+
+} // namespace
+
+// A program registers its functions before every calculation: the same function again changes nothing but
+// still brings its callers up to date; another function, other limits or a bad name are what they always were.
+TEST_F(CustomFunctionTest, RegisteringTheSameFunctionAgainKeepsItAndRefreshesItsCallers) {
+    ASSERT_TRUE(sheet.addCustomFunction(u"PLAIN", 0, 1, plainOne, 0));
+    ASSERT_TRUE(sheet.setFormula(1, 1, u"PLAIN()"));
+    sheet.setSwitch(kSwitchAutoCalc, true);
+    gPlainCalls = 0;
+    EXPECT_TRUE(sheet.addCustomFunction(u"plain", 0, 1, plainOne, 0));
+    EXPECT_EQ(gPlainCalls, 1);   // its caller was calculated again
+    EXPECT_EQ(sheet.valueText(1, 1), u"1");
+
+    EXPECT_TRUE(sheet.addCustomFunction(u"PLAIN", 0, 1, plainTwo, 0));
+    EXPECT_EQ(sheet.valueText(1, 1), u"2");
+    EXPECT_TRUE(sheet.addCustomFunction(u"PLAIN", 1, 1, plainTwo, 0));
+    EXPECT_EQ(sheet.valueText(1, 1), u"#VALUE!");   // now needs an argument
+    EXPECT_FALSE(sheet.addCustomFunction(u"PLAIN", 2, 1, plainTwo, 0));
+    EXPECT_FALSE(sheet.addCustomFunction(u"PLA IN", 1, 1, plainTwo, 0));
+}

@@ -38,6 +38,7 @@ TEST(DependencyIndex, FindsTheReadersOfEveryCoveredPosition) {
 
 TEST(DependencyIndex, RemovedAndClearedReadersAreGone) {
     DependencyIndex index;
+    EXPECT_TRUE(index.empty());
     index.add(Block{2, 3, 3, 20}, 11);
     index.add(Block{2, 3, 3, 20}, 14);
     index.add(Block{4, 1, 4, kMaxRows}, 13);
@@ -46,8 +47,14 @@ TEST(DependencyIndex, RemovedAndClearedReadersAreGone) {
     index.remove(Block{9, 9, 9, 9}, 15);   // never added
     EXPECT_EQ(readersOf(index, Block{2, 10, 2, 10}), (std::vector<CellId>{14}));
     EXPECT_EQ(readersOf(index, Block{4, 10, 4, 10}), (std::vector<CellId>{}));
+    EXPECT_FALSE(index.empty());
+    index.remove(Block{2, 3, 3, 20}, 14);
+    EXPECT_TRUE(index.empty());
+    index.add(Block{2, 3, 3, 20}, 14);
     index.clear();
+    EXPECT_TRUE(index.empty());
     EXPECT_EQ(readersOf(index, Block{2, 10, 2, 10}), (std::vector<CellId>{}));
     index.add(Block{2, 10, 2, 10}, 16);
+    EXPECT_FALSE(index.empty());
     EXPECT_EQ(readersOf(index, Block{1, 1, 5, 100}), (std::vector<CellId>{16}));
 }

@@ -3,6 +3,10 @@
 #include "grid/FormulaParser.h"
 #include "grid/Functions.h"
 #include "grid/Sheet.h"
+#include "grid/Value.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 using namespace grid;
 
@@ -110,4 +114,16 @@ TEST(BuiltinTable, EveryFunctionRefusesCountsOutsideItsLimits) {
             EXPECT_EQ(sheet.valueText(1, 1), u"#VALUE!") << std::string(name.begin(), name.end()) << " too few";
         }
     }
+}
+
+// Comparisons and rounding look at 15 significant digits, as "%.14e" writes a number and strtod reads it back.
+TEST(SignificantDigits, RoundAsPrintfWritesFifteenDigits) {
+    const double samples[] = {0.1 + 0.2, 1.0 / 3, -2.0 / 3, 1e15 + 1, 123456789012345.0, 9.99999999999999949e14,
+                              1e-320, 6.02214076e23, -0.0, 42.0, -7.0, 0.3, 1e308, 2.5e-5 * 3};
+    for (double n : samples) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.14e", n);
+        EXPECT_EQ(roundToSignificant(n), std::strtod(buf, nullptr)) << buf;
+    }
+    EXPECT_EQ(roundToSignificant(0.1 + 0.2), 0.3);
 }

@@ -240,6 +240,41 @@ TEST_F(Evaluation, EachEvaluationSeesTheSheetAndDataFilesAsTheyAreNow) {
     EXPECT_EQ(third.varCells[0].value, u"23");
 }
 
+// Evaluations of an unchanged sheet share what its declarations are; a sheet rewritten in between declares
+// what it declares now.
+TEST_F(Evaluation, EachEvaluationReadsTheDeclarationsOfTheSheetAsItIsNow) {
+    const Ork_String file = writeSheet("d.kvs", {{"Input"}, {"Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
+    for (int i = 0; i < 2; ++i) {
+        KvDlgStandardsData record = directRecord(file, {input(u"A", u"3"), output(u"B")});
+        ASSERT_TRUE(StartDlgStandardsSS(record));
+        EXPECT_EQ(record.varCells[1].value, u"6");
+    }
+    writeSheet("d.kvs", {{"Input"}, {"Double A"}, {"Double C"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * C"}});
+    KvDlgStandardsData tooFew = directRecord(file, {input(u"A", u"3"), output(u"B")});
+    EXPECT_FALSE(StartDlgStandardsSS(tooFew));
+    KvDlgStandardsData record = directRecord(file, {input(u"A", u"3"), input(u"C", u"5"), output(u"B")});
+    ASSERT_TRUE(StartDlgStandardsSS(record));
+    EXPECT_EQ(record.varCells[2].value, u"15");
+}
+
+// General variables are substituted into the sheet as each evaluation finds it, whichever evaluated it before:
+// into the statements, and into a value just given to a declaration.
+TEST_F(Evaluation, GeneralVariablesReachEveryCellAtEveryEvaluation) {
+    const Ork_String file = writeSheet("g.kvs", {{"Input"}, {"String S"}, {"Output"}, {"Double W", "String T"},
+                                                 {"Calc"}, {"W = gen_a * 2"}, {"T = S"}});
+    const auto evaluate = [&](const char16_t* s, const char16_t* a) {
+        KvDlgStandardsData record =
+            directRecord(file, {input(u"S", s, KvValueType::String), output(u"W"), output(u"T", KvValueType::String)});
+        record.genVarNames.append(u"gen_a");
+        record.genVarValues.append(a);
+        EXPECT_TRUE(StartDlgStandardsSS(record));
+        return record.varCells[1].value + u"|" + record.varCells[2].value;
+    };
+    EXPECT_EQ(evaluate(u"x", u"3"), u"6|x");
+    EXPECT_EQ(evaluate(u"gen_a", u"4"), u"8|4");
+    EXPECT_EQ(evaluate(u"y gen_a", u"5"), u"10|y 5");
+}
+
 // The sections are where the sheet's markers stand: a text variable whose value reads "Calc" does not start
 // the statements at its declaration cell (and so cannot turn the next variable's value into a statement).
 TEST_F(Evaluation, ValuesWrittenIntoDeclarationsAreNoSectionMarkers) {
