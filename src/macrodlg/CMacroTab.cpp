@@ -194,7 +194,7 @@ void CMacroTab::load() {
         m_page.setCtrlValue(t->block->dlgRef, t->block->current);
     for (const MacroProfData& g : t->profiles) {
         if (g.dlgRefSection > 0)
-            m_page.setCtrlValue(g.dlgRefSection, g.section);
+            m_page.setCtrlValue(g.dlgRefSection, sectionDisplayName(g.section));
         if (g.dlgRefRotation > 0)
             m_page.setCtrlValue(g.dlgRefRotation, g.rotation == dialString(kMixedText) || g.rotation.isEmpty()
                                                       ? g.rotation
@@ -270,9 +270,9 @@ void CMacroTab::store() {
         MacroProfData props = g;
         bool changed = false;
         Ork_String text;
-        if (g.dlgRefSection > 0 && m_page.getCtrlValue(g.dlgRefSection, text) && text != g.section) {
-            props.section = text;
-            changed = true;
+        if (g.dlgRefSection > 0 && m_page.getCtrlValue(g.dlgRefSection, text) && text != sectionDisplayName(g.section)) {
+            props.section = sectionOfDisplayName(text);
+            changed = props.section != g.section;
         }
         if (g.dlgRefRotation > 0 && m_page.getCtrlValue(g.dlgRefRotation, text)) {
             if (text.length() > 0 && text.back() == u'°')

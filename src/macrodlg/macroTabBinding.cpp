@@ -8,6 +8,7 @@
 #include "nuvo/textHelpers.h"
 #include "os/files.h"
 #include "seclib/Ork_ProfValuesTable.h"
+#include "nuvo/sections/Ork_SectionTableManager.h"
 #include "seclib/profTablePath.h"
 
 namespace {
@@ -79,15 +80,17 @@ bool bindBolt(Ork_DesignerControl& c, MacroTabData& tab, MacroPageBinding& page)
     return true;
 }
 
-// The section names a profile combo box offers: the filtered system names of the section's table.
+// The section names a profile combo box offers: the filtered system names of the section's table, and the
+// group's own section under its display name.
 void sectionItems(const Ork_String& section, Ork_StringArray& items) {
     items = Ork_StringArray();
     Ork_String path;
     Ork_ProfValuesTable table;
     if (sectionTableFile(section, path) && table.readFromFile(path))
         table.getFilteredSysNames(items);
-    if (!section.isEmpty() && !items.contains(section))
-        items.insertAt(0, section);
+    const Ork_String shown = sectionDisplayName(section);
+    if (!shown.isEmpty() && !items.contains(shown))
+        items.insertAt(0, shown);
 }
 
 bool bindProfile(Ork_DesignerControl& c, MacroTabData& tab) {
@@ -97,7 +100,7 @@ bool bindProfile(Ork_DesignerControl& c, MacroTabData& tab) {
     switch (c.type) {
     case ctProfileCombo:
         sectionItems(group->section, c.comboItems);
-        c.contents = group->section;
+        c.contents = sectionDisplayName(group->section);
         group->dlgRefSection = c.resourceId;
         break;
     case ctProfileButton:
@@ -278,4 +281,17 @@ Ork_String designFilePath(const Ork_String& designFile) {
         return designFile;
     const Ork_String path = Ork_DlgDesignerData::getDesignerRootFolder() + designFile;
     return getExtension(path).isEmpty() ? path + u".txt" : path;
+}
+
+Ork_String sectionDisplayName(const Ork_String& section) {
+    Ork_String userName;
+    if (!section.isEmpty() && Ork_SectionTableManager::instance().getUserName(section, Ork_String(), userName) &&
+        !userName.isEmpty())
+        return userName;
+    return section;
+}
+
+Ork_String sectionOfDisplayName(const Ork_String& shown) {
+    Ork_String section;
+    return Ork_SectionTableManager::instance().getSystemName(shown, section) ? section : shown;
 }

@@ -22,6 +22,12 @@ void blockChoices(const Ork_String& extra, Ork_StringArray& names);
 // would leave that folder ("..", an absolute path, a drive).
 bool sectionTableFile(const Ork_String& section, Ork_String& path);
 
+// A section as the profile combo box shows it: its user name from the host's section tables ("IPE 200"), or
+// the section name itself when the tables do not know it; and back, a shown or typed name as the section it
+// names (a name the tables do not know stays as typed: the combo box is editable).
+Ork_String sectionDisplayName(const Ork_String& section);
+Ork_String sectionOfDisplayName(const Ork_String& shown);
+
 // The design file of a tab: a full path stays; a name relative to the design folder ("EndPlate",
 // "Bracing\\Gusset") is taken from there, with ".txt" added when it has no extension.
 Ork_String designFilePath(const Ork_String& designFile);

@@ -97,7 +97,8 @@ TEST(MacroTabBinding, EveryTypeBindsToItsValueOrIsDropped) {
         {11, u"P", u"", true, u"6", [](const MacroTabData& t) { return t.bolt->dlgRefs[4]; }},
         {11, u"Nope", u"", false, nullptr, nullptr},
         {12, u"P", u"", true, nullptr, [](const MacroTabData& t) { return t.bolt->dlgRefButton; }},
-        {13, u"G", u"", true, u"IPE-200", [](const MacroTabData& t) { return t.profiles[0].dlgRefSection; }},
+        // The section under its user name from the sample library's tables.
+        {13, u"G", u"", true, u"IPE 200", [](const MacroTabData& t) { return t.profiles[0].dlgRefSection; }},
         {13, u"Nope", u"", false, nullptr, nullptr},
         {14, u"G", u"", true, nullptr, [](const MacroTabData& t) { return t.profiles[0].dlgRefPick; }},
         {15, u"G", u"", true, nullptr, [](const MacroTabData& t) { return t.profiles[0].dlgRefOffset; }},
@@ -167,4 +168,14 @@ TEST(MacroTabBinding, FoldersAndTablesStayInsideTheLibrary) {
     EXPECT_TRUE(sectionTableFile(u"IPE-200", path));
     for (const char16_t* bad : {u"..\\x-200", u"\\abs-1", u"C:\\x-1", u"NoDash", u"-200"})
         EXPECT_FALSE(sectionTableFile(bad, path)) << Ork_String(bad).utf8();
+}
+
+TEST(MacroTabBinding, ASectionShowsUnderItsUserNameAndReadsBackAsItself) {
+    EXPECT_EQ(sectionDisplayName(u"IPE-200"), u"IPE 200");
+    EXPECT_EQ(sectionOfDisplayName(u"IPE 200"), u"IPE-200");
+    EXPECT_EQ(sectionOfDisplayName(u"IPE-240"), u"IPE-240");
+    // A section the tables do not know shows, and is typed, as it stands.
+    EXPECT_EQ(sectionDisplayName(u"Custom-1"), u"Custom-1");
+    EXPECT_EQ(sectionOfDisplayName(u"Custom-1"), u"Custom-1");
+    EXPECT_EQ(sectionDisplayName(u""), u"");
 }
