@@ -61,6 +61,8 @@ constexpr int kMacroDialog = 8131;
 constexpr int kTabControl = 1175;
 constexpr int kFirstDesignedId = 33000;
 constexpr int kLastDesignedId = 33099;
+// A bolt tab without a designed bolt button shows the assembly and the diameter in boxes of its own.
+constexpr int kBoltFieldIds[] = {1091, 1092};
 // The designed control types that show a value named by their contents (29 names it by its extra text).
 constexpr int kValueTypes[] = {2, 3, 4, 5, 13, 15, 16, 18, 19, 20, 21, 22, 23, 28};
 
@@ -202,8 +204,11 @@ Json valuesJson(const MacroData& macro) {
         if (const MacroBoltData* b = t.getBoltData()) {
             const char16_t* names[] = {u"bolt.assembly", u"bolt.diameter", u"bolt.holeTolerance", u"bolt.penetration",
                                        u"bolt.addedLength"};
-            for (int v = 0; v < MacroBoltData::kValueCount; ++v)
-                add(names[v], *b->value(v), b->dlgRefs[v]);
+            const bool ownFields = t.type == MacroTabData::kBoltTab && b->dlgRefButton == 0;
+            for (int v = 0; v < MacroBoltData::kValueCount; ++v) {
+                const bool inOwnField = ownFields && b->dlgRefs[v] == 0 && v < int(std::size(kBoltFieldIds));
+                add(names[v], *b->value(v), inOwnField ? kBoltFieldIds[v] : b->dlgRefs[v]);
+            }
         }
         for (const MacroProfData& g : t.profiles)
             add(g.name + u".section", g.section, g.dlgRefSection);

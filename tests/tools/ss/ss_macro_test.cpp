@@ -82,6 +82,14 @@ TEST_F(SsMacro, TheSampleScriptRunsEveryPageKind) {
     for (const auto& v : j["tabs"][1]["values"])
         diameter = diameter || (v["name"] == "bolt.diameter" && v["value"] == "20");
     EXPECT_TRUE(diameter) << j["tabs"][1].dump();
+    // A bolt tab's own assembly and diameter boxes are named as where those values showed.
+    for (const auto& tab : j["tabs"]) {
+        for (const auto& v : tab["values"]) {
+            if (v["name"] == "bolt.assembly" || v["name"] == "bolt.diameter") {
+                EXPECT_NE(v["shown"], "not shown") << tab.dump();
+            }
+        }
+    }
 }
 
 TEST_F(SsMacro, ModelessRunsThroughTheSlotsAndPicturesEveryTab) {
