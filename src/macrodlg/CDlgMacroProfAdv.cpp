@@ -207,8 +207,11 @@ void CDlgMacroProfAdv::refreshPicture() {
     // The insertion buttons stay on top of the picture.
     for (int i = 0; i < 9; ++i)
         ShowOrHideCtrl(this, IDC_PA_INSERT_1 + i, false);
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 9; ++i) {
         ShowOrHideCtrl(this, IDC_PA_INSERT_1 + i, true);
+        if (ui::Window* button = getDlgItem(IDC_PA_INSERT_1 + i))
+            button->bringWindowToTop();
+    }
 }
 
 void CDlgMacroProfAdv::showOffsetPosition(int position) {
@@ -258,7 +261,10 @@ void CDlgMacroProfAdv::showRecord() {
     checkRadioButton(IDC_PA_PLANE_WCS, IDC_PA_PLANE_PICKED, plane);
     updatePlaneStates();
 
-    changeCheckStatus(getDlgItem(IDC_PA_TRISTATE), m_profile.triState);
+    // The record's three-state flag: -1 mixed (indeterminate), 0 off, 1 on.
+    changeCheckStatus(getDlgItem(IDC_PA_TRISTATE), m_profile.triState < 0   ? ui::BST_INDETERMINATE
+                                                   : m_profile.triState > 0 ? ui::BST_CHECKED
+                                                                            : ui::BST_UNCHECKED);
     checkDlgButton(IDC_PA_ON_SEGMENT, m_profile.onSegment ? ui::BST_CHECKED : ui::BST_UNCHECKED);
     setDlgItemText(IDC_PA_SEGMENT, Ork_String(m_profile.segment));
     updateSegmentStates();
@@ -366,7 +372,8 @@ void CDlgMacroProfAdv::readRecord() {
     default: break;   // a picked plane stays as the pick left it
     }
 
-    m_profile.triState = isDlgButtonChecked(IDC_PA_TRISTATE);
+    const int triState = isDlgButtonChecked(IDC_PA_TRISTATE);
+    m_profile.triState = triState == ui::BST_INDETERMINATE ? -1 : triState == ui::BST_CHECKED ? 1 : 0;
     m_profile.onSegment = isDlgButtonChecked(IDC_PA_ON_SEGMENT) == ui::BST_CHECKED;
     m_profile.segment = _wtoi(getDlgItemText(IDC_PA_SEGMENT).c_str());
 }

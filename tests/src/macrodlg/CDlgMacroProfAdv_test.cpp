@@ -314,12 +314,12 @@ TEST_F(ProfAdvTest, DropDownsWithNothingChosenKeepTheRecordsValues) {
 
 TEST_F(ProfAdvTest, TheTriStateBoxLosesItsIndeterminateStateForGood) {
     MacroProfData p = ipe();
-    p.triState = ui::BST_INDETERMINATE;
+    p.triState = -1;   // mixed
     run(p, [&](CDlgMacroProfAdv& d) {
         EXPECT_EQ(d.isDlgButtonChecked(IDC_PA_TRISTATE), ui::BST_INDETERMINATE);
         m_robot.click(d, IDC_PA_TRISTATE);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_NE(m_log.applied.back().triState, ui::BST_INDETERMINATE);
+            EXPECT_NE(m_log.applied.back().triState, -1);
             m_robot.click(d, IDC_PA_TRISTATE);
         }
     });
