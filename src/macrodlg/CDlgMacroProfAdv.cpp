@@ -236,8 +236,10 @@ void CDlgMacroProfAdv::showRecord() {
         setDlgItemText(IDC_PA_MORPH2, m_profile.morphText2);
     }
     showOffsetPosition(getDlgOffsetType(m_profile.offsetType, m_profile.offsetMixed));
-    setDlgItemText(IDC_PA_X, Ork_String(m_profile.xOffset, 3));
-    setDlgItemText(IDC_PA_Y, Ork_String(m_profile.yOffset, 3));
+    m_shownX = Ork_String(m_profile.xOffset, 3);
+    m_shownY = Ork_String(m_profile.yOffset, 3);
+    setDlgItemText(IDC_PA_X, m_shownX);
+    setDlgItemText(IDC_PA_Y, m_shownY);
     if (auto* orientation = getDlgItemAs<ui::ComboBox>(IDC_PA_ORIENTATION))
         orientation->setCurSel(m_profile.orientation);
 
@@ -335,8 +337,11 @@ void CDlgMacroProfAdv::readRecord() {
                 m_profile.offsetType = type;
         }
     }
-    m_profile.xOffset = _wtof(getDlgItemText(IDC_PA_X).c_str());
-    m_profile.yOffset = _wtof(getDlgItemText(IDC_PA_Y).c_str());
+    // An offset shown with three decimals and not typed over keeps the record's own value.
+    if (const Ork_String x = getDlgItemText(IDC_PA_X); x != m_shownX)
+        m_profile.xOffset = _wtof(x.c_str());
+    if (const Ork_String y = getDlgItemText(IDC_PA_Y); y != m_shownY)
+        m_profile.yOffset = _wtof(y.c_str());
 
     bool angle = false;
     for (int i = 0; i < 4; ++i)

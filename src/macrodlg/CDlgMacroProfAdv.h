@@ -77,6 +77,8 @@ private:
     AcDbObjectId m_pickedCoordSys;    // picked with the plane pick button; null when none
     bool m_sectionPicked = false;     // the section was just picked: the drop-down is not read
     bool m_section2Picked = false;
+    Ork_String m_shownX;              // the offsets as shown: unchanged text keeps the record's double
+    Ork_String m_shownY;
     bool m_zooming = false;
     bool m_stretched = false;
     CButtonST m_zoomButton;

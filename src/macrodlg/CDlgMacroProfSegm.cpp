@@ -96,7 +96,8 @@ void CDlgMacroProfSegm::show(int index) {
     enableEditors(true);
     const MacroProfSegmentedData& s = m_segments[index];
     setDlgItemText(IDC_PS_NAME, s.name);
-    setDlgItemText(IDC_PS_CLEARANCE, Ork_String(s.clearance, kValueDecimals));
+    m_shownClearance = {Ork_String(s.clearance, kValueDecimals), s.clearance, true};
+    setDlgItemText(IDC_PS_CLEARANCE, m_shownClearance.text);
     checkDlgButton(IDC_PS_BREAK, s.breakAtEveryPoint ? ui::BST_CHECKED : ui::BST_UNCHECKED);
     if (!m_grid.isCreated())
         return;
@@ -105,9 +106,14 @@ void CDlgMacroProfSegm::show(int index) {
     // Numbers and values are parallel lists: a point is shown only where both have an entry.
     const int points = std::min(s.pointNumbers.length(), s.pointValues.length());
     m_grid.setMaxRows(points);
+    m_shownPoints.assign(points, ShownValue());
     for (int row = 1; row <= points; ++row) {
         m_grid.setCellInt(1, row, s.pointNumbers[row - 1]);
         m_grid.setCellDouble(2, row, s.pointValues[row - 1]);
+        ShownValue& shown = m_shownPoints[row - 1];
+        m_grid.getCellText(2, row, shown.text);
+        shown.value = s.pointValues[row - 1];
+        shown.known = true;
     }
     m_grid.applyFitMode();
 }
@@ -117,7 +123,9 @@ void CDlgMacroProfSegm::store(int index) {
         return;
     MacroProfSegmentedData& s = m_segments[index];
     s.name = getDlgItemText(IDC_PS_NAME);
-    s.clearance = _wtof(getDlgItemText(IDC_PS_CLEARANCE).c_str());
+    const Ork_String clearance = getDlgItemText(IDC_PS_CLEARANCE);
+    s.clearance = m_shownClearance.known && clearance == m_shownClearance.text ? m_shownClearance.value
+                                                                               : _wtof(clearance.c_str());
     s.breakAtEveryPoint = isDlgButtonChecked(IDC_PS_BREAK) == ui::BST_CHECKED;
     if (!m_grid.isCreated())
         return;
@@ -130,7 +138,9 @@ void CDlgMacroProfSegm::store(int index) {
         m_grid.getCellText(1, row, number);
         m_grid.getCellText(2, row, value);
         s.pointNumbers.append(_wtoi(number.c_str()));
-        s.pointValues.append(_wtof(value.c_str()));
+        const bool unchanged = row - 1 < static_cast<int>(m_shownPoints.size()) && m_shownPoints[row - 1].known &&
+                               m_shownPoints[row - 1].text == value;
+        s.pointValues.append(unchanged ? m_shownPoints[row - 1].value : _wtof(value.c_str()));
     }
 }
 
@@ -146,14 +156,16 @@ bool CDlgMacroProfSegm::onCommand(int id, int code) {
         if (id == IDC_PS_ADD) {
             m_grid.ssSetEditMode(false);
             const int row = m_grid.getMaxRows() > 0 ? std::max(1, m_grid.getSelectedRow()) : 1;
-            m_grid.insertRowAt(row, false, false);
+            if (m_grid.insertRowAt(row, false, false) && row - 1 <= static_cast<int>(m_shownPoints.size()))
+                m_shownPoints.insert(m_shownPoints.begin() + (row - 1), ShownValue());
             return true;
         }
         if (id == IDC_PS_DELETE) {
             m_grid.ssSetEditMode(false);
             const int row = m_grid.getSelectedRow();
-            if (row >= 1 && row <= m_grid.getMaxRows())
-                m_grid.deleteRow(row);
+            if (row >= 1 && row <= m_grid.getMaxRows() && m_grid.deleteRow(row) &&
+                row - 1 < static_cast<int>(m_shownPoints.size()))
+                m_shownPoints.erase(m_shownPoints.begin() + (row - 1));
             return true;
         }
     }

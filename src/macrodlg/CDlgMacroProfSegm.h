@@ -9,6 +9,8 @@
 #include "spread/Ork_Spread.h"
 #include "ui/Dialog.h"
 
+#include <vector>
+
 class CDlgMacroProfSegm : public ui::Dialog {
 public:
     explicit CDlgMacroProfSegm(ui::Window* parent = nullptr);
@@ -40,4 +42,13 @@ private:
     KvDlgLayout m_layout;
     ui::Size m_minSize{50, 50};
     int m_shown = -1;
+    // What was shown, so that a clearance or point value whose text was not changed keeps its double; one
+    // entry per grid row (an added row has none).
+    struct ShownValue {
+        Ork_String text;
+        double value = 0;
+        bool known = false;
+    };
+    ShownValue m_shownClearance;
+    std::vector<ShownValue> m_shownPoints;
 };

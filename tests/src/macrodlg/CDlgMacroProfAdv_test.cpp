@@ -457,3 +457,19 @@ TEST_F(ProfAdvTest, ItsPictureHasASaneSizeAndItsTitle) {
         EXPECT_GT(std::filesystem::file_size(m_lib.path() / "profadv.png"), 1000u);
     });
 }
+
+TEST_F(ProfAdvTest, OffsetsKeepTheRecordsValueUntilTheirTextChanges) {
+    MacroProfData p = ipe();
+    p.xOffset = 1.23456;
+    p.yOffset = -0.00049;
+    run(p, [&](CDlgMacroProfAdv& d) {
+        EXPECT_EQ(d.getDlgItemText(IDC_PA_X), u"1.235");
+        EXPECT_EQ(d.getDlgItemText(IDC_PA_Y), u"0.000");
+        m_robot.click(d, IDC_PA_ROT_90);
+        EXPECT_EQ(m_log.applied.back().xOffset, 1.23456);
+        EXPECT_EQ(m_log.applied.back().yOffset, -0.00049);
+        m_robot.replaceTextOf(d, IDC_PA_X, u"2.5");
+    });
+    EXPECT_EQ(m_log.applied.back().xOffset, 2.5);
+    EXPECT_EQ(m_log.applied.back().yOffset, -0.00049);
+}

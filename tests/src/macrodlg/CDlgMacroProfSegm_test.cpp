@@ -170,3 +170,21 @@ TEST_F(ProfSegmTest, TheProfilePagesButtonHandsTheListBackOnlyOnOk) {
     EXPECT_EQ(dialog->macro.tabs[0].segments[0].name, u"Rail X");
     EXPECT_FALSE(calls(u"UpdateModule").empty());
 }
+
+TEST_F(ProfSegmTest, ClearanceAndPointValuesKeepTheirDoublesUntilTheirTextChanges) {
+    const Ork_Array<MacroProfSegmentedData> out =
+        run({segment(u"A", {1, 2, 3}, {1.23456, 2.34567, 3.45678})}, [&](CDlgMacroProfSegm& d) {
+            m_robot.replaceTextOf(d, IDC_PS_NAME, u"A2");
+            d.grid().ssSetActiveCell(1, 1);
+            m_robot.click(d, IDC_PS_DELETE);
+            m_robot.click(d, IDC_PS_ADD);
+            d.grid().ssSetData(2, 3, u"9");
+        });
+    ASSERT_EQ(out[0].pointValues.length(), 3);
+    EXPECT_EQ(out[0].pointValues[1], 2.34567);   // moved up, unchanged
+    EXPECT_EQ(out[0].pointValues[2], 9.0);
+    EXPECT_EQ(out[0].pointValues[0], 0.0);       // the added row
+    MacroProfSegmentedData fine = segment(u"B", {}, {});
+    fine.clearance = 5.004;
+    EXPECT_EQ(run({fine}, [](CDlgMacroProfSegm&) {})[0].clearance, 5.004);
+}
