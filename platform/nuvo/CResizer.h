@@ -7,6 +7,11 @@
 // controls, which belong to its picture) stay where they are.
 #include "ui/ChildLayout.h"
 
+#include "nuvo/Ork_String.h"
+
+#include <utility>
+#include <vector>
+
 namespace ui {
 class Window;
 }
@@ -28,7 +33,16 @@ public:
     void onSize(int cx, int cy);
     bool attached() const { return m_attached; }
 
+    // Named control sets: a control may belong to one set ("Morphed"), so that the dialog can show or hide
+    // the set as one.
+    bool addToSet(int id, const Ork_String& name);
+    void showSet(const Ork_String& name, bool show);
+    // Grows the dialog's window by (dx, dy); the anchored controls follow through its WM_SIZE.
+    bool stretchBy(int dx, int dy);
+
 private:
     ui::ChildLayout m_layout;
     bool m_attached = false;
+    ui::Window* m_dialog = nullptr;
+    std::vector<std::pair<int, Ork_String>> m_sets;
 };

@@ -1,5 +1,6 @@
 #include "nuvo/controlHelpers.h"
 
+#include "ui/Button.h"
 #include "ui/ComboBox.h"
 #include "ui/Window.h"
 
@@ -18,5 +19,32 @@ bool ShowOrHideCtrl(ui::Window* dialog, int id, bool show) {
     if (!control)
         return false;
     control->showWindow(show ? ui::SW_SHOW : ui::SW_HIDE);
+    return true;
+}
+
+bool disableTriState(ui::Window* checkBox) {
+    auto* box = dynamic_cast<ui::Button*>(checkBox);
+    if (!box || !box->isCheckBox())
+        return false;
+    if (box->getCheck() == ui::BST_INDETERMINATE)
+        box->setCheck(ui::BST_UNCHECKED);
+    const unsigned type = box->buttonType();
+    if (type == ui::BS_AUTO3STATE)
+        box->setButtonStyle(ui::BS_AUTOCHECKBOX);
+    else if (type == ui::BS_3STATE)
+        box->setButtonStyle(ui::BS_CHECKBOX);
+    return true;
+}
+
+bool changeCheckStatus(ui::Window* checkBox, int state) {
+    auto* box = dynamic_cast<ui::Button*>(checkBox);
+    if (!box || !box->isCheckBox())
+        return false;
+    const unsigned type = box->buttonType();
+    if (state == ui::BST_INDETERMINATE && type == ui::BS_AUTOCHECKBOX)
+        box->setButtonStyle(ui::BS_AUTO3STATE);
+    else if (state == ui::BST_INDETERMINATE && type == ui::BS_CHECKBOX)
+        box->setButtonStyle(ui::BS_3STATE);
+    box->setCheck(state);
     return true;
 }

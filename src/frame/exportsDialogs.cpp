@@ -71,9 +71,10 @@ void StartDlgMacroProfAdv(MacroData& data, const Ork_String& group, const Ork_St
     dialog.m_callbackData.group = group;
     dialog.m_callbackData.name = name;
     dialog.doModal();
-    // The macro may ask for its one object to go once its profile is placed (the record's erase flag).
-    if (data.eraseAfterProfAdv && data.objects.length() == 1) EraseObject(data.objects[0]);
-    // A drawing object the dialog made for its own use (a preview) must not outlive it.
+    // The macro may ask for what stood in for its profile to go once the profile is placed (the record's
+    // erase flag): its one object, and the object the dialog worked on. Without the flag both stay.
+    if (!data.eraseAfterProfAdv) return;
+    if (data.objects.length() == 1) EraseObject(data.objects[0]);
     if (!dialog.m_workingObject.isNull()) EraseObject(dialog.m_workingObject);
 }
 

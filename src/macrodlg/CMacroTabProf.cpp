@@ -4,6 +4,7 @@
 #include "cadhost/CommandLine.h"
 #include "cadhost/Drawing.h"
 #include "macrodlg/CDlgMacro.h"
+#include "macrodlg/CDlgMacroProfSegm.h"
 #include "macrodlg/macroTabBinding.h"
 #include "nuvo/controlHelpers.h"
 #include "nuvo/hostTexts.h"
@@ -299,6 +300,27 @@ void CMacroTabProf::advanced(const Ork_String& group) {
     }
 }
 
+// The segmented profile dialog works on a copy of the tab's list; only OK hands it back.
+void CMacroTabProf::editSegments() {
+    MacroTabData* t = tab();
+    if (!t)
+        return;
+    CDlgMacroProfSegm dialog(&m_owner);
+    dialog.m_segments = t->segments;
+    int result = ui::IDCANCEL;
+    {
+        CDlgMacro::BusyScope busy(m_owner);
+        result = dialog.doModal();
+    }
+    if (result != ui::IDOK || !(t = tab()))
+        return;
+    ready = false;
+    const MacroTabData before = *t;
+    t->segments = dialog.m_segments;
+    applyFrom(before);
+    ready = true;
+}
+
 void CMacroTabProf::showValuesAgain() {
     ready = false;
     load();
@@ -347,7 +369,7 @@ bool CMacroTabProf::ownCommand(int id, int code) {
     case IDC_MP_SECTION_PICK: pickSection(chosenGroup()); return true;
     case IDC_MP_PLANE_PICK: pickPlane(false); return true;
     case IDC_MT_ADVANCED: advanced(chosenGroup()); return true;
-    case IDC_MP_SEGMENTS: return true;   // the segmented profile dialog hands its list back on OK
+    case IDC_MP_SEGMENTS: editSegments(); return true;
     default: return false;
     }
 }

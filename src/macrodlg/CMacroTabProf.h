@@ -36,6 +36,7 @@ private:
     void pickSection(const Ork_String& group);
     void pickPlane(bool coordSys);
     void advanced(const Ork_String& group);
+    void editSegments();
     void showValuesAgain();
     void placePanel();
 

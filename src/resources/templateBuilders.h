@@ -19,6 +19,8 @@ void addSheetTemplates(ui::ResourceModule& module);
 void addDesignerTemplates(ui::ResourceModule& module);
 void addMacroEditTemplates(ui::ResourceModule& module);
 void addMacroDlgTemplates(ui::ResourceModule& module);
+// The advanced and segmented profile dialogs (templatesProfAdv.cpp); they replace the macro dialog's stand-ins.
+void addProfAdvTemplates(ui::ResourceModule& module);
 void addSeclibTemplates(ui::ResourceModule& module);
 void addAuxDlgTemplates(ui::ResourceModule& module);
 void addBitmaps(ui::ResourceModule& module);

@@ -50,7 +50,8 @@ const char kHelp[] =
     "  --steps 'A; B'     the steps on the command line, separated by ';'\n"
     "  --modeless         run it modelessly\n"
     "  --write OUT.json   the macro as the dialog left it\n"
-    "  --png-prefix P     one picture per tab: P-1.png, P-2.png ...\n"
+    "  --png-prefix P     one picture per tab: P-1.png, P-2.png ...; a script's png FILE\n"
+    "                     step writes P-FILE\n"
     "  --json             everything as one JSON object\n"
     "\n"
     "exit codes: 0 done, 1 a malformed option or script line, 2 an unreadable or malformed\n"
@@ -331,7 +332,8 @@ int runMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     {
         cadhost::PrintCapture printed;
         const std::size_t callsBefore = cadhost::HostLog::calls().size();
-        DialogPlayer player;
+        // A script's `png FILE` (in the macro dialog or a dialog it opens) writes P-FILE with --png-prefix P.
+        DialogPlayer player(o.pngPrefix.empty() ? std::string() : o.pngPrefix + "-");
         player.setNameResolver([&macro](ui::Window& dialog, std::u16string_view name) {
             return boundControl(dialog, macro, name);
         });

@@ -37,6 +37,7 @@ public:
     bool propListsAllowed = true;      // the open and save buttons work
     bool tieProfileToObject = false;   // with exactly one object, a profile tab is tied to it
     bool eraseAfterProfAdv = false;    // after the advanced profile dialog, the single object is erased
+    bool ownCoordSysAllowed = true;    // the drawing lets a profile lie in a coordinate system of its own
     Ork_DbMacro* dbMacro = nullptr;    // shared, never owned
     Ork_Array<MacroStandardData> standards;
 

@@ -487,12 +487,13 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
 bool readDialog(Reader& r, const Json& j, MacroData& d) {
     const std::string w = "dialog";
     if (!r.object(j, w, {"objects", "macroNames", "groupNames", "currentGroup", "currentTab", "filter1", "filter2",
-                         "propListsAllowed", "tieProfileToObject", "eraseAfterProfAdv", "standards"}) ||
+                         "propListsAllowed", "tieProfileToObject", "eraseAfterProfAdv", "standards", "ownCoordSysAllowed"}) ||
         !r.texts(j, "macroNames", d.macroNames, w) || !r.texts(j, "groupNames", d.groupNames, w) ||
         !r.integer(j, "currentGroup", d.currentGroup, w, -1, std::numeric_limits<int>::max()) ||
         !r.text(j, "currentTab", d.currentTab, w) || !r.flag(j, "propListsAllowed", d.propListsAllowed, w) ||
         !r.flag(j, "tieProfileToObject", d.tieProfileToObject, w) ||
-        !r.flag(j, "eraseAfterProfAdv", d.eraseAfterProfAdv, w))
+        !r.flag(j, "eraseAfterProfAdv", d.eraseAfterProfAdv, w) ||
+        !r.flag(j, "ownCoordSysAllowed", d.ownCoordSysAllowed, w))
         return false;
     auto filter = [&](const char* key, MacroFilterChoice& f) {
         auto it = j.find(key);
@@ -871,6 +872,8 @@ Json dialogJson(const MacroData& d) {
         j["tieProfileToObject"] = true;
     if (d.eraseAfterProfAdv)
         j["eraseAfterProfAdv"] = true;
+    if (!d.ownCoordSysAllowed)
+        j["ownCoordSysAllowed"] = false;
     if (!d.standards.isEmpty()) {
         Json standards = Json::array();
         for (const MacroStandardData& s : d.standards)

@@ -83,6 +83,7 @@ using MacroProfAdvEntry = frametest::FrameTest;
 
 TEST_F(MacroProfAdvEntry, TheDialogWorksOnTheCallersMacroThroughTheCallback) {
     MacroData macro = plateMacro();
+    macro.eraseAfterProfAdv = true;   // the working object goes with the flag
     ui::Script script;
     script.onModal(IDD_MACRO_PROF_ADV, [](ui::Dialog& dialog) {
         auto& adv = dynamic_cast<CDlgMacroProfAdv&>(dialog);

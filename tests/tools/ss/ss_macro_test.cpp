@@ -146,4 +146,34 @@ TEST_F(SsMacro, LoadFromStandardsRunsTheModulesExportedEvaluation) {
     EXPECT_EQ(rows, "3");
 }
 
+// ---- The profile placement and segmented profile dialogs, opened from the profile page by a script
+TEST_F(SsMacro, TheHaunchedBeamSamplePlacesItsProfileAndEditsItsSegments) {
+    const std::string out = (folder.path() / "out.json").string();
+    const std::string prefix = (folder.path() / "h").string();
+    const Outcome run = ss({kSampleLibrary + "/Macros/HaunchedBeam.json", "--script",
+                            kSampleLibrary + "/Macros/HaunchedBeam.script", "--write", out, "--png-prefix", prefix});
+    ASSERT_EQ(run.code, 0) << run.out;
+    // 90 degrees, the offset type and the picked point: each applied; the pick with the dialog hidden.
+    EXPECT_EQ(count(run.out, "host: UpdateModule(Haunch, -13, )"), 4) << run.out;
+    EXPECT_NE(run.out.find("host: BeginEditorCommand\nhost: UserChooseSectionPoint(IPE-300, 1.5708)\n"
+                           "host: CompleteEditorCommand\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("host: UpdateModule(Haunch, -4, )"), std::string::npos) << run.out;
+    std::ifstream file(out);
+    const nlohmann::json written = nlohmann::json::parse(file);
+    const nlohmann::json& tab = written["tabs"][0];
+    EXPECT_EQ(tab["profiles"][0]["rotation"], "90");
+    EXPECT_EQ(tab["profiles"][0]["offsetType"], 5);
+    EXPECT_EQ(tab["segments"][1]["points"].size(), 1u);   // the point added to the purlin
+    for (const char* name : {"-haunch-placement.png", "-haunch-segments.png"}) {
+        ui::Canvas picture;
+        std::u16string error;
+        ASSERT_TRUE(ui::readPngFile(prefix + name, picture, error)) << name;
+        EXPECT_GE(picture.width(), 400) << name;
+        EXPECT_GE(picture.height(), 300) << name;
+        EXPECT_GT(darkPixels(picture, 5, 2, 200, 18), 20) << name;   // the title on the caption bar
+    }
+}
+
 } // namespace
