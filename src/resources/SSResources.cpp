@@ -32,6 +32,7 @@ void registerSSResources(ui::ResourceModule& module) {
     ssres::addDesignerTemplates(module);
     ssres::addMacroEditTemplates(module);
     ssres::addMacroDlgTemplates(module);
+    ssres::addMacroPartTemplates(module);
     ssres::addSeclibTemplates(module);
     ssres::addAuxDlgTemplates(module);
     ssres::addBitmaps(module);

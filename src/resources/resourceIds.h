@@ -399,3 +399,50 @@ inline constexpr int IDI_MD_OPEN = 232;
 inline constexpr int IDI_MD_SAVE = 233;
 inline constexpr int IDI_MD_CLASH = 237;
 inline constexpr int IDI_MD_STANDARDS = 259;
+
+// ---- The pattern, array and cut dialogs
+inline constexpr int IDD_MACRO_PATTERN = 222;         // CDlgMacroPattern
+// Pattern dialog: each direction's controls, the second direction's at the first's id + kPatternSecondOffset.
+inline constexpr int kPatternSecondOffset = 20;
+inline constexpr int IDC_PT_OFFSET_LABEL = 4001;
+inline constexpr int IDC_PT_OFFSET = 4002;
+inline constexpr int IDC_PT_DIRECTION = 4003;
+inline constexpr int IDC_PT_TEXT1 = 4004;
+inline constexpr int IDC_PT_TEXT2_LABEL = 4005;
+inline constexpr int IDC_PT_TEXT2 = 4006;
+inline constexpr int IDC_PT_ON = 4007;
+inline constexpr int IDC_PT_GRID = 4008;
+inline constexpr int IDC_PT_FRAME = 4009;
+inline constexpr int IDC_PT_1051 = 4050;
+inline constexpr int IDC_PT_ALTERNATION_1 = 4051;     // .. 4055
+// Array dialog.
+inline constexpr int IDC_AR_NAME_LABEL = 4101;
+inline constexpr int IDC_AR_NAME = 4102;
+inline constexpr int IDC_AR_KIND_LABEL = 4103;
+inline constexpr int IDC_AR_KIND = 4104;
+inline constexpr int IDC_AR_DIM_LABEL_1 = 4105;       // .. 4107
+inline constexpr int IDC_AR_DIM_1 = 4108;             // .. 4110
+inline constexpr int IDC_AR_KIND_TEXT_LABEL = 4111;
+inline constexpr int IDC_AR_KIND_TEXT = 4112;
+inline constexpr int IDC_AR_VALUE_LABEL_1 = 4113;     // .. 4118
+inline constexpr int IDC_AR_VALUE_1 = 4119;           // .. 4124
+inline constexpr int IDC_AR_FLAG_1 = 4125;            // .. 4126
+inline constexpr int IDC_AR_ENTRIES_FRAME = 4127;
+inline constexpr int IDC_AR_ENTRIES = 4128;
+inline constexpr int IDC_AR_ENTRY_ACTION = 4129;
+// Cut dialog.
+inline constexpr int IDC_CU_TYPE = 4201;
+inline constexpr int IDC_CU_NAME_LABEL = 4202;
+inline constexpr int IDC_CU_NAME = 4203;
+inline constexpr int IDC_CU_SIDE_1 = 4204;            // .. 4206
+inline constexpr int IDC_CU_VALUE_LABEL = 4207;
+inline constexpr int IDC_CU_VALUE = 4208;
+inline constexpr int IDC_CU_OPTION_LABEL = 4209;
+inline constexpr int IDC_CU_OPTION = 4210;
+inline constexpr int IDC_CU_CHECK_1 = 4211;           // .. 4213
+inline constexpr int IDC_CU_OFFSETS = 4214;
+inline constexpr int IDC_CU_THIS_MACRO = 4215;
+inline constexpr int IDC_CU_OTHER_MACRO = 4216;
+inline constexpr int IDC_CU_SELECT = 4217;
+inline constexpr int IDC_CU_MODULE_LABEL = 4218;
+inline constexpr int IDC_CU_MODULE = 4219;

@@ -19,6 +19,8 @@ void addSheetTemplates(ui::ResourceModule& module);
 void addDesignerTemplates(ui::ResourceModule& module);
 void addMacroEditTemplates(ui::ResourceModule& module);
 void addMacroDlgTemplates(ui::ResourceModule& module);
+// The pattern, array and cut dialogs (templatesMacroParts.cpp); registered after the macro dialog's.
+void addMacroPartTemplates(ui::ResourceModule& module);
 void addSeclibTemplates(ui::ResourceModule& module);
 void addAuxDlgTemplates(ui::ResourceModule& module);
 void addBitmaps(ui::ResourceModule& module);
