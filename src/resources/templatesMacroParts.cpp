@@ -72,7 +72,7 @@ ui::DialogTemplate arrayDialog() {
 
 ui::DialogTemplate cutDialog() {
     ui::DialogTemplate t = okCancelDialog(IDD_MACRO_CUTS, u"", {440, 420}, true);
-    t.add(u"ComboBox", IDC_CU_TYPE, u"", kList | ui::CBS_OWNERDRAWFIXED, Rect::fromSize(10, 10, 250, 40));
+    t.add(u"ComboBox", IDC_CU_TYPE, u"", kList, Rect::fromSize(10, 10, 250, 40));
     t.add(u"Static", IDC_CU_NAME_LABEL, u"", kLabel, Rect::fromSize(270, 13, 60, 14));
     t.add(u"Edit", IDC_CU_NAME, u"", kEdit, Rect::fromSize(335, 10, 95, kEditHeight));
     for (int i = 0; i < 3; ++i)
