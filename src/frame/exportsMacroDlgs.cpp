@@ -55,9 +55,9 @@ bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& flag) {
     KvResourceGuard guard;
     CDlgMacroCuts dialog;
     dialog.m_data = data;
-    dialog.m_flag = flag;
     const bool ok = dialog.doModal() == ui::IDOK;
-    flag = dialog.m_flag;
+    // True only when Escape ended the dialog, whatever the caller passed in.
+    flag = dialog.m_endedByEscape;
     if (ok) data = dialog.m_data;
     return ok;
 }

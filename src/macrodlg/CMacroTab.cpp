@@ -5,6 +5,7 @@
 #include "cadhost/CommandLine.h"
 #include "grid/SpreadWindow.h"
 #include "macrodlg/CDlgArray.h"
+#include "macrodlg/CDlgMacroPattern.h"
 #include "macrodlg/CDlgMacro.h"
 #include "macrodlg/macroTabBinding.h"
 #include "nuvo/hostTexts.h"
@@ -401,9 +402,14 @@ void CMacroTab::openArray(MacroArrayData& array) {
 }
 
 void CMacroTab::openPattern(MacroPatternData& pattern) {
-    // The pattern dialog pushes each change through the owner (CDlgMacro::pushPatternProps); until it is
-    // there, a pattern's button shows the pattern's properties unchanged.
-    (void)pattern;
+    MacroTabData* t = tab();
+    if (!t)
+        return;
+    // Each change reaches the macro through the owner (CDlgMacro::pushPatternProps) while the dialog runs.
+    const int index = static_cast<int>(&pattern - &t->patterns[0]);
+    CDlgMacroPattern dialog(&m_owner, index, pattern.props, this);
+    CDlgMacro::BusyScope busy(m_owner);
+    dialog.doModal();
 }
 
 void CMacroTab::designedClick(int id) {

@@ -33,6 +33,7 @@ void registerSSResources(ui::ResourceModule& module) {
     ssres::addMacroEditTemplates(module);
     ssres::addMacroDlgTemplates(module);
     ssres::addProfAdvTemplates(module);
+    ssres::addMacroPartTemplates(module);
     ssres::addSeclibTemplates(module);
     ssres::addAuxDlgTemplates(module);
     ssres::addBitmaps(module);

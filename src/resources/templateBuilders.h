@@ -21,6 +21,8 @@ void addMacroEditTemplates(ui::ResourceModule& module);
 void addMacroDlgTemplates(ui::ResourceModule& module);
 // The advanced and segmented profile dialogs (templatesProfAdv.cpp); they replace the macro dialog's stand-ins.
 void addProfAdvTemplates(ui::ResourceModule& module);
+// The pattern, array and cut dialogs (templatesMacroParts.cpp); registered after the macro dialog's.
+void addMacroPartTemplates(ui::ResourceModule& module);
 void addSeclibTemplates(ui::ResourceModule& module);
 void addAuxDlgTemplates(ui::ResourceModule& module);
 void addBitmaps(ui::ResourceModule& module);

@@ -9,6 +9,7 @@
 #include "cmdDstv.h"
 #include "cmdEditMacro.h"
 #include "cmdMacro.h"
+#include "cmdMacroParts.h"
 #include "cmdSections.h"
 #include "cmdStandards.h"
 #include "cmdTable.h"
@@ -72,6 +73,10 @@ const char kHelp[] =
     "  timers [--json]   list the module's 25 profiling timers, in their order\n"
     "  macro MACRO.json [--script FILE] [--modeless] [--write OUT.json] [--png-prefix P] [--json]\n"
     "                    the macro dialog on a macro file, driven, its values printed\n"
+    "  array MACRO.json --tab TAB --array NAME [--script FILE] [--write OUT.json] [--png OUT.png] [--json]\n"
+    "                    the array dialog on an array of a macro file\n"
+    "  cut [CUT.json] [--macro OTHER.json]... [--script FILE] [--write OUT.json] [--png OUT.png] [--json]\n"
+    "                    the cut dialog on a cut record\n"
     "  --help            this text (also COMMAND --help)\n"
     "  --version         the version of ss\n"
     "\n"
@@ -167,6 +172,10 @@ int main(int argc, char** argv) {
         return sscmd::runBill(rest, stdout, stderr);
     if (std::strcmp(argv[1], "macro") == 0)
         return sscmd::runMacro(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "array") == 0)
+        return sscmd::runArray(rest, stdout, stderr);
+    if (std::strcmp(argv[1], "cut") == 0)
+        return sscmd::runCut(rest, stdout, stderr);
     if (std::strcmp(argv[1], "dialog") == 0)
         return sscmd::runDialog(rest, stdout, stderr);
     if (std::strcmp(argv[1], "design") == 0)

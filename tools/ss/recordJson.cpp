@@ -129,6 +129,25 @@ bool RecordReader::number(const char* key, int& out, bool required) {
     return true;
 }
 
+bool RecordReader::objects(const char* key, const std::function<bool(RecordReader&)>& each, bool required) {
+    const Json* value = find(key, required);
+    if (!value)
+        return ok();
+    if (!value->is_array())
+        return fail(pathOf(key), "a list of objects expected");
+    for (std::size_t i = 0; i < value->size(); ++i) {
+        const std::string path = pathOf(key) + "[" + std::to_string(i) + "]";
+        if (!(*value)[i].is_object())
+            return fail(path, "an object expected");
+        RecordReader item((*value)[i], path);
+        if (!each(item) || !item.finish()) {
+            m_error = item.error().empty() ? path + ": not readable" : item.error();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool RecordReader::finish() {
     if (!ok())
         return false;

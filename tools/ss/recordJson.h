@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ public:
     bool flag(const char* key, bool& out, bool required = false);
     bool flags(const char* key, std::vector<bool>& out, bool required = false);
     bool number(const char* key, int& out, bool required = false);
+    // A list of objects, each read by `each` with a reader of its own (which must read all its keys).
+    bool objects(const char* key, const std::function<bool(RecordReader&)>& each, bool required = false);
+
+    // Refuses the value of a key that was read (out of its range, say); false.
+    bool refuse(const char* key, const std::string& what) { return fail(pathOf(key), what); }
 
     // True when nothing went wrong and the object held no key that was not read.
     bool finish();

@@ -1,5 +1,7 @@
 #include "nuvo/records/DynArrayData.h"
 
+#include "cadhost/HostLog.h"
+
 #include <algorithm>
 
 DynArrayData::DynArrayData() = default;
@@ -24,6 +26,28 @@ void DynArrayData::setEntryColumns(const AcArray<int>& kinds, const AcArray<bool
         entryFlags.append(flags[i]);
         entryTexts.append(texts[i]);
     }
+}
+
+void DynArrayData::getValidDimNames(const AcArray<AcDbObjectId>& objectIds, const Ork_String& text, int arrayKind,
+                                    bool first, bool second, bool third, Ork_StringArray& names) const {
+    const char16_t* selector = first ? u"first" : second ? u"second" : third ? u"third" : u"none";
+    cadhost::HostLog::record(u"getValidDimNames", {Ork_String(objectIds.length()), text, Ork_String(arrayKind), selector});
+    names = Ork_StringArray();
+    if (first)
+        names = Ork_StringArray{u"Length", u"Width", u"Height"};
+    else if (second)
+        names = Ork_StringArray{u"Count", u"Spacing", u"Distance"};
+    else if (third)
+        names = arrayKind == 3 ? Ork_StringArray{u"Angle", u"Radius"} : Ork_StringArray{u"Depth", u"Offset"};
+}
+
+bool DynArrayData::setEntryAction(int entry, int action) {
+    cadhost::HostLog::record(u"setEntryAction", {Ork_String(entry), Ork_String(action)});
+    const int count = std::min({entryKinds.length(), entryFlags.length(), entryTexts.length()});
+    if (action != 1 || entry < 1 || entry > count)
+        return false;
+    entryKinds[entry - 1] = 1;
+    return true;
 }
 
 bool operator==(const DynArrayData& a, const DynArrayData& b) {

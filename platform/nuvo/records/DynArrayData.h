@@ -3,6 +3,7 @@
 // of kind 1, six value texts, two tri-state flags (-1 indeterminate) and its entries (three parallel
 // columns: a position in a three-entry list, a flag and a text per entry).
 #include "cadhost/AcArray.h"
+#include "cadhost/AcDbObjectId.h"
 #include "nuvo/Ork_String.h"
 #include "nuvo/Ork_StringArray.h"
 
@@ -28,6 +29,15 @@ public:
     // Takes as many entries as the shortest column has.
     void setEntryColumns(const AcArray<int>& kinds, const AcArray<bool>& flags, const Ork_StringArray& texts);
     int entryCount() const { return entryTexts.length(); }
+
+    // The dimension names an array of that kind may use for the first, second or third dimension (one
+    // selector set), offered for the drawing objects and the text (the tab) the dialog was opened for.
+    // Recorded in the host log.
+    void getValidDimNames(const AcArray<AcDbObjectId>& objectIds, const Ork_String& text, int arrayKind,
+                          bool first, bool second, bool third, Ork_StringArray& names) const;
+    // Applies an action to an entry, counted from 1 (action 1 marks the entry: its position becomes 1).
+    // False, nothing changed, for an entry the array does not have or an unknown action. Recorded.
+    bool setEntryAction(int entry, int action);
 };
 
 bool operator==(const DynArrayData& a, const DynArrayData& b);

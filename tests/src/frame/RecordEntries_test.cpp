@@ -64,19 +64,18 @@ TEST_F(RecordEntries, GeneralVariablesComeBackOnOkOnly) {
     EXPECT_EQ(data.stdGenOverrides, (Ork_StringArray{u"1"}));
 }
 
-TEST_F(RecordEntries, MacroCutsGivesItsFlagBackHoweverItEnds) {
+TEST_F(RecordEntries, MacroCutsFlagSaysWhetherEscapeEndedIt) {
     ui::Script script;
     script.onModal(IDD_MACRO_CUTS, [](ui::Dialog& dialog) {
         auto& cuts = dynamic_cast<CDlgMacroCuts&>(dialog);
-        EXPECT_FALSE(cuts.m_flag);
-        cuts.m_flag = true;
+        EXPECT_FALSE(cuts.m_endedByEscape);
         cuts.m_data.cutName = u"Notch";
         dialog.endDialog(ui::IDCANCEL);
     });
     DlgMacroCutsData data;
-    bool flag = false;
+    bool flag = true;   // whatever the caller passes in
     EXPECT_FALSE(StartDlgMacroCuts(data, flag));
-    EXPECT_TRUE(flag);
+    EXPECT_FALSE(flag);
     EXPECT_TRUE(data.cutName.isEmpty());
 }
 
