@@ -116,6 +116,9 @@ CDlgMacroBoltAdv::CDlgMacroBoltAdv(CDlgMacro* owner, ui::Window* parent)
     : ui::Dialog(IDD_MACRO_BOLT_ADV, parent), m_owner(owner) {}
 
 bool CDlgMacroBoltAdv::onInitDialog() {
+    setUpHoles();
+    // The layout is recorded at the template's size, so that a restored size moves the children too.
+    setUpLayout();
     ChangeDlgSize(this, kSizeKey);
     setWindowText(dialString(kTitleText));
     setDlgItemText(ui::IDOK, dialString(kOkText));
@@ -133,7 +136,6 @@ bool CDlgMacroBoltAdv::onInitDialog() {
         for (int text : kPositionTexts)
             positions->addString(dialString(text));
     m_slotList.attach(*this, IDC_BA_SLOT_LIST);
-    setUpHoles();
     showRecord();
     showSlot(0);
     return true;
@@ -153,6 +155,31 @@ void CDlgMacroBoltAdv::setUpHoles() {
         widths.append(kHoleWidths[c]);
     }
     m_holes.setFitColumns(kHoleFitMode, columns, widths);
+}
+
+// The values keep their place; the holes take the room a larger window gives; the slotted holes, the nuts and
+// OK keep to the bottom, the nuts and OK to the right.
+void CDlgMacroBoltAdv::setUpLayout() {
+    using ui::ChildLayout;
+    m_layout.record(*this);
+    for (ui::Window* child : children()) {
+        const int id = child->getDlgCtrlID();
+        int h = ChildLayout::kFixed, v = ChildLayout::kFixed;
+        if (id == IDC_BA_HOLES_FRAME || id == IDC_BA_HOLES)
+            h = v = ChildLayout::kStretch;
+        else if (id == IDC_BA_NUTS_FRAME || (id >= IDC_BA_NUT1 && id <= IDC_BA_WASHERS_LABEL) || id == ui::IDOK)
+            h = v = ChildLayout::kFollow;
+        else if (id >= IDC_BA_SLOTS_FRAME && id <= IDC_BA_POSITION)
+            v = ChildLayout::kFollow;
+        m_layout.setFlags(child, h, v);
+    }
+}
+
+void CDlgMacroBoltAdv::onSize(unsigned type, int cx, int cy) {
+    ui::Dialog::onSize(type, cx, cy);
+    m_layout.resize(cx, cy);
+    if (m_holes.isCreated())
+        m_holes.applyFitMode();
 }
 
 void CDlgMacroBoltAdv::showHoles() {

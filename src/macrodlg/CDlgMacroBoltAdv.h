@@ -7,6 +7,7 @@
 #include "nuvo/CCheckComboBox.h"
 #include "nuvo/macro/MacroTabRecords.h"
 #include "spread/Ork_Spread.h"
+#include "ui/ChildLayout.h"
 #include "ui/Dialog.h"
 
 class CDlgMacro;
@@ -33,6 +34,7 @@ protected:
     bool onCommand(int id, int code) override;
     bool preTranslateMessage(const ui::Msg& msg) override;
     void onDestroy() override;
+    void onSize(unsigned type, int cx, int cy) override;
 
 private:
     void showRecord();
@@ -42,6 +44,7 @@ private:
     void readShownSlot();
     bool validate();
     void setUpHoles();
+    void setUpLayout();
     void showHoles();
     void readHoles();
     void enableSlotEditors();
@@ -50,6 +53,7 @@ private:
 
     CDlgMacro* m_owner;
     Ork_Spread m_holes;
+    ui::ChildLayout m_layout;
     CCheckComboBox m_slotList;
     int m_shownSlot = -1;
     bool m_positionChosen = false;   // the user chose a position for the shown slot since it was shown

@@ -277,11 +277,26 @@ TEST_F(BoltAdvTest, ARecordWithoutSlotsOrExtraLeavesTheirEditorsAlone) {
 }
 
 TEST_F(BoltAdvTest, TheSizeIsStoredAndRestoredUnderItsKey) {
-    run(fullBolt(), [&](CDlgMacroBoltAdv& d) { robot.resize(d, 700, 540); });
+    // OK keeps its distance to the bottom right corner, the holes grid grows with the window.
+    auto okMargin = [](ui::Dialog& d) {
+        const ui::Rect ok = d.getDlgItem(ui::IDOK)->getRectInParent();
+        return ui::Size{d.getClientRect().right - ok.right, d.getClientRect().bottom - ok.bottom};
+    };
+    ui::Size margin{0, 0};
+    int gridWidth = 0, width = 0;
+    run(fullBolt(), [&](CDlgMacroBoltAdv& d) {
+        margin = okMargin(d);
+        width = d.getWindowRect().width();
+        gridWidth = d.getDlgItem(IDC_BA_HOLES)->getRectInParent().width();
+        robot.resize(d, 700, 540);
+    });
     ui::Size stored{0, 0};
     run(fullBolt(), [&](CDlgMacroBoltAdv& d) {
         const ui::Rect r = d.getWindowRect();
         stored = {r.width(), r.height()};
+        EXPECT_EQ(okMargin(d).cx, margin.cx);
+        EXPECT_EQ(okMargin(d).cy, margin.cy);
+        EXPECT_EQ(d.getDlgItem(IDC_BA_HOLES)->getRectInParent().width(), gridWidth + 700 - width);
     });
     EXPECT_EQ(stored.cx, 700);
     EXPECT_EQ(stored.cy, 540);
