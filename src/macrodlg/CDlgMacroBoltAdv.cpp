@@ -356,10 +356,12 @@ bool CDlgMacroBoltAdv::validate() {
 }
 
 bool CDlgMacroBoltAdv::push() {
+    if (!m_owner)
+        return true;   // nobody to push to
     readControls();
     if (!validate())
         return false;
-    if (!m_owner || !m_owner->pushBolt(m_bolt))
+    if (!m_owner->pushBolt(m_bolt))
         return true;
     showRecord();
     // The stored record may hold fewer slots than were shown.
@@ -463,7 +465,7 @@ bool CDlgMacroBoltAdv::preTranslateMessage(const ui::Msg& msg) {
 }
 
 void CDlgMacroBoltAdv::onOK() {
-    if (!m_owner || push())
+    if (push())
         endDialog(ui::IDOK);
 }
 

@@ -335,3 +335,20 @@ TEST_F(BoltAdvTest, ThePictureOfTheDialogShowsItsTitleAndBoltPicture) {
             dark += (picture.pixel(x, y) & 0xFFFFFF) == 0;
     EXPECT_GT(dark, 1000);
 }
+
+TEST_F(BoltAdvTest, WithoutAnOwnerNothingIsPushedAndOkClosesAtOnce) {
+    MacroBoltData b = fullBolt();
+    b.slots[0].radius = u"0";   // would fail validation, were anything pushed
+    CDlgMacroBoltAdv dialog(nullptr);
+    dialog.m_bolt = b;
+    ui::Script script(frametest::gtestFailure());
+    script.onModal(IDD_MACRO_BOLT_ADV, [&](ui::Dialog& d) {
+        enter(d);
+        robot.click(d, ui::IDOK);
+        EXPECT_TRUE(d.isEnded());
+    });
+    EXPECT_EQ(dialog.doModal(), ui::IDOK);
+    script.verify();
+    EXPECT_TRUE(script.boxes().empty());
+    EXPECT_EQ(updates(), 0);
+}
