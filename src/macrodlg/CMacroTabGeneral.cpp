@@ -1,6 +1,7 @@
 #include "macrodlg/CMacroTabGeneral.h"
 
 #include "macrodlg/CDlgMacro.h"
+#include "macrodlg/CDlgMacroBoltAdv.h"
 #include "nuvo/controlHelpers.h"
 #include "nuvo/hostTexts.h"
 #include "nuvo/macro/macroDialogCalls.h"
@@ -129,7 +130,21 @@ bool CMacroTabGeneral::ownCommand(int id, int code) {
         // (CDlgMacro::pushBolt).
         if (ready)
             store();
+        openBoltDialog();
         return true;
     }
     return false;
+}
+
+void CMacroTabGeneral::openBoltDialog() {
+    const MacroTabData* t = tab();
+    const MacroBoltData* bolt = t ? t->getBoltData() : nullptr;
+    if (!bolt)
+        return;
+    CDlgMacroBoltAdv dialog(&m_owner, &m_owner);
+    dialog.m_bolt = *bolt;
+    CDlgMacro::BusyScope busy(m_owner);
+    GetMergedDiameters(bolt->assembly, dialog.m_diameters);
+    // Each push has already stored and applied the record; nothing is left to copy back.
+    dialog.doModal();
 }

@@ -22,5 +22,6 @@ protected:
 
 private:
     void fillDiameters(const Ork_String& assembly, const Ork_String& chosen);
+    void openBoltDialog();
     bool m_boltFields = false;
 };

@@ -9,6 +9,7 @@
 namespace ssres {
 
 void addMacroDlgIcons(ui::ResourceModule& module);   // macroDlgIcons.cpp
+void addBoltAdvTemplates(ui::ResourceModule& module); // templatesBoltAdv.cpp
 
 namespace {
 
@@ -103,6 +104,7 @@ void addMacroDlgTemplates(ui::ResourceModule& module) {
     module.addDialog(okCancelDialog(IDD_MACRO_CUTS, u"", {320, 260}));
     module.addDialog(okCancelDialog(IDD_ARRAY, u"", {320, 260}));
     addMacroDlgIcons(module);
+    addBoltAdvTemplates(module);
 }
 
 } // namespace ssres

@@ -210,6 +210,24 @@ Json valuesJson(const MacroData& macro) {
                 const bool inOwnField = ownFields && b->dlgRefs[v] == 0 && v < int(std::size(kBoltFieldIds));
                 add(names[v], *b->value(v), inOwnField ? kBoltFieldIds[v] : b->dlgRefs[v]);
             }
+            // What only the bolt settings dialog shows: its flags, holes and slots.
+            auto list = [](const int* values, int count) {
+                Ork_String text;
+                for (int i = 0; i < count; ++i)
+                    text += (i ? u" " : u"") + Ork_String(values[i]);
+                return text;
+            };
+            add(u"bolt.flags", list(b->flags, 4), 0);
+            add(u"bolt.nutsWashers", list(b->nutsWashers, 5), 0);
+            for (int h = 0; h < b->holeTexts.length() && h < b->holeFlags.length(); ++h)
+                add(u"bolt.hole" + Ork_String(h + 1), (b->holeFlags[h] ? u"on " : u"off ") + b->holeTexts[h], 0);
+            for (std::size_t i = 0; i < b->slots.size(); ++i) {
+                const MacroBoltSlot& s = b->slots[i];
+                add(u"bolt.slot" + Ork_String(static_cast<int>(i) + 1),
+                    Ork_String(s.active) + u" " + s.radius + u" " + s.length + u" " + s.angle + u" " + s.fourth + u" " +
+                        Ork_String(s.position),
+                    0);
+            }
         }
         for (const MacroProfData& g : t.profiles)
             add(g.name + u".section", g.section, g.dlgRefSection);
@@ -366,6 +384,7 @@ int runMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
         }
         player.finish();
         failure = player.failureText();
+        pictures.insert(pictures.end(), player.pictures().begin(), player.pictures().end());
         for (const std::u16string& r : player.requests())
             requests.push_back(os::toUtf8(r));
         for (std::size_t i = callsBefore; i < cadhost::HostLog::calls().size(); ++i)

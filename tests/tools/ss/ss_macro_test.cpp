@@ -177,3 +177,38 @@ TEST_F(SsMacro, TheHaunchedBeamSamplePlacesItsProfileAndEditsItsSegments) {
 }
 
 } // namespace
+
+// ---- The bolt settings dialog, opened by the Bolts tab's advanced button
+
+TEST_F(SsMacro, TheBoltSettingsScriptPushesEachChangeAndPicturesTheDialog) {
+    const std::string prefix = (folder.path() / "bolts").string();
+    const Outcome run = ss({kEndPlate, "--script", kSampleLibrary + "/Macros/EndPlateBoltSettings.script",
+                            "--png-prefix", prefix});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("asked: modal 8140 \"Bolt settings\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  bolt.penetration = 7 "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  bolt.nutsWashers = 1 0 0 0 -1 "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  bolt.hole1 = on 2 "), std::string::npos) << run.out;
+    // The second slot switched on with its new radius; its mixed position was never chosen and stays mixed.
+    EXPECT_NE(run.out.find("  bolt.slot2 = 1 10 20 90 0 -1 "), std::string::npos) << run.out;
+    // Four pushes: Enter, the slot's box, Enter again, the washer's box; OK has nothing left to push.
+    EXPECT_EQ(count(run.out, "host: UpdateModule(BoltGroup, -1, )"), 4) << run.out;
+    ui::Canvas picture;
+    std::u16string error;
+    ASSERT_TRUE(ui::readPngFile(prefix + "-settings.png", picture, error));
+    EXPECT_NE(run.out.find("picture: " + prefix + "-settings.png"), std::string::npos) << run.out;
+    EXPECT_GE(picture.width(), 600);
+    EXPECT_GE(picture.height(), 470);
+    EXPECT_LT(picture.width(), 2000);
+    EXPECT_GT(darkPixels(picture, 0, 0, 200, 20), 0);   // the title on the caption bar
+}
+
+TEST_F(SsMacro, ABoltSettingsValueThatFailsValidationIsNotPushed) {
+    const Outcome run = ss({kEndPlate, "--steps",
+                            "tab Bolts; dialog 8140; set #1425 0; answer box OK; key Enter; set #1425 25; ok; end; "
+                            "click Advanced..."});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("asked: box [OK] Ongeldige waarde: Slot 1 "), std::string::npos) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule(BoltGroup, -1, )"), 1) << run.out;
+    EXPECT_NE(run.out.find("  bolt.slot1 = 1 11 25 0 0 0 "), std::string::npos) << run.out;
+}
