@@ -438,7 +438,8 @@ void CMacroTab::designedClick(int id) {
             if (MacroProfData* g = t->findProfDataWithButtonId(id))
                 profileButton(g->name, type == ctProfileButton);
         break;
-    default: break;   // 12 and 1114 open the bolt dialog of another page kind; nothing here
+    case ctBoltButton: boltButton(); break;
+    default: break;
     }
 }
 

@@ -71,6 +71,8 @@ protected:
     void applyFrom(const MacroTabData& before);
     // A designed profile button of a group: the section pick (type 14) or the advanced dialog (type 17).
     virtual void profileButton(const Ork_String& group, bool pick) { (void)group; (void)pick; }
+    // A designed bolt button (type 12).
+    virtual void boltButton() {}
 
     CDlgMacro& m_owner;
     bool m_hasBoltButton = false;   // the design shows the bolt record itself

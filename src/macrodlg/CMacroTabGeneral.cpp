@@ -126,14 +126,18 @@ bool CMacroTabGeneral::ownCommand(int id, int code) {
         return true;
     }
     if (id == IDC_MT_ADVANCED && code == ui::BN_CLICKED) {
-        // The bolt dialog works on the record as the fields show it; it pushes each change to the owner
-        // (CDlgMacro::pushBolt).
-        if (ready)
-            store();
-        openBoltDialog();
+        boltButton();
         return true;
     }
     return false;
+}
+
+// The own advanced button and a designed bolt button alike: the bolt dialog works on the record as the page
+// shows it, and pushes each change to the owner (CDlgMacro::pushBolt). A tab without a bolt record opens nothing.
+void CMacroTabGeneral::boltButton() {
+    if (ready)
+        store();
+    openBoltDialog();
 }
 
 void CMacroTabGeneral::openBoltDialog() {

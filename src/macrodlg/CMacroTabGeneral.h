@@ -19,6 +19,7 @@ protected:
     std::vector<int> ownControls() const override;
     bool ownCommand(int id, int code) override;
     int gridFrameId() const override;
+    void boltButton() override;
 
 private:
     void fillDiameters(const Ork_String& assembly, const Ork_String& chosen);

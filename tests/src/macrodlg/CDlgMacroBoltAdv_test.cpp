@@ -352,3 +352,35 @@ TEST_F(BoltAdvTest, WithoutAnOwnerNothingIsPushedAndOkClosesAtOnce) {
     EXPECT_TRUE(script.boxes().empty());
     EXPECT_EQ(updates(), 0);
 }
+
+// A page designed with its own bolt button (type 12) hides the bolt fields; the button opens the same dialog.
+TEST_F(BoltAdvTest, ADesignedBoltButtonOpensTheDialog) {
+    MacroTabData t;
+    t.name = u"Bolts";
+    t.type = MacroTabData::kBoltTab;
+    t.bolt = fullBolt();
+    MacroPatternData pattern;   // bolt controls are bound through the tab's pattern they name
+    pattern.name = u"Rows";
+    pattern.nrBolts1 = u"2";
+    t.patterns.append(pattern);
+    t.designFile = design("BoltPage", {control(12, 0.05, 0.1, 0.45, 0.6, u"Rows")}, {200, 60});
+    m_macro = MacroData();
+    m_macro.tabs.append(t);
+    m_dialog = open(m_macro);
+    ASSERT_NE(m_dialog, nullptr);
+    auto& page = dynamic_cast<CMacroTabGeneral&>(*m_dialog->tabWindows()[0]);
+    EXPECT_FALSE(page.boltFieldsShown());
+    const int button = m_dialog->macro.tabs[0].bolt->dlgRefButton;
+    ASSERT_GT(button, 0);
+    EXPECT_EQ(page.getDlgItemText(button), dialString(968));
+    ui::Script script(frametest::gtestFailure());
+    bool opened = false;
+    script.onModal(IDD_MACRO_BOLT_ADV, [&](ui::Dialog& d) {
+        opened = true;
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_PENETRATION), u"5");
+        robot.click(d, ui::IDOK);
+    });
+    robot.click(page, button);
+    script.verify();
+    EXPECT_TRUE(opened);
+}
