@@ -1,6 +1,7 @@
 #include "isolatedRead.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -87,6 +88,10 @@ struct Descriptor {
 };
 
 [[noreturn]] void runChild(const std::function<bool(IsolatedResult&)>& read, int out) {
+    // A reader that stops ends the child plainly: handlers the parent installed for its own crashes (a
+    // sanitizer's, a fuzzer's) would otherwise report the child's end as the parent's and write files.
+    for (int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP})
+        ::signal(sig, SIG_DFL);
     // The reader's own complaint on its way down is not the user's message: the parent gives that.
     if (const int null = ::open("/dev/null", O_WRONLY); null >= 0)
         ::dup2(null, STDERR_FILENO);
