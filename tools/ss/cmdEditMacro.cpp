@@ -4,6 +4,7 @@
 #include "dialogPlayer.h"
 #include "dialogRunSupport.h"
 #include "dialogScript.h"
+#include "scriptSteps.h"
 #include "exitCodes.h"
 #include "inputFile.h"
 #include "recordJson.h"
@@ -130,26 +131,6 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::FILE* e
     return true;
 }
 
-// The steps, read and checked whole before anything runs; an exit code when they cannot be.
-std::optional<int> readSteps(const Options& o, std::vector<ssdialog::Step>& steps, std::FILE* err) {
-    ssdialog::ScriptError error;
-    if (!o.script.empty()) {
-        std::string text;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "ss edit-macro: the script %s cannot be read\n", o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, error)) {
-            std::fprintf(err, "ss edit-macro: %s:%d: %s\n", o.script.c_str(), error.line, error.message.c_str());
-            return kExitUsage;
-        }
-    } else if (o.steps && !ssdialog::parseStepsOption(*o.steps, steps, error)) {
-        std::fprintf(err, "ss edit-macro: --steps, step %d: %s\n", error.line, error.message.c_str());
-        return kExitUsage;
-    }
-    return std::nullopt;
-}
-
 // --settings: the Settings button at once, the user's steps on the settings dialog, then the editor closed.
 std::vector<ssdialog::Step> settingsSteps(std::vector<ssdialog::Step> user) {
     using ssdialog::Step;
@@ -239,7 +220,7 @@ int runEditMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE
     if (!parseOptions(args, o, err))
         return kExitUsage;
     std::vector<ssdialog::Step> steps;
-    if (const auto status = readSteps(o, steps, err))
+    if (const auto status = readScriptSteps("ss edit-macro", o.script, o.steps, steps, err))
         return *status;
     if (o.settings)
         steps = settingsSteps(std::move(steps));

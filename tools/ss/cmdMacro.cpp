@@ -3,6 +3,7 @@
 #include "SSHost.h"
 #include "dialogPlayer.h"
 #include "dialogScript.h"
+#include "scriptSteps.h"
 #include "exitCodes.h"
 #include "inputFile.h"
 
@@ -316,21 +317,8 @@ int runMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     if (!parseOptions(args, o, err))
         return kExitUsage;
     std::vector<ssdialog::Step> steps;
-    ssdialog::ScriptError scriptError;
-    if (!o.script.empty()) {
-        std::string text;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "ss macro: the script %s cannot be read\n", o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, scriptError)) {
-            std::fprintf(err, "ss macro: %s:%d: %s\n", o.script.c_str(), scriptError.line, scriptError.message.c_str());
-            return kExitUsage;
-        }
-    } else if (o.steps && !ssdialog::parseStepsOption(*o.steps, steps, scriptError)) {
-        std::fprintf(err, "ss macro: --steps, step %d: %s\n", scriptError.line, scriptError.message.c_str());
-        return kExitUsage;
-    }
+    if (const auto code = readScriptSteps("ss macro", o.script, o.steps, steps, err))
+        return *code;
     Ork_DbMacro db;
     MacroData macro;
     Ork_String error;

@@ -4,6 +4,7 @@
 #include "cutRecordJson.h"
 #include "dialogPlayer.h"
 #include "dialogScript.h"
+#include "scriptSteps.h"
 #include "exitCodes.h"
 #include "inputFile.h"
 
@@ -138,27 +139,6 @@ bool parseOptions(const char* command, bool arrayCommand, const std::vector<std:
     return true;
 }
 
-// The steps of --script or --steps; an exit code when they cannot be read.
-std::optional<int> readSteps(const char* command, const Options& o, std::vector<ssdialog::Step>& steps,
-                             std::FILE* err) {
-    ssdialog::ScriptError scriptError;
-    if (!o.script.empty()) {
-        std::string text;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "%s: the script %s cannot be read\n", command, o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, scriptError)) {
-            std::fprintf(err, "%s: %s:%d: %s\n", command, o.script.c_str(), scriptError.line, scriptError.message.c_str());
-            return kExitUsage;
-        }
-    } else if (o.steps && !ssdialog::parseStepsOption(*o.steps, steps, scriptError)) {
-        std::fprintf(err, "%s: --steps, step %d: %s\n", command, scriptError.line, scriptError.message.c_str());
-        return kExitUsage;
-    }
-    return std::nullopt;
-}
-
 // One run of an entry point with the player driving its dialog: how it ended, what it asked and called.
 struct PartRun {
     std::string ended;
@@ -279,7 +259,7 @@ int runArray(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     if (!parseOptions(command, true, args, o, err))
         return kExitUsage;
     std::vector<ssdialog::Step> steps;
-    if (const auto code = readSteps(command, o, steps, err))
+    if (const auto code = readScriptSteps(command, o.script, o.steps, steps, err))
         return *code;
     Ork_DbMacro db;
     MacroData macro;
@@ -340,7 +320,7 @@ int runCut(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     if (!parseOptions(command, false, args, o, err))
         return kExitUsage;
     std::vector<ssdialog::Step> steps;
-    if (const auto code = readSteps(command, o, steps, err))
+    if (const auto code = readScriptSteps(command, o.script, o.steps, steps, err))
         return *code;
     DlgMacroCutsData cut;
     if (!o.file.empty()) {
