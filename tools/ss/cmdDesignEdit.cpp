@@ -7,6 +7,7 @@
 #include "dialogScript.h"
 #include "exitCodes.h"
 #include "inputFile.h"
+#include "scriptSteps.h"
 #include "jsonText.h"
 
 #include "SS/SSExports.h"
@@ -69,18 +70,8 @@ std::string utf8(std::u16string_view text) { return os::toUtf8(text); }
 
 int editDesign(const Ork_String& path, const DesignRunOptions& o, std::FILE* out, std::FILE* err) {
     std::vector<ssdialog::Step> steps;
-    if (!o.script.empty()) {
-        std::string text;
-        ssdialog::ScriptError error;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "ss design edit: the script %s cannot be read\n", o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, error)) {
-            std::fprintf(err, "ss design edit: %s:%d: %s\n", o.script.c_str(), error.line, error.message.c_str());
-            return kExitUsage;
-        }
-    }
+    if (auto failed = readScriptSteps("ss design edit", o.script, std::nullopt, steps, err))
+        return *failed;
     SSHost host;
     if (!host.load())
         return kExitNoModule;

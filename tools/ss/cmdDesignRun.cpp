@@ -6,6 +6,7 @@
 #include "dialogScript.h"
 #include "exitCodes.h"
 #include "inputFile.h"
+#include "scriptSteps.h"
 #include "jsonText.h"
 
 #include "designer/Ork_DlgDesignerData.h"
@@ -58,18 +59,8 @@ const Ork_DesignerControl* byContents(const Ork_DlgDesignerData& page, std::u16s
 
 int runDesignPage(Ork_DlgDesignerData& page, const DesignRunOptions& o, std::FILE* out, std::FILE* err) {
     std::vector<ssdialog::Step> steps;
-    if (!o.script.empty()) {
-        std::string text;
-        ssdialog::ScriptError error;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "ss design run: the script %s cannot be read\n", o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, error)) {
-            std::fprintf(err, "ss design run: %s:%d: %s\n", o.script.c_str(), error.line, error.message.c_str());
-            return kExitUsage;
-        }
-    }
+    if (auto failed = readScriptSteps("ss design run", o.script, std::nullopt, steps, err))
+        return *failed;
     // A dialog as large as the picture, or as the controls reach without one.
     int width = page.imageWidth, height = page.imageHeight;
     if (width <= 0 || height <= 0) {

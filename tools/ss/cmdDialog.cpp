@@ -8,6 +8,7 @@
 #include "dialogScript.h"
 #include "exitCodes.h"
 #include "inputFile.h"
+#include "scriptSteps.h"
 
 #include "cadhost/CommandLine.h"
 #include "cadhost/HostLog.h"
@@ -206,23 +207,8 @@ int runDialogCommand(const std::string& command, const std::string& entryName, c
 
     // Everything the run needs is read and checked before the module is loaded.
     std::vector<ssdialog::Step> steps;
-    ssdialog::ScriptError scriptError;
-    if (!o.script.empty()) {
-        std::string text;
-        if (!readInputFile(o.script, text)) {
-            std::fprintf(err, "%s: the script %s cannot be read\n", command.c_str(), o.script.c_str());
-            return kExitBadInput;
-        }
-        if (!ssdialog::parseScript(text, steps, scriptError)) {
-            std::fprintf(err, "%s: %s:%d: %s\n", command.c_str(), o.script.c_str(), scriptError.line,
-                         scriptError.message.c_str());
-            return kExitUsage;
-        }
-    } else if (o.steps && !ssdialog::parseStepsOption(*o.steps, steps, scriptError)) {
-        std::fprintf(err, "%s: --steps, step %d: %s\n", command.c_str(), scriptError.line,
-                     scriptError.message.c_str());
-        return kExitUsage;
-    }
+    if (auto failed = readScriptSteps(command.c_str(), o.script, o.steps, steps, err))
+        return *failed;
     Json record;
     if (!o.record.empty()) {
         std::string text, error;
