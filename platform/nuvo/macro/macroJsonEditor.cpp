@@ -1,5 +1,7 @@
 #include "nuvo/macro/macroJsonEditor.h"
 
+#include "nuvo/jsonFields.h"
+
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -15,128 +17,9 @@ constexpr const char* kModuleKeys[] = {"geometry", "variables", "dimensions", "e
 constexpr int kLastKind = 10;   // the drawing commands 0..10 make constraints
 constexpr int kLastProperty = 3;
 
-// Checks each value where it stands, so a refusal names its place ("modules[0].geometry[1].flexibility").
-class Check {
-public:
-    std::string& message;
-    explicit Check(std::string& m) : message(m) {}
-
-    bool fail(const std::string& where, const std::string& what) {
-        message = where + ": " + what;
-        return false;
-    }
-    bool object(const Json& j, const std::string& w, std::initializer_list<const char*> keys) {
-        if (!j.is_object())
-            return fail(w, "an object is expected");
-        for (auto it = j.begin(); it != j.end(); ++it) {
-            bool known = false;
-            for (const char* k : keys)
-                known = known || it.key() == k;
-            if (!known)
-                return fail(w, "unknown key \"" + it.key() + "\"");
-        }
-        return true;
-    }
-    bool text(const Json& j, const char* key, Ork_String& out, const std::string& w) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_string())
-            return fail(w + "." + key, "a text is expected");
-        out = Ork_String::fromUtf8(it->get_ref<const std::string&>());
-        return true;
-    }
-    bool textValue(const Json& j, Ork_String& out, const std::string& w) {
-        if (!j.is_string())
-            return fail(w, "a text is expected");
-        out = Ork_String::fromUtf8(j.get_ref<const std::string&>());
-        return true;
-    }
-    bool number(const Json& j, const char* key, double& out, const std::string& w) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_number() || !std::isfinite(it->get<double>()))
-            return fail(w + "." + key, "a finite number is expected");
-        out = it->get<double>();
-        return true;
-    }
-    bool wholeValue(const Json& j, long long& out, const std::string& w, long long lo, long long hi) {
-        if (!j.is_number_integer())
-            return fail(w, "a whole number is expected");
-        const bool tooLarge = j.is_number_unsigned() && j.get<unsigned long long>() > static_cast<unsigned long long>(hi);
-        const long long v = tooLarge ? hi + 1 : j.get<long long>();
-        if (tooLarge || v < lo || v > hi)
-            return fail(w, "must be " + std::to_string(lo) + " to " + std::to_string(hi));
-        out = v;
-        return true;
-    }
-    template <typename T>
-    bool whole(const Json& j, const char* key, T& out, const std::string& w, long long lo, long long hi) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        long long v = 0;
-        if (!wholeValue(*it, v, w + "." + key, lo, hi))
-            return false;
-        out = static_cast<T>(v);
-        return true;
-    }
-    bool flag(const Json& j, const char* key, bool& out, const std::string& w) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_boolean())
-            return fail(w + "." + key, "true or false is expected");
-        out = it->get<bool>();
-        return true;
-    }
-    template <typename F>
-    bool array(const Json& j, const char* key, const std::string& w, F each) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        const std::string place = w + "." + key;
-        if (!it->is_array())
-            return fail(place, "an array is expected");
-        for (std::size_t i = 0; i < it->size(); ++i)
-            if (!each((*it)[i], place + "[" + std::to_string(i) + "]"))
-                return false;
-        return true;
-    }
-    bool texts(const Json& j, const char* key, Ork_StringArray& out, const std::string& w) {
-        Ork_StringArray read;
-        if (!array(j, key, w, [&](const Json& e, const std::string& p) {
-                Ork_String t;
-                if (!textValue(e, t, p))
-                    return false;
-                read.append(t);
-                return true;
-            }))
-            return false;
-        if (j.contains(key))
-            out = read;
-        return true;
-    }
-    bool ints(const Json& j, const char* key, AcArray<int>& out, const std::string& w, long long lo, long long hi) {
-        AcArray<int> read;
-        if (!array(j, key, w, [&](const Json& e, const std::string& p) {
-                long long v = 0;
-                if (!wholeValue(e, v, p, lo, hi))
-                    return false;
-                read.append(static_cast<int>(v));
-                return true;
-            }))
-            return false;
-        if (j.contains(key))
-            out = read;
-        return true;
-    }
-};
-
 constexpr long long kIntMin = std::numeric_limits<int>::min(), kIntMax = std::numeric_limits<int>::max();
 
-bool readConstraintEditor(Check& c, const Json& j, const std::string& w, Ork_ConstraintEditor& e) {
+bool readConstraintEditor(JsonFields& c, const Json& j, const std::string& w, Ork_ConstraintEditor& e) {
     if (!c.object(j, w, {"id", "kind", "objects", "properties", "options", "option", "images", "groups", "cut"}) ||
         !c.whole(j, "id", e.id, w, 1, kIntMax) || !c.whole(j, "kind", e.kind, w, 0, kLastKind) ||
         !c.ints(j, "properties", e.properties, w, 0, kLastProperty) || !c.texts(j, "options", e.options, w) ||
@@ -155,7 +38,7 @@ bool readConstraintEditor(Check& c, const Json& j, const std::string& w, Ork_Con
     return true;
 }
 
-bool readModuleEditor(Check& c, const Json& j, const std::string& w, Ork_Module& m) {
+bool readModuleEditor(JsonFields& c, const Json& j, const std::string& w, Ork_Module& m) {
     return c.array(j, "geometry", w,
                    [&](const Json& e, const std::string& p) {
                        Ork_Geometry g;
@@ -193,7 +76,7 @@ bool readModuleEditor(Check& c, const Json& j, const std::string& w, Ork_Module&
            c.texts(j, "equations", m.equations, w);
 }
 
-bool readDefinition(Check& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
+bool readDefinition(JsonFields& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
     if (!c.object(j, w, {"groups", "firstText", "secondText", "settings"}) || !c.text(j, "firstText", d.firstText, w) ||
         !c.text(j, "secondText", d.secondText, w))
         return false;
@@ -213,7 +96,7 @@ bool readDefinition(Check& c, const Json& j, const std::string& w, Ork_MacroDefi
     });
 }
 
-bool readNumbers(Check& c, const Json& j, const char* key, AcArray<double>& out, const std::string& w) {
+bool readNumbers(JsonFields& c, const Json& j, const char* key, AcArray<double>& out, const std::string& w) {
     AcArray<double> read;
     if (!c.array(j, key, w, [&](const Json& e, const std::string& p) {
             if (!e.is_number() || !std::isfinite(e.get<double>()))
@@ -226,7 +109,7 @@ bool readNumbers(Check& c, const Json& j, const char* key, AcArray<double>& out,
     return true;
 }
 
-bool readFilters(Check& c, const Json& j, const std::string& w, Ork_MacroFilters& f) {
+bool readFilters(JsonFields& c, const Json& j, const std::string& w, Ork_MacroFilters& f) {
     if (!c.object(j, w, {"firstEnabled", "secondEnabled", "axis", "section", "path", "size"}) ||
         !c.flag(j, "firstEnabled", f.firstEnabled, w) || !c.flag(j, "secondEnabled", f.secondEnabled, w))
         return false;
@@ -294,7 +177,7 @@ bool readFilters(Check& c, const Json& j, const std::string& w, Ork_MacroFilters
            });
 }
 
-bool readSettings(Check& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
+bool readSettings(JsonFields& c, const Json& j, const std::string& w, Ork_MacroDefinition& d) {
     if (!c.object(j, w, {"filters", "filterProperties", "standards"}))
         return false;
     if (auto f = j.find("filters"); f != j.end() && !readFilters(c, *f, w + ".filters", d.filters))
@@ -443,8 +326,7 @@ void takeEditorJson(Json& doc, Json& parts) {
         parts["modules"] = std::move(taken);
 }
 
-bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
-    Check c(message);
+static bool readEditorParts(JsonFields& c, const Json& parts, Ork_Macro& macro) {
     if (auto e = parts.find("editor"); e != parts.end() && !readDefinition(c, *e, "editor", macro.definition))
         return false;
     if (auto e = parts.find("settings"); e != parts.end() && !readSettings(c, *e, "settings", macro.definition))
@@ -470,6 +352,14 @@ bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
             }
     }
     return true;
+}
+
+bool readEditorJson(const Json& parts, Ork_Macro& macro, std::string& message) {
+    JsonFields c;
+    if (readEditorParts(c, parts, macro))
+        return true;
+    message = c.message;
+    return false;
 }
 
 void addEditorJson(const Ork_Macro& macro, Json& doc) {

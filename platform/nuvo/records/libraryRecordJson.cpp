@@ -3,12 +3,12 @@
 #include "nuvo/MacroLangs.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/hostJson.h"
+#include "nuvo/jsonFields.h"
 #include "os/files.h"
 
 #include <nlohmann/json.hpp>
 
 #include <climits>
-#include <initializer_list>
 
 using Json = nlohmann::ordered_json;
 
@@ -19,82 +19,11 @@ constexpr int kFormatVersion = 1;
 // before parsing keeps the parser's work bounded.
 constexpr int kMaxDepth = 8;
 
-std::string at(const std::string& where, const char* key) { return where.empty() ? key : where + "." + key; }
+using nuvo::JsonFields;
 
-// Walks the document with the place of every value at hand, so each refusal says where it is.
-class Reader {
+// The library record's own field: names per language.
+class Reader : public JsonFields {
 public:
-    std::string message;
-
-    bool fail(const std::string& where, const std::string& what) {
-        message = where.empty() ? what : where + ": " + what;
-        return false;
-    }
-
-    bool object(const Json& j, const std::string& where, std::initializer_list<const char*> keys) {
-        if (!j.is_object())
-            return fail(where, "an object is expected");
-        for (auto it = j.begin(); it != j.end(); ++it) {
-            bool known = false;
-            for (const char* k : keys)
-                known = known || it.key() == k;
-            if (!known)
-                return fail(where, "unknown key \"" + it.key() + "\"");
-        }
-        return true;
-    }
-
-    bool text(const Json& j, const char* key, Ork_String& out, const std::string& where) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_string())
-            return fail(at(where, key), "a text is expected");
-        out = Ork_String::fromUtf8(it->get_ref<const std::string&>());
-        return true;
-    }
-
-    bool flag(const Json& j, const char* key, bool& out, const std::string& where) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_boolean())
-            return fail(at(where, key), "true or false is expected");
-        out = it->get<bool>();
-        return true;
-    }
-
-    bool integer(const Json& j, const char* key, int& out, const std::string& where, long long lo, long long hi,
-                 bool required) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return required ? fail(where, std::string("\"") + key + "\" is missing") : true;
-        if (!it->is_number_integer())
-            return fail(at(where, key), "a whole number is expected");
-        // Positive numbers arrive unsigned, and may be too large for a signed reading.
-        const bool tooLarge =
-            it->is_number_unsigned() && it->get<unsigned long long>() > static_cast<unsigned long long>(hi);
-        const long long wide = tooLarge ? 0 : it->get<long long>();
-        if (tooLarge || wide < lo || wide > hi)
-            return fail(at(where, key), "must be " + std::to_string(lo) + " to " + std::to_string(hi));
-        out = static_cast<int>(wide);
-        return true;
-    }
-
-    template <typename F>
-    bool array(const Json& j, const char* key, const std::string& where, F each) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        const std::string place = at(where, key);
-        if (!it->is_array())
-            return fail(place, "an array is expected");
-        for (std::size_t i = 0; i < it->size(); ++i)
-            if (!each((*it)[i], place + "[" + std::to_string(i) + "]"))
-                return false;
-        return true;
-    }
-
     // Names per language: an object keyed by the host's languages; a language left out has no name.
     bool names(const Json& j, Ork_StringArray& out, const std::string& where) {
         const Ork_StringArray languages = gMacroLangs.GetAllLanguages();
@@ -121,22 +50,22 @@ public:
 bool readGroup(Reader& r, const Json& j, const std::string& w, SectionGroupArray& groups) {
     SectionGroup g;
     if (!r.object(j, w, {"id", "name", "enabled", "image", "names"}) ||
-        !r.integer(j, "id", g.id, w, 1, INT_MAX, true) || !r.text(j, "name", g.name, w) ||
+        !r.whole(j, "id", g.id, w, 1, INT_MAX, true) || !r.text(j, "name", g.name, w) ||
         !r.flag(j, "enabled", g.enabled, w) || !r.text(j, "image", g.imageName, w) || !r.names(j, g.names, w))
         return false;
     if (!groups.appendWithId(g))
-        return r.fail(at(w, "id"), "a second group with identifier " + std::to_string(g.id));
+        return r.fail(JsonFields::at(w, "id"), "a second group with identifier " + std::to_string(g.id));
     return true;
 }
 
 bool readType(Reader& r, const Json& j, const std::string& w, SectionTypeArray& types) {
     SectionType t;
     if (!r.object(j, w, {"enabled", "image", "group", "type", "names"}) || !r.flag(j, "enabled", t.enabled, w) ||
-        !r.text(j, "image", t.imageName, w) || !r.integer(j, "group", t.groupId, w, kNoSectionGroup, INT_MAX, false) ||
+        !r.text(j, "image", t.imageName, w) || !r.whole(j, "group", t.groupId, w, kNoSectionGroup, INT_MAX) ||
         !r.text(j, "type", t.typeText, w) || !r.names(j, t.names, w))
         return false;
     if (t.groupId == 0)
-        return r.fail(at(w, "group"), "group identifiers start at 1 (-1 is no group)");
+        return r.fail(JsonFields::at(w, "group"), "group identifiers start at 1 (-1 is no group)");
     types.append(t);
     return true;
 }
@@ -145,10 +74,10 @@ bool readDocument(Reader& r, const Json& doc, DlgEditLibData& data) {
     if (!r.object(doc, "", {"version", "nextGroupId", "groups", "types", "images"}))
         return false;
     int version = 0;
-    if (!r.integer(doc, "version", version, "", kFormatVersion, kFormatVersion, true))
+    if (!r.whole(doc, "version", version, "", kFormatVersion, kFormatVersion, true))
         return false;
     int nextId = 1;
-    if (!r.integer(doc, "nextGroupId", nextId, "", 1, INT_MAX, false))
+    if (!r.whole(doc, "nextGroupId", nextId, "", 1, INT_MAX))
         return false;
     if (!r.array(doc, "groups", "", [&](const Json& j, const std::string& w) { return readGroup(r, j, w, data.groups); }) ||
         !r.array(doc, "types", "", [&](const Json& j, const std::string& w) { return readType(r, j, w, data.types); }))
