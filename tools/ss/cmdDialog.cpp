@@ -3,6 +3,7 @@
 #include "SSHost.h"
 #include "cmdCalc.h"
 #include "cmdStandards.h"
+#include "commandOptions.h"
 #include "dialogEntries.h"
 #include "dialogRunSupport.h"
 #include "dialogScript.h"
@@ -77,57 +78,18 @@ int listEntries(bool json, std::FILE* out) {
 }
 
 bool parseOptions(const std::string& command, const std::vector<std::string>& args, Options& o, std::FILE* err) {
-    auto value = [&](std::size_t& i, std::string& target) {
-        if (i + 1 >= args.size()) {
-            std::fprintf(err, "%s: %s needs a value\n", command.c_str(), args[i].c_str());
-            return false;
-        }
-        target = args[++i];
-        return true;
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool ok = true;
-        if (a == "--list")
-            o.list = true;
-        else if (a == "--json")
-            o.json = true;
-        else if (a == "--script")
-            ok = value(i, o.script);
-        else if (a == "--steps") {
-            std::string steps;
-            ok = value(i, steps);
-            o.steps = steps;
-        } else if (a == "--write")
-            ok = value(i, o.write);
-        else if (a == "--png")
-            ok = value(i, o.png);
-        else if (a == "--png-prefix")
-            ok = value(i, o.pngPrefix);
-        else if (!a.empty() && a[0] == '-') {
-            std::fprintf(err, "%s: unknown option '%s' (try %s --help)\n", command.c_str(), a.c_str(),
-                         command.c_str());
-            return false;
-        } else if (o.entry.empty())
-            o.entry = a;
-        else if (o.record.empty())
-            o.record = a;
-        else {
-            std::fprintf(err, "%s: one record file only ('%s')\n", command.c_str(), a.c_str());
-            return false;
-        }
-        if (!ok)
-            return false;
-    }
-    if (!o.script.empty() && o.steps) {
-        std::fprintf(err, "%s: --script and --steps cannot both be given\n", command.c_str());
-        return false;
-    }
-    if (!o.png.empty() && !o.pngPrefix.empty()) {
-        std::fprintf(err, "%s: --png and --png-prefix cannot both be given\n", command.c_str());
-        return false;
-    }
-    return true;
+    CommandOptions options(command, err);
+    options.flag("--list", o.list);
+    options.flag("--json", o.json);
+    options.value("--script", o.script);
+    options.value("--steps", o.steps);
+    options.value("--write", o.write);
+    options.value("--png", o.png);
+    options.value("--png-prefix", o.pngPrefix);
+    options.positional(o.entry);
+    options.positional(o.record);
+    return options.parse(args, "one record file only") && options.notBoth("--script", "--steps") &&
+           options.notBoth("--png", "--png-prefix");
 }
 
 bool writeText(const std::string& path, const std::string& text) {

@@ -1,13 +1,14 @@
 #include "cmdEditMacro.h"
 
 #include "SSHost.h"
+#include "commandOptions.h"
 #include "dialogPlayer.h"
 #include "dialogRunSupport.h"
 #include "dialogScript.h"
-#include "scriptSteps.h"
 #include "exitCodes.h"
 #include "inputFile.h"
 #include "recordJson.h"
+#include "scriptSteps.h"
 
 #include "SS/SSExports.h"
 #include "cadhost/CommandLine.h"
@@ -79,56 +80,23 @@ struct Options {
 };
 
 bool parseOptions(const std::vector<std::string>& args, Options& o, std::FILE* err) {
-    auto value = [&](std::size_t& i, std::string& target) {
-        if (i + 1 >= args.size()) {
-            std::fprintf(err, "ss edit-macro: %s needs a value\n", args[i].c_str());
-            return false;
-        }
-        target = args[++i];
-        return true;
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool ok = true;
-        if (a == "--json")
-            o.json = true;
-        else if (a == "--modeless")
-            o.modeless = true;
-        else if (a == "--settings")
-            o.settings = true;
-        else if (a == "--module")
-            ok = value(i, o.module);
-        else if (a == "--script")
-            ok = value(i, o.script);
-        else if (a == "--steps") {
-            std::string steps;
-            ok = value(i, steps);
-            o.steps = steps;
-        } else if (a == "--write")
-            ok = value(i, o.write);
-        else if (a == "--png-prefix")
-            ok = value(i, o.pngPrefix);
-        else if (!a.empty() && a[0] == '-') {
-            std::fprintf(err, "ss edit-macro: unknown option '%s' (try ss edit-macro --help)\n", a.c_str());
-            return false;
-        } else if (o.macro.empty())
-            o.macro = a;
-        else {
-            std::fprintf(err, "ss edit-macro: one macro file only ('%s')\n", a.c_str());
-            return false;
-        }
-        if (!ok)
-            return false;
-    }
+    CommandOptions options("ss edit-macro", err);
+    options.flag("--json", o.json);
+    options.flag("--modeless", o.modeless);
+    options.flag("--settings", o.settings);
+    options.value("--module", o.module);
+    options.value("--script", o.script);
+    options.value("--steps", o.steps);
+    options.value("--write", o.write);
+    options.value("--png-prefix", o.pngPrefix);
+    options.positional(o.macro);
+    if (!options.parse(args, "one macro file only"))
+        return false;
     if (o.macro.empty()) {
         std::fprintf(err, "ss edit-macro: which macro file? (try ss edit-macro --help)\n");
         return false;
     }
-    if (!o.script.empty() && o.steps) {
-        std::fprintf(err, "ss edit-macro: --script and --steps cannot both be given\n");
-        return false;
-    }
-    return true;
+    return options.notBoth("--script", "--steps");
 }
 
 // --settings: the Settings button at once, the user's steps on the settings dialog, then the editor closed.
