@@ -51,8 +51,9 @@ Ork_String CDlgMacroCuts::offsetDisplayName(const Ork_String& name) {
 
 bool CDlgMacroCuts::onInitDialog() {
     ui::Dialog::onInitDialog();
-    ChangeDlgSize(this, kSizeKey);
     setUpGrid();
+    setUpLayout();
+    restoreSize();
     setWindowText(dialString(m_data.editExisting ? 1079 : 1080));
     setDlgItemText(IDC_CU_NAME_LABEL, dialString(1081));
     setDlgItemText(IDC_CU_THIS_MACRO, dialString(710));
@@ -94,6 +95,35 @@ void CDlgMacroCuts::setUpGrid() {
     m_grid.ssSetMaxRows(0);
     m_grid.setColumnHeaderTexts(Ork_StringArray{dialString(87), dialString(881), dialString(1078)});
     m_grid.setFitMode(4, 2, kCheckColumnWidth);
+}
+
+// The grid takes the room gained both ways; the rows above it keep their place, their free-text fields
+// widening; the target rows and the buttons stay at the bottom. The template's size is the smallest one.
+void CDlgMacroCuts::setUpLayout() {
+    const ui::Rect first = getWindowRect();
+    m_minSize = ui::Size{first.width(), first.height()};
+    m_layout.record(*this);
+    for (int id : {IDC_CU_TYPE, IDC_CU_NAME_LABEL, IDC_CU_SIDE_1, IDC_CU_SIDE_1 + 1, IDC_CU_SIDE_1 + 2,
+                   IDC_CU_VALUE_LABEL, IDC_CU_VALUE, IDC_CU_OPTION_LABEL, IDC_CU_OPTION})
+        m_layout.setFlags(id, KvDlgLayout::kFixed, KvDlgLayout::kFixed);
+    m_layout.setFlags(IDC_CU_NAME, KvDlgLayout::kStretch, KvDlgLayout::kFixed);
+    for (int i = 0; i < 3; ++i)
+        m_layout.setFlags(IDC_CU_CHECK_1 + i, KvDlgLayout::kStretch, KvDlgLayout::kFixed);
+    m_layout.setFlags(IDC_CU_OFFSETS, KvDlgLayout::kStretch, KvDlgLayout::kStretch);
+    for (int id : {IDC_CU_THIS_MACRO, IDC_CU_OTHER_MACRO, IDC_CU_SELECT, IDC_CU_MODULE_LABEL})
+        m_layout.setFlags(id, KvDlgLayout::kFixed, KvDlgLayout::kFollow);
+    m_layout.setFlags(IDC_CU_MODULE, KvDlgLayout::kStretch, KvDlgLayout::kFollow);
+    for (int id : {static_cast<int>(ui::IDOK), static_cast<int>(ui::IDCANCEL)})
+        m_layout.setFlags(id, KvDlgLayout::kFollow, KvDlgLayout::kFollow);
+}
+
+void CDlgMacroCuts::restoreSize() {
+    if (!ChangeDlgSize(this, kSizeKey))
+        return;
+    // A stored size below the template's is not taken.
+    const ui::Rect r = getRectInParent();
+    if (r.width() < m_minSize.cx || r.height() < m_minSize.cy)
+        moveWindow(r.left, r.top, std::max(r.width(), m_minSize.cx), std::max(r.height(), m_minSize.cy));
 }
 
 int CDlgMacroCuts::shownType() const {
@@ -295,6 +325,15 @@ bool CDlgMacroCuts::preTranslateMessage(const ui::Msg& msg) {
     }
     return KvRecordDlg<DlgMacroCutsData>::preTranslateMessage(msg);
 }
+
+void CDlgMacroCuts::onSize(unsigned type, int cx, int cy) {
+    KvRecordDlg<DlgMacroCutsData>::onSize(type, cx, cy);
+    m_layout.resize(cx, cy);
+    if (m_grid.isCreated())
+        m_grid.applyFitMode();
+}
+
+void CDlgMacroCuts::onGetMinMaxInfo(ui::MinMaxInfo& info) { info.minTrackSize = m_minSize; }
 
 void CDlgMacroCuts::onDestroy() {
     WriteDlgSize(this, kSizeKey);

@@ -424,7 +424,7 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                    [&](const Json& e, const std::string& p) {
                        MacroPatternData d;
                        int directions = 1;
-                       if (!r.object(e, p, {"name", "directions", "nrBolts1", "nrBolts2", "dialog", "props"}) ||
+                       if (!r.object(e, p, {"name", "directions", "type", "nrBolts1", "nrBolts2", "dialog", "props"}) ||
                            !r.text(e, "name", d.name, p, true) || !r.integer(e, "directions", directions, p, 1, 2) ||
                            !r.text(e, "nrBolts1", d.nrBolts1, p) || !r.text(e, "nrBolts2", d.nrBolts2, p) ||
                            !r.flag(e, "dialog", d.hasDialog, p) || !r.unique(patterns, d.name, p, "pattern"))
@@ -434,7 +434,13 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                            return r.fail(p + ".nrBolts2", "a pattern in one direction has no second direction");
                        if (auto props = e.find("props"); props != e.end() && !readPatternProps(r, *props, p + ".props", d.props))
                            return false;
+                       // Without a type, as files had it before, the directions give it: 1 or 2.
                        d.props.patternType = directions;
+                       if (!r.integer(e, "type", d.props.patternType, p, 0, 2))
+                           return false;
+                       if ((d.props.patternType == MacroPatternProps::kOneDirection) == d.twoDirections)
+                           return r.fail(p + ".type", d.twoDirections ? "a pattern in two directions is of type 0 or 2"
+                                                                      : "a pattern in one direction is of type 1");
                        t.patterns.append(d);
                        return true;
                    }) &&
@@ -791,6 +797,10 @@ Json tabJson(const MacroTabData& t) {
     Json patterns = Json::array();
     for (const MacroPatternData& p : t.patterns) {
         Json pj = {{"name", p.name.utf8()}, {"directions", p.twoDirections ? 2 : 1}, {"nrBolts1", p.nrBolts1.utf8()}};
+        // The directions give types 1 and 2; only type 0 is written, so that files without the key read as
+        // before and whatever is written reads back.
+        if (p.twoDirections && p.props.patternType == 0)
+            pj["type"] = 0;
         if (p.twoDirections)
             pj["nrBolts2"] = p.nrBolts2.utf8();
         if (p.hasDialog)

@@ -3,14 +3,18 @@
 #include "partDialogsTestSupport.h"
 
 #include "macrodlg/CDlgMacroCuts.h"
-#include "nuvo/dlgSize.h"
+#include "nuvo/DlgSizeStore.h"
+#include "nuvo/hostTexts.h"
 #include "resources/resourceIds.h"
 #include "ui/ComboBox.h"
 #include "ui/Robot.h"
 #include "ui/Script.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 using namespace macrodlgtest;
 
@@ -32,6 +36,34 @@ DlgMacroCutsData sampleCut(int type) {
     c.macros.macros.push_back(other);
     return c;
 }
+
+// Answers every request as the script does, and notes for each host pick whether its owner was on screen
+// at that moment.
+class PickWatcher : public ui::ServiceHandler {
+public:
+    explicit PickWatcher(ui::Script& script) : m_script(script), m_previous(ui::Services::install(this)) {}
+    ~PickWatcher() override { ui::Services::install(m_previous); }
+    PickWatcher(const PickWatcher&) = delete;
+    PickWatcher& operator=(const PickWatcher&) = delete;
+
+    std::vector<bool> ownerVisible;
+
+    void runModal(ui::Dialog& dialog) override { m_script.runModal(dialog); }
+    int messageBox(const ui::MessageBoxRequest& request) override { return m_script.messageBox(request); }
+    std::optional<std::vector<std::u16string>> fileDialog(const ui::FileDialogRequest& request) override {
+        return m_script.fileDialog(request);
+    }
+    int popupMenu(const ui::MenuRequest& request) override { return m_script.popupMenu(request); }
+    std::optional<ui::Rect> track(const ui::TrackRequest& request) override { return m_script.track(request); }
+    ui::PickResult pick(const ui::PickRequest& request) override {
+        ownerVisible.push_back(request.owner && request.owner->isWindowVisible());
+        return m_script.pick(request);
+    }
+
+private:
+    ui::Script& m_script;
+    ui::ServiceHandler* m_previous;
+};
 
 class CutsDlgTest : public MacroDlgTest {
 protected:
@@ -230,6 +262,28 @@ TEST_F(CutsDlgTest, AnotherMacroIsPickedWithTheDialogHiddenInsideAnEditorCommand
     EXPECT_EQ(data.cutName, u"Slot");
 }
 
+TEST_F(CutsDlgTest, TheDialogIsOffScreenWhileTheHostPicksAndBackAfterwards) {
+    DlgMacroCutsData data = sampleCut(2);
+    bool escaped = false;
+    PickWatcher watcher(script());
+    EXPECT_TRUE(run(data, escaped, [&](CDlgMacroCuts& d) {
+        ASSERT_TRUE(d.isWindowVisible());
+        script().answerPick({true, {u"Base"}});
+        m_robot.click(d, IDC_CU_OTHER_MACRO);
+        ASSERT_EQ(script().pickRequests().size(), 1u);
+        EXPECT_EQ(script().pickRequests()[0].owner, &d);
+        EXPECT_TRUE(d.isWindowVisible());
+        // A pick the user breaks off, from the select button, shows the dialog again as well.
+        script().answerPick({false, {}});
+        m_robot.click(d, IDC_CU_SELECT);
+        EXPECT_TRUE(d.isWindowVisible());
+        EXPECT_EQ(d.getDlgItemAs<ui::ComboBox>(IDC_CU_MODULE)->getCount(), 2);   // Base's modules stay
+        m_robot.replaceTextOf(d, IDC_CU_NAME, u"Slot");   // "Notch" is used in Base
+    }));
+    EXPECT_EQ(watcher.ownerVisible, (std::vector<bool>{false, false}));
+    EXPECT_EQ(data.macros.chosen, u"Base");
+}
+
 TEST_F(CutsDlgTest, OkChecksModuleNameAndVariablesInThatOrder) {
     DlgMacroCutsData data = sampleCut(2);
     data.targetModule = u"";
@@ -259,6 +313,7 @@ TEST_F(CutsDlgTest, OkChecksModuleNameAndVariablesInThatOrder) {
     EXPECT_EQ(script().boxes()[1].text, u"This cut name is already used in the chosen macro.\nPlease choose another name.");
     EXPECT_EQ(script().boxes()[2].text,
               u"A variable name is not valid.\nVariable names are numbers or names starting with \"gen_\".\n");
+    EXPECT_EQ(script().boxes()[2].caption, dialString(1098));   // the caption the section size check shares
     EXPECT_EQ(calls(u"CutNameInUse"), (std::vector<std::u16string>{u"CutNameInUse(Base, Plate, Notch)", u"CutNameInUse(Base, Plate, Other)", u"CutNameInUse(Base, Plate, Other)"}));
     EXPECT_EQ(data.offsetVarNames[0], u"gen_a");
 }
@@ -274,7 +329,7 @@ TEST_F(CutsDlgTest, EscapeSetsTheFlagCancelDoesNotAndNeitherCopiesBack) {
     EXPECT_EQ(data, sampleCut(1));
 }
 
-TEST_F(CutsDlgTest, AnExistingCutKeepsTypeNameAndTargetAndItsSizeIsStored) {
+TEST_F(CutsDlgTest, AnExistingCutKeepsTypeNameAndTarget) {
     DlgMacroCutsData data = sampleCut(1);
     data.editExisting = true;
     data.cutType = 8;   // outside the list: nothing chosen, kept
@@ -286,14 +341,66 @@ TEST_F(CutsDlgTest, AnExistingCutKeepsTypeNameAndTargetAndItsSizeIsStored) {
         EXPECT_FALSE(shown(d, IDC_CU_THIS_MACRO));
         EXPECT_FALSE(shown(d, IDC_CU_MODULE));
         expectPictured(d, "cuts", 420, 400);
-        m_robot.resize(d, 600, 520);
     }));
     EXPECT_EQ(data.cutType, 8);
-    ui::Size stored;
-    data = sampleCut(2);
+}
+
+TEST_F(CutsDlgTest, AResizeStretchesTheGridMovesTheBottomRowsAndIsStored) {
+    const int grid = IDC_CU_OFFSETS, kept[] = {IDC_CU_TYPE, IDC_CU_SIDE_1, IDC_CU_VALUE, IDC_CU_OPTION};
+    const int widening[] = {IDC_CU_NAME, IDC_CU_CHECK_1}, lowered[] = {IDC_CU_THIS_MACRO, IDC_CU_SELECT};
+    auto rectOf = [](CDlgMacroCuts& d, int id) { return d.getDlgItem(id)->getRectInParent(); };
+    DlgMacroCutsData data = sampleCut(1);
+    bool escaped = false;
+    ui::Size first;
+    ui::Rect firstGrid;
     EXPECT_TRUE(run(data, escaped, [&](CDlgMacroCuts& d) {
-        ASSERT_TRUE(getDlgSize(&d, stored));
-        EXPECT_EQ(stored.cx, 600);
-        EXPECT_EQ(stored.cy, 520);
+        first = d.minimumSize();
+        EXPECT_EQ(first.cx, d.getWindowRect().width());
+        EXPECT_EQ(first.cy, d.getWindowRect().height());
+        m_robot.resize(d, 100, 100);
+        EXPECT_EQ(d.getWindowRect().width(), first.cx);
+        EXPECT_EQ(d.getWindowRect().height(), first.cy);
+
+        std::map<int, ui::Rect> before;
+        for (int id : {grid, kept[0], kept[1], kept[2], kept[3], widening[0], widening[1], lowered[0], lowered[1],
+                       IDC_CU_MODULE, static_cast<int>(ui::IDOK)})
+            before[id] = rectOf(d, id);
+        firstGrid = before[grid];
+        m_robot.resize(d, first.cx + 80, first.cy + 40);
+        EXPECT_EQ(rectOf(d, grid).width(), before[grid].width() + 80);
+        EXPECT_EQ(rectOf(d, grid).height(), before[grid].height() + 40);
+        EXPECT_EQ(rectOf(d, grid).top, before[grid].top);
+        for (int id : kept)
+            EXPECT_EQ(rectOf(d, id), before[id]) << id;
+        for (int id : widening) {
+            EXPECT_EQ(rectOf(d, id).left, before[id].left) << id;
+            EXPECT_EQ(rectOf(d, id).top, before[id].top) << id;
+            EXPECT_EQ(rectOf(d, id).width(), before[id].width() + 80) << id;
+        }
+        for (int id : lowered)
+            EXPECT_EQ(rectOf(d, id), before[id].offsetBy(0, 40)) << id;
+        EXPECT_EQ(rectOf(d, IDC_CU_MODULE).top, before[IDC_CU_MODULE].top + 40);
+        EXPECT_EQ(rectOf(d, IDC_CU_MODULE).width(), before[IDC_CU_MODULE].width() + 80);
+        EXPECT_EQ(rectOf(d, ui::IDOK), before[ui::IDOK].offsetBy(80, 40));
+    }));
+
+    // The stored size comes back with the controls laid out for it.
+    int w = 0, h = 0;
+    ASSERT_TRUE(DlgSizeStore::instance().get(CDlgMacroCuts::kSizeKey, w, h));
+    EXPECT_EQ(w, first.cx + 80);
+    EXPECT_EQ(h, first.cy + 40);
+    EXPECT_TRUE(run(data, escaped, [&](CDlgMacroCuts& d) {
+        EXPECT_EQ(d.getWindowRect().width(), first.cx + 80);
+        EXPECT_EQ(d.getWindowRect().height(), first.cy + 40);
+        EXPECT_EQ(rectOf(d, grid).width(), firstGrid.width() + 80);
+        EXPECT_EQ(rectOf(d, grid).height(), firstGrid.height() + 40);
+    }));
+
+    // A stored size below the template's is not taken.
+    ASSERT_TRUE(DlgSizeStore::instance().set(CDlgMacroCuts::kSizeKey, 200, 150));
+    EXPECT_TRUE(run(data, escaped, [&](CDlgMacroCuts& d) {
+        EXPECT_EQ(d.getWindowRect().width(), first.cx);
+        EXPECT_EQ(d.getWindowRect().height(), first.cy);
+        EXPECT_EQ(rectOf(d, grid), firstGrid);
     }));
 }

@@ -95,6 +95,56 @@ TEST(MacroDialogFile, RoundTripsAndOldFilesWriteBackUnchanged) {
         EXPECT_EQ(oldText.find(key), std::string::npos) << key;
 }
 
+namespace {
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(MacroDialogFile, APatternOfTypeZeroKeepsItsTypeOthersTakeItFromTheirDirections) {
+    const std::string doc = R"({"version": 1, "tabs": [{"name": "Bolts", "type": 1, "patterns": [
+        {"name": "Zero", "directions": 2, "type": 0, "nrBolts1": "2", "nrBolts2": "3",
+         "props": {"second": {"values": ["Yes"]}}},
+        {"name": "Two", "directions": 2, "type": 2, "nrBolts1": "2", "nrBolts2": "3"},
+        {"name": "Plain", "directions": 2, "nrBolts1": "2", "nrBolts2": "3"},
+        {"name": "One", "directions": 1, "nrBolts1": "4"}]}]})";
+    Ork_DbMacro db;
+    MacroData data;
+    Ork_String error;
+    ASSERT_TRUE(readMacroJsonText(doc, db, data, error)) << error.utf8();
+    MacroTabData& t = data.tabs[0];
+    const MacroPatternData& zero = *t.findPattern(u"Zero");
+    EXPECT_EQ(zero.props.patternType, 0);
+    EXPECT_TRUE(zero.twoDirections);
+    EXPECT_EQ(zero.props.getCount(2), 1);   // its second direction is one the pattern has
+    EXPECT_EQ(t.findPattern(u"Two")->props.patternType, 2);
+    EXPECT_EQ(t.findPattern(u"Plain")->props.patternType, 2);
+    EXPECT_EQ(t.findPattern(u"One")->props.patternType, MacroPatternProps::kOneDirection);
+
+    // Only type 0 is written; the file reads back the same.
+    const std::string written = macroJsonText(*db.macro(), data);
+    EXPECT_EQ(occurrences(written, "\"type\": 0"), 1u) << written;
+    EXPECT_EQ(occurrences(written, "\"type\": "), 2u) << written;   // the tab's and Zero's
+    Ork_DbMacro db2;
+    MacroData again;
+    ASSERT_TRUE(readMacroJsonText(written, db2, again, error)) << error.utf8();
+    EXPECT_EQ(again.tabs[0].findPattern(u"Zero")->props.patternType, 0);
+    EXPECT_EQ(macroJsonText(*db2.macro(), again), written);
+
+    // A type its directions cannot have is written as theirs.
+    t.findPattern(u"One")->props.patternType = 0;
+    t.findPattern(u"Two")->props.patternType = MacroPatternProps::kOneDirection;
+    const std::string mended = macroJsonText(*db.macro(), data);
+    ASSERT_TRUE(readMacroJsonText(mended, db2, again, error)) << error.utf8();
+    EXPECT_EQ(again.tabs[0].findPattern(u"One")->props.patternType, MacroPatternProps::kOneDirection);
+    EXPECT_EQ(again.tabs[0].findPattern(u"Two")->props.patternType, 2);
+}
+
 TEST(MacroDialogFile, RefusesBadDialogKeysWithTheirPlace) {
     const struct {
         const char* tabs;
@@ -109,6 +159,11 @@ TEST(MacroDialogFile, RefusesBadDialogKeysWithTheirPlace) {
         {R"({"name": "T", "profiles": [{"name": "G", "members": [{"members": []}]}]})",
          "tabs[0].profiles[0].members[0].members: a profile of a group has no members"},
         {R"({"name": "T", "block": {"current": 4}})", "tabs[0].block.current: a text is expected"},
+        {R"({"name": "T", "patterns": [{"name": "P", "directions": 1, "type": 0}]})",
+         "tabs[0].patterns[0].type: a pattern in one direction is of type 1"},
+        {R"({"name": "T", "patterns": [{"name": "P", "directions": 2, "type": 1}]})",
+         "tabs[0].patterns[0].type: a pattern in two directions is of type 0 or 2"},
+        {R"({"name": "T", "patterns": [{"name": "P", "type": 3}]})", "tabs[0].patterns[0].type: must be 0 to 2"},
     };
     for (const auto& c : cases) {
         LoadedMacro m;
