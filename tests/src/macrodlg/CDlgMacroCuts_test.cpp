@@ -313,7 +313,7 @@ TEST_F(CutsDlgTest, OkChecksModuleNameAndVariablesInThatOrder) {
     EXPECT_EQ(script().boxes()[1].text, u"This cut name is already used in the chosen macro.\nPlease choose another name.");
     EXPECT_EQ(script().boxes()[2].text,
               u"A variable name is not valid.\nVariable names are numbers or names starting with \"gen_\".\n");
-    EXPECT_EQ(script().boxes()[2].caption, dialString(1098));   // the caption the section size check shares
+    EXPECT_EQ(script().boxes()[2].caption, dialString(1098));   // the caption the section size check shares too
     EXPECT_EQ(calls(u"CutNameInUse"), (std::vector<std::u16string>{u"CutNameInUse(Base, Plate, Notch)", u"CutNameInUse(Base, Plate, Other)", u"CutNameInUse(Base, Plate, Other)"}));
     EXPECT_EQ(data.offsetVarNames[0], u"gen_a");
 }
