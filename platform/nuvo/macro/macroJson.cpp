@@ -1,6 +1,7 @@
 #include "nuvo/macro/macroJson.h"
 
 #include "nuvo/hostJson.h"
+#include "nuvo/jsonFields.h"
 #include "nuvo/macro/macroJsonEditor.h"
 #include "os/files.h"
 
@@ -20,126 +21,15 @@ constexpr int kFormatVersion = 1;
 // the parser's work bounded.
 constexpr int kMaxDepth = 16;
 
-// Walks the document with the place of every value at hand, so each refusal says where it is.
-class Reader {
+// The macro file's own fields beside the common ones: object identifiers and names that must differ.
+class Reader : public nuvo::JsonFields {
 public:
-    std::string message;
-
-    bool fail(const std::string& where, const std::string& what) {
-        message = where.empty() ? what : where + ": " + what;
-        return false;
-    }
-
-    bool object(const Json& j, const std::string& where, std::initializer_list<const char*> keys) {
-        if (!j.is_object())
-            return fail(where, "an object is expected");
-        for (auto it = j.begin(); it != j.end(); ++it) {
-            bool known = false;
-            for (const char* k : keys)
-                known = known || it.key() == k;
-            if (!known)
-                return fail(where, "unknown key \"" + it.key() + "\"");
-        }
-        return true;
-    }
-
-    // Each optional field: absent leaves the default.
-    bool text(const Json& j, const char* key, Ork_String& out, const std::string& where, bool required = false) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return required ? fail(where, std::string("\"") + key + "\" is missing") : true;
-        if (!it->is_string())
-            return fail(at(where, key), "a text is expected");
-        out = Ork_String::fromUtf8(it->get_ref<const std::string&>());
-        if (required && out.isEmpty())
-            return fail(at(where, key), "must not be empty");
-        return true;
-    }
-
-    bool number(const Json& j, const char* key, double& out, const std::string& where) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_number())
-            return fail(at(where, key), "a number is expected");
-        out = it->get<double>();
-        if (!std::isfinite(out))
-            return fail(at(where, key), "the number is out of range");
-        return true;
-    }
-
-    bool integer(const Json& j, const char* key, int& out, const std::string& where, int lo, int hi) {
-        auto it = j.find(key);
-        return it == j.end() || wholeValue(*it, out, at(where, key), lo, hi);
-    }
-
-    bool wholeValue(const Json& v, int& out, const std::string& place, int lo, int hi) {
-        if (!v.is_number_integer())
-            return fail(place, "a whole number is expected");
-        // Positive numbers arrive unsigned, and may be too large for a signed reading.
-        const bool tooLarge = v.is_number_unsigned() && v.get<unsigned long long>() > static_cast<unsigned>(hi);
-        const long long wide = tooLarge ? 0 : v.get<long long>();
-        if (tooLarge || wide < lo || wide > hi)
-            return fail(place, "must be " + std::to_string(lo) + " to " + std::to_string(hi));
-        out = static_cast<int>(wide);
-        return true;
-    }
-
-    bool flag(const Json& j, const char* key, bool& out, const std::string& where) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        if (!it->is_boolean())
-            return fail(at(where, key), "true or false is expected");
-        out = it->get<bool>();
-        return true;
-    }
-
-    // An optional array: `each` is called with every element and its place.
-    template <typename F>
-    bool array(const Json& j, const char* key, const std::string& where, F each) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        const std::string place = at(where, key);
-        if (!it->is_array())
-            return fail(place, "an array is expected");
-        for (std::size_t i = 0; i < it->size(); ++i)
-            if (!each((*it)[i], place + "[" + std::to_string(i) + "]"))
-                return false;
-        return true;
-    }
-
-    bool texts(const Json& j, const char* key, Ork_StringArray& out, const std::string& where) {
-        return array(j, key, where, [&](const Json& e, const std::string& p) {
-            if (!e.is_string())
-                return fail(p, "a text is expected");
-            out.append(Ork_String::fromUtf8(e.get_ref<const std::string&>()));
-            return true;
-        });
-    }
-
     bool objectId(const Json& j, const char* key, AcDbObjectId& out, const std::string& where) {
         int v = 0;
-        if (!integer(j, key, v, where, 0, std::numeric_limits<int>::max()))
+        if (!whole(j, key, v, where, 0, std::numeric_limits<int>::max()))
             return false;
         if (j.contains(key))
             out = AcDbObjectId(v);
-        return true;
-    }
-
-    // A fixed number of whole numbers, each in range.
-    bool wholes(const Json& j, const char* key, int* out, int count, const std::string& where, int lo, int hi) {
-        auto it = j.find(key);
-        if (it == j.end())
-            return true;
-        const std::string place = at(where, key);
-        if (!it->is_array() || static_cast<int>(it->size()) != count)
-            return fail(place, "an array of " + std::to_string(count) + " whole numbers is expected");
-        for (int i = 0; i < count; ++i) {
-            if (!wholeValue((*it)[static_cast<std::size_t>(i)], out[i], place + "[" + std::to_string(i) + "]", lo, hi))
-                return false;
-        }
         return true;
     }
 
@@ -147,10 +37,6 @@ public:
         if (!seen.insert(name).second)
             return fail(where, std::string("a second ") + what + " named \"" + name.utf8() + "\"");
         return true;
-    }
-
-    static std::string at(const std::string& where, const char* key) {
-        return where.empty() ? std::string(key) : where + "." + key;
     }
 };
 
@@ -165,7 +51,7 @@ bool readCut(Reader& r, const Json& j, const std::string& w, Ork_CutConstraint& 
         return false;
     if (!j.contains("type"))
         return r.fail(w, "\"type\" is missing");
-    if (!r.integer(j, "type", c.constraintType, w, 0, Ork_CutConstraint::kConstraintTypeCount - 1))
+    if (!r.whole(j, "type", c.constraintType, w, 0, Ork_CutConstraint::kConstraintTypeCount - 1))
         return false;
     auto offsets = j.find("offsets");
     if (offsets == j.end())
@@ -191,7 +77,7 @@ bool readCut(Reader& r, const Json& j, const std::string& w, Ork_CutConstraint& 
 bool readPattern(Reader& r, const Json& j, const std::string& w, Ork_BoltPattern& p) {
     int directions = 1;
     if (!r.object(j, w, {"name", "directions", "reverse1", "reverse2"}) || !r.text(j, "name", p.name, w, true) ||
-        !r.integer(j, "directions", directions, w, 1, 2) || !r.flag(j, "reverse1", p.reverseStart1, w) ||
+        !r.whole(j, "directions", directions, w, 1, 2) || !r.flag(j, "reverse1", p.reverseStart1, w) ||
         !r.flag(j, "reverse2", p.reverseStart2, w))
         return false;
     p.typeCode = directions == 2 ? Ork_BoltPattern::kTwoDirections : Ork_BoltPattern::kOneDirection;
@@ -211,7 +97,7 @@ bool readPlacement(Reader& r, const Json& j, const std::string& w, Ork_String& n
 bool readModule(Reader& r, const Json& j, const std::string& w, Ork_Module& m) {
     if (!r.object(j, w, {"name", "group", "type", "constraints", "cuts", "patterns", "placements"}) ||
         !r.text(j, "name", m.name, w, true) || !r.text(j, "group", m.groupName, w) ||
-        !r.integer(j, "type", m.typeCode, w, 0, std::numeric_limits<int>::max()))
+        !r.whole(j, "type", m.typeCode, w, 0, std::numeric_limits<int>::max()))
         return false;
     if (j.contains("patterns") && !m.isBoltModule())
         return r.fail(w + ".patterns", "only a bolt module (type 232) has bolt patterns");
@@ -260,13 +146,13 @@ bool readPatternProps(Reader& r, const Json& j, const std::string& w, MacroPatte
             return true;
         const std::string place = Reader::at(w, key);
         return r.object(*it, place, {"offsetType", "triState", "text1", "text2", "on", "values"}) &&
-               r.integer(*it, "offsetType", d.offsetType, place, -1, 2) &&
-               r.integer(*it, "triState", d.triState, place, -1, 1) && r.text(*it, "text1", d.text1, place) &&
+               r.whole(*it, "offsetType", d.offsetType, place, -1, 2) &&
+               r.whole(*it, "triState", d.triState, place, -1, 1) && r.text(*it, "text1", d.text1, place) &&
                r.text(*it, "text2", d.text2, place) && r.flag(*it, "on", d.on, place) &&
                r.texts(*it, "values", d.values, place);
     };
     return r.object(j, w, {"first", "second", "triState", "alternation"}) && direction("first", p.first) &&
-           direction("second", p.second) && r.integer(j, "triState", p.triState1051, w, -1, 1) &&
+           direction("second", p.second) && r.whole(j, "triState", p.triState1051, w, -1, 1) &&
            r.wholes(j, "alternation", p.alternation, 3, w, -1, 1);
 }
 
@@ -276,7 +162,7 @@ bool readBolt(Reader& r, const Json& b, const std::string& p, MacroBoltData& bol
         !r.text(b, "assembly", bolt.assembly, p) || !r.text(b, "diameter", bolt.diameter, p) ||
         !r.text(b, "holeOffset", bolt.holeTolerance, p) || !r.text(b, "penetration", bolt.penetration, p) ||
         !r.text(b, "addedLength", bolt.addedLength, p) || !r.wholes(b, "flags", bolt.flags, 4, p, 0, 2) ||
-        !r.integer(b, "extraCount", bolt.extraCount, p, 0, std::numeric_limits<int>::max()) ||
+        !r.whole(b, "extraCount", bolt.extraCount, p, 0, std::numeric_limits<int>::max()) ||
         !r.flag(b, "extraOption", bolt.extraOption, p) || !r.wholes(b, "nutsWashers", bolt.nutsWashers, 5, p, -1, 1))
         return false;
     return r.array(b, "holes", p,
@@ -292,9 +178,9 @@ bool readBolt(Reader& r, const Json& b, const std::string& p, MacroBoltData& bol
            r.array(b, "slots", p, [&](const Json& e, const std::string& q) {
                MacroBoltSlot s;
                if (!r.object(e, q, {"active", "radius", "length", "angle", "fourth", "position"}) ||
-                   !r.integer(e, "active", s.active, q, 0, 2) || !r.text(e, "radius", s.radius, q) ||
+                   !r.whole(e, "active", s.active, q, 0, 2) || !r.text(e, "radius", s.radius, q) ||
                    !r.text(e, "length", s.length, q) || !r.text(e, "angle", s.angle, q) ||
-                   !r.text(e, "fourth", s.fourth, q) || !r.integer(e, "position", s.position, q, -1, 2))
+                   !r.text(e, "fourth", s.fourth, q) || !r.whole(e, "position", s.position, q, -1, 2))
                    return false;
                bolt.slots.push_back(s);
                return true;
@@ -310,13 +196,13 @@ bool readProfile(Reader& r, const Json& e, const std::string& p, MacroProfData& 
     if (!r.object(e, p, keys) || !r.text(e, "name", d.name, p, !member) || !r.text(e, "section", d.section, p) ||
         !r.text(e, "material", d.material, p) || !r.text(e, "ownedMember", d.ownedMemberName, p) ||
         !r.text(e, "section2", d.section2, p) || !r.text(e, "morphText1", d.morphText1, p) ||
-        !r.text(e, "morphText2", d.morphText2, p) || !r.integer(e, "offsetType", d.offsetType, p, 0, 1000) ||
+        !r.text(e, "morphText2", d.morphText2, p) || !r.whole(e, "offsetType", d.offsetType, p, 0, 1000) ||
         !r.flag(e, "offsetMixed", d.offsetMixed, p) || !r.number(e, "xOffset", d.xOffset, p) ||
-        !r.number(e, "yOffset", d.yOffset, p) || !r.integer(e, "orientation", d.orientation, p, 0, 1000) ||
+        !r.number(e, "yOffset", d.yOffset, p) || !r.whole(e, "orientation", d.orientation, p, 0, 1000) ||
         !r.text(e, "rotation", d.rotation, p) || !r.text(e, "plane", d.plane, p) ||
         !r.objectId(e, "planeObject", d.planeId, p) || !r.flag(e, "pointChosen", d.pointChosen, p) ||
-        !r.integer(e, "triState", d.triState, p, -1, 1) || !r.flag(e, "onSegment", d.onSegment, p) ||
-        !r.integer(e, "segment", d.segment, p, 0, std::numeric_limits<int>::max()) ||
+        !r.whole(e, "triState", d.triState, p, -1, 1) || !r.flag(e, "onSegment", d.onSegment, p) ||
+        !r.whole(e, "segment", d.segment, p, 0, std::numeric_limits<int>::max()) ||
         !r.flag(e, "groupReadOnly", d.groupReadOnly, p) || !r.flag(e, "morphed", d.morphed, p) ||
         !r.flag(e, "multiObject", d.multiObject, p) || !r.objectId(e, "object", d.objectId, p))
         return false;
@@ -346,10 +232,10 @@ bool readProfile(Reader& r, const Json& e, const std::string& p, MacroProfData& 
 bool readArray(Reader& r, const Json& e, const std::string& p, MacroArrayData& a) {
     DynArrayData& d = a.data;
     if (!r.object(e, p, {"name", "kind", "dimNames", "kindText", "values", "flag1", "flag2", "entries"}) ||
-        !r.text(e, "name", d.name, p, true) || !r.integer(e, "kind", d.kind, p, -1, 3) ||
+        !r.text(e, "name", d.name, p, true) || !r.whole(e, "kind", d.kind, p, -1, 3) ||
         !r.texts(e, "dimNames", d.dimNames, p) || !r.text(e, "kindText", d.kindText, p) ||
-        !r.texts(e, "values", d.values, p) || !r.integer(e, "flag1", d.flag1, p, -1, 1) ||
-        !r.integer(e, "flag2", d.flag2, p, -1, 1))
+        !r.texts(e, "values", d.values, p) || !r.whole(e, "flag1", d.flag1, p, -1, 1) ||
+        !r.whole(e, "flag2", d.flag2, p, -1, 1))
         return false;
     if (d.dimNames.length() > 3)
         return r.fail(p + ".dimNames", "an array has at most 3 dimension names");
@@ -359,7 +245,7 @@ bool readArray(Reader& r, const Json& e, const std::string& p, MacroArrayData& a
         int kind = 0;
         bool flag = false;
         Ork_String text;
-        if (!r.object(x, q, {"kind", "flag", "text"}) || !r.integer(x, "kind", kind, q, 0, 2) ||
+        if (!r.object(x, q, {"kind", "flag", "text"}) || !r.whole(x, "kind", kind, q, 0, 2) ||
             !r.flag(x, "flag", flag, q) || !r.text(x, "text", text, q))
             return false;
         d.entryKinds.append(kind);
@@ -378,7 +264,7 @@ bool readSegment(Reader& r, const Json& e, const std::string& p, MacroProfSegmen
         int number = 0;
         double value = 0;
         if (!r.object(x, q, {"number", "value"}) ||
-            !r.integer(x, "number", number, q, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()) ||
+            !r.whole(x, "number", number, q, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()) ||
             !r.number(x, "value", value, q))
             return false;
         s.pointNumbers.append(number);
@@ -390,7 +276,7 @@ bool readSegment(Reader& r, const Json& e, const std::string& p, MacroProfSegmen
 bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
     if (!r.object(j, w, {"name", "cells", "patterns", "bolt", "profiles", "flexFix", "type", "caption", "design",
                          "workingObject", "arrays", "cuts", "block", "segments"}) ||
-        !r.text(j, "name", t.name, w, true) || !r.integer(j, "type", t.type, w, 0, 1000) ||
+        !r.text(j, "name", t.name, w, true) || !r.whole(j, "type", t.type, w, 0, 1000) ||
         !r.text(j, "caption", t.caption, w) || !r.text(j, "design", t.designFile, w) ||
         !r.objectId(j, "workingObject", t.workingObject, w))
         return false;
@@ -413,7 +299,7 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                        MacroCellData c;
                        if (!r.object(e, p, {"name", "value", "kind", "items", "readOnly"}) ||
                            !r.text(e, "name", c.name, p, true) || !r.text(e, "value", c.value, p) ||
-                           !r.integer(e, "kind", c.kind, p, 0, kMacroCellKindCount - 1) ||
+                           !r.whole(e, "kind", c.kind, p, 0, kMacroCellKindCount - 1) ||
                            !r.texts(e, "items", c.items, p) || !r.flag(e, "readOnly", c.readOnly, p) ||
                            !r.unique(cells, c.name, p, "cell"))
                            return false;
@@ -425,7 +311,7 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                        MacroPatternData d;
                        int directions = 1;
                        if (!r.object(e, p, {"name", "directions", "type", "nrBolts1", "nrBolts2", "dialog", "props"}) ||
-                           !r.text(e, "name", d.name, p, true) || !r.integer(e, "directions", directions, p, 1, 2) ||
+                           !r.text(e, "name", d.name, p, true) || !r.whole(e, "directions", directions, p, 1, 2) ||
                            !r.text(e, "nrBolts1", d.nrBolts1, p) || !r.text(e, "nrBolts2", d.nrBolts2, p) ||
                            !r.flag(e, "dialog", d.hasDialog, p) || !r.unique(patterns, d.name, p, "pattern"))
                            return false;
@@ -436,7 +322,7 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                            return false;
                        // Without a type, as files had it before, the directions give it: 1 or 2.
                        d.props.patternType = directions;
-                       if (!r.integer(e, "type", d.props.patternType, p, 0, 2))
+                       if (!r.whole(e, "type", d.props.patternType, p, 0, 2))
                            return false;
                        if ((d.props.patternType == MacroPatternProps::kOneDirection) == d.twoDirections)
                            return r.fail(p + ".type", d.twoDirections ? "a pattern in two directions is of type 0 or 2"
@@ -474,7 +360,7 @@ bool readTab(Reader& r, const Json& j, const std::string& w, MacroTabData& t) {
                    [&](const Json& e, const std::string& p) {
                        MacroCutData c;
                        if (!r.object(e, p, {"name", "state"}) || !r.text(e, "name", c.name, p, true) ||
-                           !r.integer(e, "state", c.state, p, 0, MacroCutData::kStateCount - 1) ||
+                           !r.whole(e, "state", c.state, p, 0, MacroCutData::kStateCount - 1) ||
                            !r.unique(cuts, c.name, p, "cut"))
                            return false;
                        t.cuts.append(c);
@@ -495,7 +381,7 @@ bool readDialog(Reader& r, const Json& j, MacroData& d) {
     if (!r.object(j, w, {"objects", "macroNames", "groupNames", "currentGroup", "currentTab", "filter1", "filter2",
                          "propListsAllowed", "tieProfileToObject", "eraseAfterProfAdv", "standards", "ownCoordSysAllowed"}) ||
         !r.texts(j, "macroNames", d.macroNames, w) || !r.texts(j, "groupNames", d.groupNames, w) ||
-        !r.integer(j, "currentGroup", d.currentGroup, w, -1, std::numeric_limits<int>::max()) ||
+        !r.whole(j, "currentGroup", d.currentGroup, w, -1, std::numeric_limits<int>::max()) ||
         !r.text(j, "currentTab", d.currentTab, w) || !r.flag(j, "propListsAllowed", d.propListsAllowed, w) ||
         !r.flag(j, "tieProfileToObject", d.tieProfileToObject, w) ||
         !r.flag(j, "eraseAfterProfAdv", d.eraseAfterProfAdv, w) ||
@@ -507,7 +393,7 @@ bool readDialog(Reader& r, const Json& j, MacroData& d) {
             return true;
         const std::string p = Reader::at(w, key);
         if (!r.object(*it, p, {"items", "choice"}) || !r.texts(*it, "items", f.items, p) ||
-            !r.integer(*it, "choice", f.choice, p, 0, std::numeric_limits<int>::max()))
+            !r.whole(*it, "choice", f.choice, p, 0, std::numeric_limits<int>::max()))
             return false;
         if (!f.items.isEmpty() && f.choice >= f.items.length())
             return r.fail(p + ".choice", "must name one of the items");
@@ -516,10 +402,10 @@ bool readDialog(Reader& r, const Json& j, MacroData& d) {
     return filter("filter1", d.filter1) && filter("filter2", d.filter2) &&
            r.array(j, "objects", w,
                    [&](const Json& e, const std::string& p) {
-                       int id = 0;
+                       long long id = 0;
                        if (!r.wholeValue(e, id, p, 1, std::numeric_limits<int>::max()))
                            return false;
-                       d.objects.append(AcDbObjectId(id));
+                       d.objects.append(AcDbObjectId(static_cast<int>(id)));
                        return true;
                    }) &&
            r.array(j, "standards", w, [&](const Json& e, const std::string& p) {
@@ -535,7 +421,7 @@ bool readDialog(Reader& r, const Json& j, MacroData& d) {
 bool readDocument(Reader& r, const Json& j, Ork_Macro& macro, MacroData& data) {
     int version = kFormatVersion;
     if (!r.object(j, "", {"version", "name", "modules", "generalVariables", "baseProfiles", "tabs", "dialog"}) ||
-        !r.integer(j, "version", version, "", kFormatVersion, kFormatVersion) || !r.text(j, "name", macro.name, ""))
+        !r.whole(j, "version", version, "", kFormatVersion, kFormatVersion) || !r.text(j, "name", macro.name, ""))
         return false;
     data.name = macro.name;
     if (auto dialog = j.find("dialog"); dialog != j.end() && !readDialog(r, *dialog, data))
