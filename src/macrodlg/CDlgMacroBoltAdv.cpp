@@ -397,6 +397,26 @@ void CDlgMacroBoltAdv::slotListChanged() {
     showSlot(chosen);
 }
 
+// Another assembly comes with its own diameters: the list becomes the host's for it. The chosen diameter
+// stays when the assembly offers it too; otherwise the assembly's first one is taken, so that no diameter the
+// assembly lacks is pushed. When the host has no list for it, list and diameter stay as they were.
+void CDlgMacroBoltAdv::assemblyChosen() {
+    AcArray<double> offered;
+    if (GetMergedDiameters(getDlgItemText(IDC_BA_ASSEMBLY), offered) && offered.length() > 0) {
+        m_diameters = offered;
+        if (auto* diameters = getDlgItemAs<ui::ComboBox>(IDC_BA_DIAMETER)) {
+            const Ork_String chosen = getDlgItemText(IDC_BA_DIAMETER);
+            Ork_StringArray texts;
+            for (int i = 0; i < m_diameters.length(); ++i)
+                texts.append(diameterText(m_diameters[i]));
+            FillCombo(diameters, texts);
+            const int kept = diameters->findStringExact(-1, chosen);
+            diameters->setCurSel(kept >= 0 ? kept : 0);
+        }
+    }
+    push();
+}
+
 void CDlgMacroBoltAdv::boxClicked(int id) {
     auto* box = getDlgItemAs<ui::Button>(id);
     disableTriState(box);
@@ -444,8 +464,8 @@ bool CDlgMacroBoltAdv::onCommand(int id, int code) {
     if (code == ui::CBN_SELCHANGE) {
         switch (id) {
         case IDC_BA_POSITION: m_positionChosen = true; [[fallthrough]];
-        case IDC_BA_ASSEMBLY:
         case IDC_BA_DIAMETER: push(); return true;
+        case IDC_BA_ASSEMBLY: assemblyChosen(); return true;
         case IDC_BA_SLOT_LIST: slotListChanged(); return true;
         default: break;
         }

@@ -384,3 +384,47 @@ TEST_F(BoltAdvTest, ADesignedBoltButtonOpensTheDialog) {
     script.verify();
     EXPECT_TRUE(opened);
 }
+
+// The host's high-strength sets start at 16, its plain bolts at 12 (the stand-in's lists).
+TEST_F(BoltAdvTest, AnotherAssemblyRefillsTheDiametersKeepingTheChosenOneWhenOffered) {
+    MacroBoltData b = fullBolt();
+    b.assembly = u"M8.8";
+    b.diameter = u"20";
+    run(b, [&](CDlgMacroBoltAdv& d) {
+        ui::ComboBox& diameters = combo(d, IDC_BA_DIAMETER);
+        EXPECT_EQ(diameters.getCount(), 6);
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"HV10.9");
+        EXPECT_EQ(diameters.getCount(), 5);   // refilled for the assembly, and still so after the push showed
+        EXPECT_EQ(diameters.findStringExact(-1, u"12"), -1);
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"20");
+    });
+    // The owner's list for the dialog, the dialog's refill, and the macro page's own after the push applied.
+    EXPECT_EQ(cadhost::HostLog::texts(u"GetMergedDiameters"),
+              (std::vector<std::u16string>{u"GetMergedDiameters(M8.8)", u"GetMergedDiameters(HV10.9)",
+                                           u"GetMergedDiameters(HV10.9)"}));
+    const std::vector<std::u16string> all = cadhost::HostLog::texts();
+    const auto refill = std::find(all.begin(), all.end(), u"GetMergedDiameters(HV10.9)");
+    const auto update = std::find(all.begin(), all.end(), u"UpdateModule(Bolts, -1, )");
+    EXPECT_LT(refill, update);   // the push carries the refilled choice
+    EXPECT_EQ(updates(), 1);
+    EXPECT_EQ(stored().assembly, u"HV10.9");
+    EXPECT_EQ(stored().diameter, u"20");
+}
+
+TEST_F(BoltAdvTest, ADiameterTheNewAssemblyLacksGivesWayToItsFirst) {
+    MacroBoltData b = fullBolt();
+    b.assembly = u"M8.8";
+    b.diameter = u"12";
+    run(b, [&](CDlgMacroBoltAdv& d) {
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"HV10.9");
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"16");
+        EXPECT_EQ(combo(d, IDC_BA_DIAMETER).findStringExact(-1, u"12"), -1);
+        // Back to the plain bolts: 16 is offered there too and stays.
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"M8.8");
+        EXPECT_EQ(combo(d, IDC_BA_DIAMETER).getCount(), 6);
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"16");
+    });
+    EXPECT_EQ(updates(), 2);
+    EXPECT_EQ(stored().assembly, u"M8.8");
+    EXPECT_EQ(stored().diameter, u"16");
+}
