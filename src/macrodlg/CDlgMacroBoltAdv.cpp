@@ -145,8 +145,10 @@ void CDlgMacroBoltAdv::setUpHoles() {
     if (!m_holes.createInPlace(this, IDC_BA_HOLES))
         return;
     m_holes.setMaxCols(2);
+    // The check column's header spans the text column too (22 pixels hold no caption), and a span shows its
+    // first column's text: the pair's caption goes there. Left empty, it would show the grid's letter "A".
     Ork_StringArray headers;
-    headers.append(Ork_String());
+    headers.append(dialString(kToleranceText));
     headers.append(dialString(kToleranceText));
     m_holes.setColumnHeaderTexts(headers);
     Ork_Array<int> columns, widths;

@@ -3,6 +3,7 @@
 // after a click, its size and its picture.
 #include "src/macrodlg/macroDlgTestSupport.h"
 
+#include "grid/SpreadWindow.h"
 #include "macrodlg/CDlgMacroBoltAdv.h"
 #include "macrodlg/CMacroTabGeneral.h"
 #include "nuvo/DlgSizeStore.h"
@@ -274,6 +275,30 @@ TEST_F(BoltAdvTest, ARecordWithoutSlotsOrExtraLeavesTheirEditorsAlone) {
     EXPECT_TRUE(stored().slots.empty());
     EXPECT_TRUE(stored().extraOption);   // not applying, never read
     EXPECT_EQ(stored().addedLength, u"4");
+}
+
+// The check column is too narrow for a caption: its header spans the text column, and shows the pair's.
+TEST_F(BoltAdvTest, TheHolesHeaderCaptionsBothColumnsInsteadOfAGridLetter) {
+    run(fullBolt(), [&](CDlgMacroBoltAdv& d) {
+        auto* holes = grid::SpreadWindow::fromWindow(d.getDlgItem(IDC_BA_HOLES));
+        ASSERT_NE(holes, nullptr);
+        ASSERT_EQ(holes->sheet().maxCols(), 2);
+        const ui::Rect header = holes->cellRect(1, 0);
+        EXPECT_EQ(header, holes->cellRect(2, 0));   // one header over both columns
+        EXPECT_EQ(header.left, holes->cellRect(1, 1).left);
+        EXPECT_EQ(header.right, holes->cellRect(2, 1).right);
+        EXPECT_EQ(holes->displayText(1, 0), dialString(242));
+        EXPECT_EQ(holes->displayText(2, 0), dialString(242));
+        // The rows keep their hole numbers in the header column.
+        EXPECT_EQ(holes->displayText(0, 2), u"2");
+        // Drawn: the caption's ink in the header band, which a single letter would not fill.
+        const ui::Canvas picture = ui::renderWindow(*holes);
+        int ink = 0;
+        for (int y = header.top + 2; y < header.bottom - 2; ++y)
+            for (int x = header.left + 2; x < header.right - 2; ++x)
+                ink += ui::redOf(picture.pixel(x, y)) < 80 ? 1 : 0;
+        EXPECT_GT(ink, 60);
+    });
 }
 
 TEST_F(BoltAdvTest, TheSizeIsStoredAndRestoredUnderItsKey) {
