@@ -82,6 +82,7 @@ TEST_F(SsMacro, TheSampleScriptRunsEveryPageKind) {
     for (const auto& v : j["tabs"][1]["values"])
         diameter = diameter || (v["name"] == "bolt.diameter" && v["value"] == "20");
     EXPECT_TRUE(diameter) << j["tabs"][1].dump();
+    EXPECT_EQ(j["tabs"][3]["values"][2]["value"], "field weld");   // typed into its row of the value grid
     // A bolt tab's own assembly and diameter boxes are named as where those values showed.
     for (const auto& tab : j["tabs"]) {
         for (const auto& v : tab["values"]) {
