@@ -62,6 +62,8 @@ public:
     void notifyCell(int& col, int& row) const { col = notifyCol_, row = notifyRow_; }
 
     // --- editing in place
+    // A cell a user can type into: inside the grid, unlocked, and of a kind with a text to edit.
+    bool editable(int col, int row) const;
     bool setEditMode(bool on);   // on: opens the active cell's editor; off: ends it, keeping the text
     bool editMode() const { return editing_; }
     bool editSelection(int& start, int& end) const;
@@ -123,7 +125,6 @@ private:
 
     void notify(int code, int col, int row);
     void moveActive(int dc, int dr);
-    bool editable(int col, int row) const;
     void beginEdit(const std::u16string* replacement);
     void endEdit(bool keep);
     void writeUserText(int col, int row, const std::u16string& text);

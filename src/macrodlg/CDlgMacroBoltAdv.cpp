@@ -145,8 +145,10 @@ void CDlgMacroBoltAdv::setUpHoles() {
     if (!m_holes.createInPlace(this, IDC_BA_HOLES))
         return;
     m_holes.setMaxCols(2);
+    // The check column's header spans the text column too (22 pixels hold no caption), and a span shows its
+    // first column's text: the pair's caption goes there. Left empty, it would show the grid's letter "A".
     Ork_StringArray headers;
-    headers.append(Ork_String());
+    headers.append(dialString(kToleranceText));
     headers.append(dialString(kToleranceText));
     m_holes.setColumnHeaderTexts(headers);
     Ork_Array<int> columns, widths;
@@ -397,6 +399,26 @@ void CDlgMacroBoltAdv::slotListChanged() {
     showSlot(chosen);
 }
 
+// Another assembly comes with its own diameters: the list becomes the host's for it. The chosen diameter
+// stays when the assembly offers it too; otherwise the assembly's first one is taken, so that no diameter the
+// assembly lacks is pushed. When the host has no list for it, list and diameter stay as they were.
+void CDlgMacroBoltAdv::assemblyChosen() {
+    AcArray<double> offered;
+    if (GetMergedDiameters(getDlgItemText(IDC_BA_ASSEMBLY), offered) && offered.length() > 0) {
+        m_diameters = offered;
+        if (auto* diameters = getDlgItemAs<ui::ComboBox>(IDC_BA_DIAMETER)) {
+            const Ork_String chosen = getDlgItemText(IDC_BA_DIAMETER);
+            Ork_StringArray texts;
+            for (int i = 0; i < m_diameters.length(); ++i)
+                texts.append(diameterText(m_diameters[i]));
+            FillCombo(diameters, texts);
+            const int kept = diameters->findStringExact(-1, chosen);
+            diameters->setCurSel(kept >= 0 ? kept : 0);
+        }
+    }
+    push();
+}
+
 void CDlgMacroBoltAdv::boxClicked(int id) {
     auto* box = getDlgItemAs<ui::Button>(id);
     disableTriState(box);
@@ -444,8 +466,8 @@ bool CDlgMacroBoltAdv::onCommand(int id, int code) {
     if (code == ui::CBN_SELCHANGE) {
         switch (id) {
         case IDC_BA_POSITION: m_positionChosen = true; [[fallthrough]];
-        case IDC_BA_ASSEMBLY:
         case IDC_BA_DIAMETER: push(); return true;
+        case IDC_BA_ASSEMBLY: assemblyChosen(); return true;
         case IDC_BA_SLOT_LIST: slotListChanged(); return true;
         default: break;
         }

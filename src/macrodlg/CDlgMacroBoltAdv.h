@@ -49,6 +49,7 @@ private:
     void readHoles();
     void enableSlotEditors();
     void slotListChanged();
+    void assemblyChosen();
     void boxClicked(int id);
 
     CDlgMacro* m_owner;

@@ -10,6 +10,7 @@
 #include "SS/SSExports.h"
 #include "cadhost/CommandLine.h"
 #include "cadhost/HostLog.h"
+#include "grid/SpreadWindow.h"
 #include "nuvo/Ork_PropertiesList.h"
 #include "nuvo/Ork_Settings.h"
 #include "nuvo/textHelpers.h"
@@ -43,8 +44,9 @@ const char kHelp[] =
     "Opens the macro dialog on the macro of the file (its dialog side, docs/formats.md \"Macro\n"
     "files\") as the add-on does: modally (StartDlgMacro), or with --modeless in a slot\n"
     "(StartDlgMacroModeless, GetDlgMacroData, EndDlgMacroModeless). Plays the script's steps\n"
-    "(docs/ss.md; `set NAME TEXT` types into the control that shows the value NAME), closes\n"
-    "the dialog as a user would, and prints every tab's values with where each showed\n"
+    "(docs/ss.md; `set NAME TEXT` types into the control that shows the value NAME, or into\n"
+    "its cell of the value grid when no control shows it), closes the dialog as a user\n"
+    "would, and prints every tab's values with where each showed\n"
     "(control id, grid row or not shown), the host calls and the command line.\n"
     "\n"
     "  --script FILE      the steps, one a line\n"
@@ -178,6 +180,27 @@ ui::Window* boundControl(ui::Window& dialog, const MacroData& macro, std::u16str
         return nullptr;
     }
     return nullptr;
+}
+
+// The value grid's cell that shows the value `name` on the shown page: a row names its value in column 1 and
+// shows it in column 3 (a pattern its first count). The grid is read as a user reads it, so only a value the
+// page really lists in its grid is found.
+std::optional<DialogPlayer::ValueCell> valueGridCell(ui::Window& dialog, std::u16string_view name) {
+    constexpr int kNameColumn = 1;
+    constexpr int kValueColumn = 3;
+    Ork_String caption;
+    ui::Window* page = shownPage(dialog, caption);
+    if (!page)
+        return std::nullopt;
+    for (ui::Window* child : page->children()) {
+        auto* grid = grid::SpreadWindow::fromWindow(child);
+        if (!grid || !grid->isWindowVisible())
+            continue;
+        for (int row = 1; row <= grid->sheet().maxRows(); ++row)
+            if (grid->sheet().data(kNameColumn, row) == name)
+                return DialogPlayer::ValueCell{grid, kValueColumn, row};
+    }
+    return std::nullopt;
 }
 
 std::string where(int ref) {
@@ -343,6 +366,7 @@ int runMacro(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
         player.setNameResolver([&macro](ui::Window& dialog, std::u16string_view name) {
             return boundControl(dialog, macro, name);
         });
+        player.setValueCellResolver(valueGridCell);
         if (o.modeless) {
             int index = -1;
             if (!StartDlgMacroModeless(true, macro, index)) {

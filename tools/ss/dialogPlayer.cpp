@@ -470,6 +470,25 @@ bool DialogPlayer::mouseOnDialog(ui::Window& dialog, const Step& s) {
     return true;
 }
 
+bool DialogPlayer::setCell(const ValueCell& cell, const Step& s) {
+    auto* g = grid::SpreadWindow::fromWindow(cell.grid);
+    if (!g)
+        return fail("the value '" + utf8(s.name) + "' is not in a grid");
+    // A locked, check-box or button cell takes no typing: the step could not be done as the script says.
+    if (!g->editable(cell.col, cell.row))
+        return fail("the value '" + utf8(s.name) + "' cannot be typed into (grid row " + std::to_string(cell.row) + ")");
+    const ui::Rect r = g->cellRect(cell.col, cell.row);
+    if (r.width() <= 0 || r.height() <= 0)
+        return fail("the cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) + " is not shown");
+    // As a user: click the cell, F2 to edit its text, type over it, and Enter to leave the cell.
+    if (!m_robot.clickAt(*g, centre(r)) || !m_robot.key(ui::VK_F2))
+        return false;
+    ui::Window* edit = g->editWindow();
+    if (!edit)
+        return fail("the cell " + std::to_string(cell.col) + "," + std::to_string(cell.row) + " cannot be edited");
+    return m_robot.replaceText(*edit, s.text) && m_robot.key(ui::VK_RETURN);
+}
+
 bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
     auto control = [&](const std::u16string& name) -> ui::Window* {
         ui::Window* w = find(dialog, name);
@@ -504,6 +523,10 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
         return w && m_robot.rightClick(*w);
     }
     case StepKind::Set: {
+        // A control the dialog names first; then a value only its grid shows; then ids, captions and labels.
+        if (m_cellResolver && !(m_resolver && m_resolver(dialog, s.name)))
+            if (const std::optional<ValueCell> cell = m_cellResolver(dialog, s.name))
+                return setCell(*cell, s);
         ui::Window* w = control(s.name);
         if (!w || !m_robot.replaceText(*w, s.text))
             return false;

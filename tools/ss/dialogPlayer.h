@@ -35,6 +35,15 @@ public:
     DialogPlayer& operator=(const DialogPlayer&) = delete;
 
     void setNameResolver(NameResolver resolver) { m_resolver = std::move(resolver); }
+    // A dialog may show a value in a cell of a grid rather than in a control of its own (the macro dialog's
+    // value grid): where `set NAME` types when the name resolver found no control for it.
+    struct ValueCell {
+        ui::Window* grid = nullptr;
+        int col = 0;
+        int row = 0;
+    };
+    using ValueCellResolver = std::function<std::optional<ValueCell>(ui::Window& dialog, std::u16string_view name)>;
+    void setValueCellResolver(ValueCellResolver resolver) { m_cellResolver = std::move(resolver); }
     // Called with the dialog of driveModal once the steps are done and before it is closed, while it is still
     // open and no step failed (a command pictures each page of it, say).
     using BeforeClose = std::function<void(ui::Window& dialog)>;
@@ -88,6 +97,8 @@ private:
     // point, drag and band: the mouse on the dialog's own client area.
     bool mouseOnDialog(ui::Window& dialog, const ssdialog::Step& s);
     bool queueAnswer(const ssdialog::Step& s);
+    // set NAME TEXT on a value shown in a grid cell: typed over the cell's text, then left with Enter.
+    bool setCell(const ValueCell& cell, const ssdialog::Step& s);
     ui::Window* find(ui::Window& dialog, const std::u16string& name);
     bool expect(ui::Window& dialog, const ssdialog::Step& s);
     bool fail(const std::string& message);
@@ -95,6 +106,7 @@ private:
     ui::Script m_script;
     ui::Robot m_robot;
     NameResolver m_resolver;
+    ValueCellResolver m_cellResolver;
     Ended m_onEnded;
     BeforeClose m_beforeClose;
     std::string m_pngPrefix;

@@ -3,6 +3,7 @@
 // after a click, its size and its picture.
 #include "src/macrodlg/macroDlgTestSupport.h"
 
+#include "grid/SpreadWindow.h"
 #include "macrodlg/CDlgMacroBoltAdv.h"
 #include "macrodlg/CMacroTabGeneral.h"
 #include "nuvo/DlgSizeStore.h"
@@ -276,6 +277,30 @@ TEST_F(BoltAdvTest, ARecordWithoutSlotsOrExtraLeavesTheirEditorsAlone) {
     EXPECT_EQ(stored().addedLength, u"4");
 }
 
+// The check column is too narrow for a caption: its header spans the text column, and shows the pair's.
+TEST_F(BoltAdvTest, TheHolesHeaderCaptionsBothColumnsInsteadOfAGridLetter) {
+    run(fullBolt(), [&](CDlgMacroBoltAdv& d) {
+        auto* holes = grid::SpreadWindow::fromWindow(d.getDlgItem(IDC_BA_HOLES));
+        ASSERT_NE(holes, nullptr);
+        ASSERT_EQ(holes->sheet().maxCols(), 2);
+        const ui::Rect header = holes->cellRect(1, 0);
+        EXPECT_EQ(header, holes->cellRect(2, 0));   // one header over both columns
+        EXPECT_EQ(header.left, holes->cellRect(1, 1).left);
+        EXPECT_EQ(header.right, holes->cellRect(2, 1).right);
+        EXPECT_EQ(holes->displayText(1, 0), dialString(242));
+        EXPECT_EQ(holes->displayText(2, 0), dialString(242));
+        // The rows keep their hole numbers in the header column.
+        EXPECT_EQ(holes->displayText(0, 2), u"2");
+        // Drawn: the caption's ink in the header band, which a single letter would not fill.
+        const ui::Canvas picture = ui::renderWindow(*holes);
+        int ink = 0;
+        for (int y = header.top + 2; y < header.bottom - 2; ++y)
+            for (int x = header.left + 2; x < header.right - 2; ++x)
+                ink += ui::redOf(picture.pixel(x, y)) < 80 ? 1 : 0;
+        EXPECT_GT(ink, 60);
+    });
+}
+
 TEST_F(BoltAdvTest, TheSizeIsStoredAndRestoredUnderItsKey) {
     // OK keeps its distance to the bottom right corner, the holes grid grows with the window.
     auto okMargin = [](ui::Dialog& d) {
@@ -383,4 +408,48 @@ TEST_F(BoltAdvTest, ADesignedBoltButtonOpensTheDialog) {
     robot.click(page, button);
     script.verify();
     EXPECT_TRUE(opened);
+}
+
+// The host's high-strength sets start at 16, its plain bolts at 12 (the stand-in's lists).
+TEST_F(BoltAdvTest, AnotherAssemblyRefillsTheDiametersKeepingTheChosenOneWhenOffered) {
+    MacroBoltData b = fullBolt();
+    b.assembly = u"M8.8";
+    b.diameter = u"20";
+    run(b, [&](CDlgMacroBoltAdv& d) {
+        ui::ComboBox& diameters = combo(d, IDC_BA_DIAMETER);
+        EXPECT_EQ(diameters.getCount(), 6);
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"HV10.9");
+        EXPECT_EQ(diameters.getCount(), 5);   // refilled for the assembly, and still so after the push showed
+        EXPECT_EQ(diameters.findStringExact(-1, u"12"), -1);
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"20");
+    });
+    // The owner's list for the dialog, the dialog's refill, and the macro page's own after the push applied.
+    EXPECT_EQ(cadhost::HostLog::texts(u"GetMergedDiameters"),
+              (std::vector<std::u16string>{u"GetMergedDiameters(M8.8)", u"GetMergedDiameters(HV10.9)",
+                                           u"GetMergedDiameters(HV10.9)"}));
+    const std::vector<std::u16string> all = cadhost::HostLog::texts();
+    const auto refill = std::find(all.begin(), all.end(), u"GetMergedDiameters(HV10.9)");
+    const auto update = std::find(all.begin(), all.end(), u"UpdateModule(Bolts, -1, )");
+    EXPECT_LT(refill, update);   // the push carries the refilled choice
+    EXPECT_EQ(updates(), 1);
+    EXPECT_EQ(stored().assembly, u"HV10.9");
+    EXPECT_EQ(stored().diameter, u"20");
+}
+
+TEST_F(BoltAdvTest, ADiameterTheNewAssemblyLacksGivesWayToItsFirst) {
+    MacroBoltData b = fullBolt();
+    b.assembly = u"M8.8";
+    b.diameter = u"12";
+    run(b, [&](CDlgMacroBoltAdv& d) {
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"HV10.9");
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"16");
+        EXPECT_EQ(combo(d, IDC_BA_DIAMETER).findStringExact(-1, u"12"), -1);
+        // Back to the plain bolts: 16 is offered there too and stays.
+        robot.choose(combo(d, IDC_BA_ASSEMBLY), u"M8.8");
+        EXPECT_EQ(combo(d, IDC_BA_DIAMETER).getCount(), 6);
+        EXPECT_EQ(d.getDlgItemText(IDC_BA_DIAMETER), u"16");
+    });
+    EXPECT_EQ(updates(), 2);
+    EXPECT_EQ(stored().assembly, u"M8.8");
+    EXPECT_EQ(stored().diameter, u"16");
 }

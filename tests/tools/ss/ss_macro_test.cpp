@@ -82,6 +82,7 @@ TEST_F(SsMacro, TheSampleScriptRunsEveryPageKind) {
     for (const auto& v : j["tabs"][1]["values"])
         diameter = diameter || (v["name"] == "bolt.diameter" && v["value"] == "20");
     EXPECT_TRUE(diameter) << j["tabs"][1].dump();
+    EXPECT_EQ(j["tabs"][3]["values"][2]["value"], "field weld");   // typed into its row of the value grid
     // A bolt tab's own assembly and diameter boxes are named as where those values showed.
     for (const auto& tab : j["tabs"]) {
         for (const auto& v : tab["values"]) {
@@ -109,6 +110,52 @@ TEST_F(SsMacro, ModelessRunsThroughTheSlotsAndPicturesEveryTab) {
         EXPECT_GT(darkPixels(picture, picture.width() - 90, picture.height() - 45, picture.width() - 7,
                              picture.height() - 10), 10) << i;
         EXPECT_GT(darkPixels(picture, 10, 70, 260, 100), 50) << i;
+    }
+}
+
+TEST_F(SsMacro, SetReachesAValueOnlyTheValueGridShows) {
+    // The Details tab lists Note in its value grid: no designed control shows it.
+    const std::string out = (folder.path() / "out.json").string();
+    const Outcome run = ss({kEndPlate, "--steps", "tab Details; set Note field weld", "--write", out});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("  Note = field weld (grid row 1)"), std::string::npos) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule("), 1) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule(Details, 2, )"), 1) << run.out;
+    std::ifstream written(out);
+    const nlohmann::json macro = nlohmann::json::parse(written);
+    EXPECT_EQ(macro["tabs"][3]["cells"][2]["value"], "field weld");
+    // The same text again changes nothing; an empty text empties the cell.
+    const Outcome twice = ss({kEndPlate, "--steps", "tab Details; set Note shop weld"});
+    ASSERT_EQ(twice.code, 0) << twice.out;
+    EXPECT_EQ(count(twice.out, "host: UpdateModule("), 0) << twice.out;
+    const Outcome emptied = ss({kEndPlate, "--steps", "tab Details; set Note \"\""});
+    ASSERT_EQ(emptied.code, 0) << emptied.out;
+    EXPECT_NE(emptied.out.find("  Note =  (grid row 1)"), std::string::npos) << emptied.out;
+    // Only the shown tab's grid is searched: on another tab the name is unknown and the run stops there.
+    const Outcome elsewhere = ss({kEndPlate, "--steps", "tab Welds; set Note field weld"});
+    EXPECT_EQ(elsewhere.code, 7) << elsewhere.out;
+    EXPECT_NE(elsewhere.out.find("line 2: no control 'Note'"), std::string::npos) << elsewhere.out;
+}
+
+TEST_F(SsMacro, AGridValueThatTakesNoTypingStopsTheRun) {
+    // The welds without their design: both throats go to the grid, the second read-only, and a check box.
+    std::ifstream sample(kEndPlate);
+    nlohmann::json macro = nlohmann::json::parse(sample);
+    nlohmann::json& welds = macro["tabs"][2];
+    welds.erase("design");
+    welds["cells"][1]["readOnly"] = true;
+    welds["cells"].push_back({{"name", "Ground"}, {"value", "0"}, {"kind", 2}});
+    folder.put("welds.json", macro.dump());
+    const std::string file = (folder.path() / "welds.json").string();
+    const Outcome editable = ss({file, "--steps", "tab Welds; set FlangeThroat 6"});
+    ASSERT_EQ(editable.code, 0) << editable.out;
+    EXPECT_NE(editable.out.find("  FlangeThroat = 6 (grid row 1)"), std::string::npos) << editable.out;
+    for (const char* name : {"WebThroat", "Ground"}) {
+        const Outcome locked = ss({file, "--steps", std::string("tab Welds; set ") + name + " 1"});
+        EXPECT_EQ(locked.code, 7) << locked.out;
+        EXPECT_NE(locked.out.find(std::string("line 2: the value '") + name + "' cannot be typed into"),
+                  std::string::npos) << locked.out;
+        EXPECT_EQ(count(locked.out, "host: UpdateModule("), 0) << locked.out;
     }
 }
 
