@@ -1,6 +1,7 @@
 #include "cmdMacro.h"
 
 #include "SSHost.h"
+#include "commandOptions.h"
 #include "dialogPlayer.h"
 #include "dialogScript.h"
 #include "scriptSteps.h"
@@ -81,52 +82,21 @@ struct Options {
 };
 
 bool parseOptions(const std::vector<std::string>& args, Options& o, std::FILE* err) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= args.size()) {
-                std::fprintf(err, "ss macro: %s needs a value\n", a.c_str());
-                return false;
-            }
-            target = args[++i];
-            return true;
-        };
-        bool ok = true;
-        if (a == "--script")
-            ok = value(o.script);
-        else if (a == "--steps") {
-            std::string steps;
-            ok = value(steps);
-            o.steps = steps;
-        } else if (a == "--write")
-            ok = value(o.write);
-        else if (a == "--png-prefix")
-            ok = value(o.pngPrefix);
-        else if (a == "--modeless")
-            o.modeless = true;
-        else if (a == "--json")
-            o.json = true;
-        else if (!a.empty() && a[0] == '-') {
-            std::fprintf(err, "ss macro: unknown option '%s' (try ss macro --help)\n", a.c_str());
-            return false;
-        } else if (o.macro.empty())
-            o.macro = a;
-        else {
-            std::fprintf(err, "ss macro: one macro file only ('%s')\n", a.c_str());
-            return false;
-        }
-        if (!ok)
-            return false;
-    }
+    CommandOptions options("ss macro", err);
+    options.value("--script", o.script);
+    options.value("--steps", o.steps);
+    options.value("--write", o.write);
+    options.value("--png-prefix", o.pngPrefix);
+    options.flag("--modeless", o.modeless);
+    options.flag("--json", o.json);
+    options.positional(o.macro);
+    if (!options.parse(args, "one macro file only"))
+        return false;
     if (o.macro.empty()) {
         std::fprintf(err, "ss macro: which macro file? (ss macro --help)\n");
         return false;
     }
-    if (!o.script.empty() && o.steps) {
-        std::fprintf(err, "ss macro: --script and --steps cannot both be given\n");
-        return false;
-    }
-    return true;
+    return options.notBoth("--script", "--steps");
 }
 
 // The page the tab control shows.

@@ -1,6 +1,7 @@
 #include "cmdMacroParts.h"
 
 #include "SSHost.h"
+#include "commandOptions.h"
 #include "cutRecordJson.h"
 #include "dialogPlayer.h"
 #include "dialogScript.h"
@@ -85,58 +86,26 @@ struct Options {
 
 bool parseOptions(const char* command, bool arrayCommand, const std::vector<std::string>& args, Options& o,
                   std::FILE* err) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= args.size()) {
-                std::fprintf(err, "%s: %s needs a value\n", command, a.c_str());
-                return false;
-            }
-            target = args[++i];
-            return true;
-        };
-        bool ok = true;
-        if (a == "--script")
-            ok = value(o.script);
-        else if (a == "--steps") {
-            std::string steps;
-            ok = value(steps);
-            o.steps = steps;
-        } else if (a == "--write")
-            ok = value(o.write);
-        else if (a == "--png")
-            ok = value(o.png);
-        else if (a == "--json")
-            o.json = true;
-        else if (arrayCommand && a == "--tab")
-            ok = value(o.tab);
-        else if (arrayCommand && a == "--array")
-            ok = value(o.array);
-        else if (!arrayCommand && a == "--macro") {
-            std::string m;
-            ok = value(m);
-            o.macros.push_back(m);
-        } else if (!a.empty() && a[0] == '-') {
-            std::fprintf(err, "%s: unknown option '%s' (try %s --help)\n", command, a.c_str(), command);
-            return false;
-        } else if (o.file.empty())
-            o.file = a;
-        else {
-            std::fprintf(err, "%s: one record file only ('%s')\n", command, a.c_str());
-            return false;
-        }
-        if (!ok)
-            return false;
+    CommandOptions options(command, err);
+    options.value("--script", o.script);
+    options.value("--steps", o.steps);
+    options.value("--write", o.write);
+    options.value("--png", o.png);
+    options.flag("--json", o.json);
+    if (arrayCommand) {
+        options.value("--tab", o.tab);
+        options.value("--array", o.array);
+    } else {
+        options.values("--macro", o.macros);
     }
+    options.positional(o.file);
+    if (!options.parse(args, "one record file only"))
+        return false;
     if (arrayCommand && (o.file.empty() || o.tab.empty() || o.array.empty())) {
         std::fprintf(err, "%s: a macro file, --tab and --array are needed (%s --help)\n", command, command);
         return false;
     }
-    if (!o.script.empty() && o.steps) {
-        std::fprintf(err, "%s: --script and --steps cannot both be given\n", command);
-        return false;
-    }
-    return true;
+    return options.notBoth("--script", "--steps");
 }
 
 // One run of an entry point with the player driving its dialog: how it ended, what it asked and called.

@@ -38,10 +38,13 @@ bool CommandOptions::parse(const std::vector<std::string>& args, const char* too
             std::fprintf(err_, "%s: %s needs a value\n", command_.c_str(), a.c_str());
             return false;
         }
+        const std::string& value = args[++i];
         if (o->text)
-            *o->text = args[++i];
+            *o->text = value;
+        else if (o->optionalText)
+            *o->optionalText = value;
         else
-            *o->optionalText = args[++i];
+            o->texts->push_back(value);
     }
     return true;
 }

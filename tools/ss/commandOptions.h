@@ -13,10 +13,16 @@ class CommandOptions {
 public:
     CommandOptions(std::string command, std::FILE* err) : command_(std::move(command)), err_(err) {}
 
-    void flag(const char* name, bool& target) { options_.push_back({name, &target, nullptr, nullptr}); }
-    void value(const char* name, std::string& target) { options_.push_back({name, nullptr, &target, nullptr}); }
+    void flag(const char* name, bool& target) { options_.push_back({name, &target, nullptr, nullptr, nullptr}); }
+    void value(const char* name, std::string& target) {
+        options_.push_back({name, nullptr, &target, nullptr, nullptr});
+    }
     void value(const char* name, std::optional<std::string>& target) {
-        options_.push_back({name, nullptr, nullptr, &target});
+        options_.push_back({name, nullptr, nullptr, &target, nullptr});
+    }
+    // An option that may be given again, each value kept in turn.
+    void values(const char* name, std::vector<std::string>& target) {
+        options_.push_back({name, nullptr, nullptr, nullptr, &target});
     }
     // Plain arguments fill these in turn.
     void positional(std::string& target) { positionals_.push_back(&target); }
@@ -33,6 +39,7 @@ private:
         bool* flag;
         std::string* text;
         std::optional<std::string>* optionalText;
+        std::vector<std::string>* texts;
         bool given = false;
     };
     Option* find(const std::string& name);

@@ -27,6 +27,7 @@ struct Parsed {
     bool json = false;
     std::string script, first, second;
     std::optional<std::string> steps;
+    std::vector<std::string> macros;
 };
 
 bool parse(const std::vector<std::string>& args, Parsed& p, ErrorStream& err) {
@@ -34,6 +35,7 @@ bool parse(const std::vector<std::string>& args, Parsed& p, ErrorStream& err) {
     options.flag("--json", p.json);
     options.value("--script", p.script);
     options.value("--steps", p.steps);
+    options.values("--macro", p.macros);
     options.positional(p.first);
     options.positional(p.second);
     return options.parse(args, "two files only") && options.notBoth("--script", "--steps");
@@ -42,7 +44,8 @@ bool parse(const std::vector<std::string>& args, Parsed& p, ErrorStream& err) {
 TEST(CommandOptions, SwitchesValuesAndPlainArgumentsInAnyOrder) {
     ErrorStream err;
     Parsed p;
-    ASSERT_TRUE(parse({"a.json", "--script", "s.txt", "--json", "b.json"}, p, err));
+    ASSERT_TRUE(parse({"a.json", "--macro", "m1", "--script", "s.txt", "--json", "b.json", "--macro", "m2"}, p, err));
+    EXPECT_EQ(p.macros, (std::vector<std::string>{"m1", "m2"}));
     EXPECT_TRUE(p.json);
     EXPECT_EQ(p.script, "s.txt");
     EXPECT_FALSE(p.steps);
