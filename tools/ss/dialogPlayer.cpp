@@ -106,11 +106,18 @@ std::u16string libraryPath(const std::u16string& path) {
     return std::u16string(Ork_Settings::asFolder(Ork_Settings::libDir())) + rest;
 }
 
+// "grid": the first grid on screen, as a user sees it (a tab's hidden pages have grids of their own), else the
+// first grid at all.
 grid::SpreadWindow* firstGrid(ui::Window& dialog) {
+    grid::SpreadWindow* hidden = nullptr;
     for (ui::Window* w : descendants(dialog))
-        if (auto* g = grid::SpreadWindow::fromWindow(w))
-            return g;
-    return nullptr;
+        if (auto* g = grid::SpreadWindow::fromWindow(w)) {
+            if (w->isWindowVisible())
+                return g;
+            if (!hidden)
+                hidden = g;
+        }
+    return hidden;
 }
 
 ui::Point centre(const ui::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }

@@ -137,6 +137,20 @@ TEST_F(SsMacro, SetReachesAValueOnlyTheValueGridShows) {
     EXPECT_NE(elsewhere.out.find("line 2: no control 'Note'"), std::string::npos) << elsewhere.out;
 }
 
+TEST_F(SsMacro, AGridCellStepTypesIntoTheShownTabsGrid) {
+    // The welds without their design have a value grid of their own, on a page before the Details tab's.
+    std::ifstream sample(kEndPlate);
+    nlohmann::json macro = nlohmann::json::parse(sample);
+    macro["tabs"][2].erase("design");
+    folder.put("welds.json", macro.dump());
+    const std::string file = (folder.path() / "welds.json").string();
+    const Outcome run = ss({file, "--steps", "tab Details; cell grid 3 1 \"site weld\""});
+    ASSERT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("  Note = site weld (grid row 1)"), std::string::npos) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule(Details, 2, )"), 1) << run.out;
+    EXPECT_EQ(count(run.out, "host: UpdateModule(Welds"), 0) << run.out;
+}
+
 TEST_F(SsMacro, AGridValueThatTakesNoTypingStopsTheRun) {
     // The welds without their design: both throats go to the grid, the second read-only, and a check box.
     std::ifstream sample(kEndPlate);
