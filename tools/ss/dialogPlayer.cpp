@@ -412,6 +412,11 @@ bool DialogPlayer::expect(ui::Window& dialog, const Step& s) {
         if (!g)
             return fail("no grid '" + utf8(gridName) + "' in the dialog");
         shown = g->displayText(col, row);
+    } else if (std::optional<ValueCell> cell = valueCellOnly(dialog, s.name)) {
+        auto* g = grid::SpreadWindow::fromWindow(cell->grid);
+        if (!g)
+            return fail("the value '" + utf8(s.name) + "' is not in a grid");
+        shown = g->displayText(cell->col, cell->row);
     } else {
         ui::Window* w = find(dialog, s.name);
         if (!w)
@@ -477,6 +482,12 @@ bool DialogPlayer::mouseOnDialog(ui::Window& dialog, const Step& s) {
     return true;
 }
 
+std::optional<DialogPlayer::ValueCell> DialogPlayer::valueCellOnly(ui::Window& dialog, const std::u16string& name) {
+    if (!m_cellResolver || (m_resolver && m_resolver(dialog, name)))
+        return std::nullopt;
+    return m_cellResolver(dialog, name);
+}
+
 bool DialogPlayer::setCell(const ValueCell& cell, const Step& s) {
     auto* g = grid::SpreadWindow::fromWindow(cell.grid);
     if (!g)
@@ -531,9 +542,8 @@ bool DialogPlayer::step(ui::Window& dialog, const Step& s) {
     }
     case StepKind::Set: {
         // A control the dialog names first; then a value only its grid shows; then ids, captions and labels.
-        if (m_cellResolver && !(m_resolver && m_resolver(dialog, s.name)))
-            if (const std::optional<ValueCell> cell = m_cellResolver(dialog, s.name))
-                return setCell(*cell, s);
+        if (const std::optional<ValueCell> cell = valueCellOnly(dialog, s.name))
+            return setCell(*cell, s);
         ui::Window* w = control(s.name);
         if (!w || !m_robot.replaceText(*w, s.text))
             return false;

@@ -98,6 +98,8 @@ private:
     bool mouseOnDialog(ui::Window& dialog, const ssdialog::Step& s);
     bool queueAnswer(const ssdialog::Step& s);
     // set NAME TEXT on a value shown in a grid cell: typed over the cell's text, then left with Enter.
+    // A value only a grid shows: none when a control the dialog names shows it, or no grid row does.
+    std::optional<ValueCell> valueCellOnly(ui::Window& dialog, const std::u16string& name);
     bool setCell(const ValueCell& cell, const ssdialog::Step& s);
     ui::Window* find(ui::Window& dialog, const std::u16string& name);
     bool expect(ui::Window& dialog, const ssdialog::Step& s);

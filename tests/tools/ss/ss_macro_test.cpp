@@ -116,7 +116,9 @@ TEST_F(SsMacro, ModelessRunsThroughTheSlotsAndPicturesEveryTab) {
 TEST_F(SsMacro, SetReachesAValueOnlyTheValueGridShows) {
     // The Details tab lists Note in its value grid: no designed control shows it.
     const std::string out = (folder.path() / "out.json").string();
-    const Outcome run = ss({kEndPlate, "--steps", "tab Details; set Note field weld", "--write", out});
+    const Outcome run = ss({kEndPlate, "--steps",
+                            "tab Details; expect Note \"shop weld\"; set Note field weld; expect Note \"field weld\"",
+                            "--write", out});
     ASSERT_EQ(run.code, 0) << run.out;
     EXPECT_NE(run.out.find("  Note = field weld (grid row 1)"), std::string::npos) << run.out;
     EXPECT_EQ(count(run.out, "host: UpdateModule("), 1) << run.out;
@@ -135,6 +137,10 @@ TEST_F(SsMacro, SetReachesAValueOnlyTheValueGridShows) {
     const Outcome elsewhere = ss({kEndPlate, "--steps", "tab Welds; set Note field weld"});
     EXPECT_EQ(elsewhere.code, 7) << elsewhere.out;
     EXPECT_NE(elsewhere.out.find("line 2: no control 'Note'"), std::string::npos) << elsewhere.out;
+    const Outcome wrong = ss({kEndPlate, "--steps", "tab Details; expect Note \"field weld\""});
+    EXPECT_EQ(wrong.code, 7) << wrong.out;
+    EXPECT_NE(wrong.out.find("line 2: expected 'Note' to show \"field weld\", it shows \"shop weld\""),
+              std::string::npos) << wrong.out;
 }
 
 TEST_F(SsMacro, AGridCellStepTypesIntoTheShownTabsGrid) {
