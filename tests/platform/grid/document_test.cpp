@@ -204,6 +204,26 @@ TEST(DocumentLoad, FormulasAreComputedWhateverTheirOrderInTheFile) {
     EXPECT_FALSE(s.switchOn(kSwitchAutoCalc));
 }
 
+// Formulas are read in the style the whole document declares, even when it says so after them, and a formula
+// that does not parse is reported only when every other line is sound, as its line is named.
+TEST(DocumentLoad, FormulasFollowALateRefstyleAndOtherFaultsComeFirst) {
+    Sheet s;
+    ASSERT_TRUE(readText(s, "SS grid 1\nsize 2 2\ncell 1 1 number 4\ncell 2 2 formula \"R[-1]C[-1]*3\"\n"
+                            "refstyle 2\nend\n"));
+    EXPECT_EQ(s.valueText(2, 2), u"12");
+    s.setRefStyle(1);
+    EXPECT_EQ(s.formula(2, 2), u"A1*3");
+    std::u16string error;
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"A1*\"\nbogus\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 4:");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"A1*\"\ncell 1 1 formula \"=\"\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 3:");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"1+\"\ncell 2 2 number 1\nend\n", &error));
+    EXPECT_EQ(error, u"line 4: the cell has a second value or formula");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"R[-1]C\"\nrefstyle 1\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 3:");
+}
+
 TEST(DocumentLoad, AutomaticCalculationIsOnUnlessTheFileTurnsItOff) {
     Sheet s;
     s.setSwitch(kSwitchAutoCalc, false);
