@@ -34,8 +34,10 @@ bool isCsv(const std::string& path) {
 }
 
 // A workbook's warnings go to standard error, each naming the cell the grid could not keep as it was.
+// `computed`: the loader recalculated the sheet already (grid documents and CSV files do).
 bool loadSheet(grid::Sheet& sheet, const std::string& path, const std::string& sheetName, const char* command,
-               std::FILE* err, std::string& error) {
+               std::FILE* err, std::string& error, bool& computed) {
+    computed = false;
     if (interchange::workbookKindOf(path) != interchange::WorkbookKind::None) {
         interchange::ImportReport report;
         if (!interchange::importWorkbook(sheet, path, sheetName, report, error))
@@ -53,6 +55,7 @@ bool loadSheet(grid::Sheet& sheet, const std::string& path, const std::string& s
     const bool ok = isCsv(path) ? grid::Csv::load(sheet, file, why) : grid::GridDocument::load(sheet, file, why);
     if (!ok)
         error = os::toUtf8(why);
+    computed = ok;
     return ok;
 }
 
@@ -190,11 +193,13 @@ int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kExitUsage;
     }
     grid::Sheet sheet;
-    if (!loadSheet(sheet, files[0], sheetName, "calc", err, error)) {
+    bool computed = false;
+    if (!loadSheet(sheet, files[0], sheetName, "calc", err, error, computed)) {
         std::fprintf(err, "ss calc: %s\n", error.c_str());
         return kExitBadInput;
     }
-    sheet.recalcAll();
+    if (!computed)
+        sheet.recalcAll();
     if (!options.empty())
         grid::Csv::write(sheet, false, false, [&](std::string_view record) { return writeText(record, out); });
     else
@@ -225,7 +230,8 @@ int runConvert(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
         std::fprintf(err, "ss convert: workbooks are written as .xlsx only, not %s\n", files[1].c_str());
         return kExitUsage;
     }
-    if (!loadSheet(sheet, files[0], sheetName, "convert", err, error)) {
+    bool computed = false;
+    if (!loadSheet(sheet, files[0], sheetName, "convert", err, error, computed)) {
         std::fprintf(err, "ss convert: %s\n", error.c_str());
         return kExitBadInput;
     }
