@@ -3,6 +3,8 @@
 #include "grid/DocumentCache.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <unordered_map>
 
 #include "grid/FormulaCache.h"
@@ -93,30 +95,6 @@ public:
             utf8.remove_prefix(3);
         std::size_t next = 0;   // where the next line of `utf8` starts
         std::u16string buffer;
-        const auto nextLine = [&](std::u16string_view& line) {
-            if (utf16) {
-                if (std::size_t(line_) >= decoded.size())
-                    return false;
-                line = decoded[std::size_t(line_)];
-                return true;
-            }
-            if (next >= utf8.size())
-                return false;
-            std::size_t end = utf8.find('\n', next);
-            if (end == std::string_view::npos)
-                end = utf8.size();
-            std::size_t stop = end;
-            if (stop > next && utf8[stop - 1] == '\r')
-                --stop;
-            const std::string_view bytes = utf8.substr(next, stop - next);
-            if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
-                buffer.assign(bytes.begin(), bytes.end());   // the buffer's room reused
-            else
-                buffer = os::toUtf16(bytes);
-            next = end + 1;
-            line = buffer;
-            return true;
-        };
         // Room for a record a line, as most lines are a cell's only line; at most one per 32 bytes, so that a
         // file of empty lines does not reserve more than its size would hold.
         if (!utf16)
@@ -124,7 +102,34 @@ public:
                                                       utf8.size() / 32));
         bool versionSeen = false, ended = false;
         int lines = 0;
-        for (std::u16string_view whole; nextLine(whole);) {
+        for (;;) {
+            std::u16string_view whole;
+            if (utf16) {
+                if (std::size_t(lines) >= decoded.size())
+                    break;
+                whole = decoded[std::size_t(lines)];
+            } else {
+                if (next >= utf8.size())
+                    break;
+                std::size_t end = utf8.find('\n', next);
+                if (end == std::string_view::npos)
+                    end = utf8.size();
+                std::size_t stop = end;
+                if (stop > next && utf8[stop - 1] == '\r')
+                    --stop;
+                const std::string_view bytes = utf8.substr(next, stop - next);
+                next = end + 1;
+                line_ = lines + 1;
+                if (versionSeen && !ended && readPlainCell(bytes)) {
+                    ++lines;
+                    continue;
+                }
+                if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
+                    buffer.assign(bytes.begin(), bytes.end());   // the buffer's room reused
+                else
+                    buffer = os::toUtf16(bytes);
+                whole = buffer;
+            }
             line_ = lines = lines + 1;
             const std::u16string_view text = trimmed(whole);
             if (text.empty() || text[0] == u'#')
@@ -161,6 +166,65 @@ public:
     }
 
 private:
+    // The two lines of nearly every cell, "cell COL ROW number N" and "cell COL ROW formula \"TEXT\"" in ASCII
+    // with single blanks and no escapes, read straight from their bytes. Any other line, and one of these
+    // with a fault, goes the general way (false), which reads it alike or names its fault.
+    static bool plainInteger(std::string_view line, std::size_t& p, long long max, long long& out) {
+        const std::size_t start = p;
+        long long value = 0;
+        while (p < line.size() && p - start < 10 && line[p] >= '0' && line[p] <= '9')
+            value = value * 10 + (line[p++] - '0');
+        if (p == start || p >= line.size() || line[p] != ' ' || value > max)
+            return false;
+        ++p;
+        out = value;
+        return true;
+    }
+
+    bool readPlainCell(std::string_view line) {
+        if (!sizeSeen_ || !line.starts_with("cell "))
+            return false;
+        std::size_t p = 5;
+        long long col = 0, row = 0;
+        if (!plainInteger(line, p, doc_.cols_, col) || !plainInteger(line, p, doc_.rows_, row))
+            return false;
+        const std::string_view rest = line.substr(p);
+        if (rest.starts_with("number ")) {
+            const std::string_view word = rest.substr(7);
+            if (word.empty() || word.size() > 64)
+                return false;
+            for (char c : word)
+                if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+                    return false;
+            double n = 0;
+            const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
+            if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(n))
+                return false;
+            CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
+            if (!cell.value.isEmpty() || cell.formula)
+                return false;
+            cell.value = Value::number(n);
+            return true;
+        }
+        if (rest.starts_with("formula \"")) {
+            const std::string_view quoted = rest.substr(9);
+            if (col == 0 || row == 0 || quoted.empty() || quoted.back() != '"')
+                return false;
+            const std::string_view body = quoted.substr(0, quoted.size() - 1);
+            for (char c : body)
+                if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80)
+                    return false;
+            CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
+            if (!cell.value.isEmpty() || cell.formula)
+                return false;
+            plainText_.assign(body.begin(), body.end());
+            cell.formula = true;
+            readFormula(cell, plainText_);
+            return true;
+        }
+        return false;
+    }
+
     bool fail(std::u16string& error, std::u16string_view why) {
         error = u"line ";
         error += decimalText(line_);
@@ -658,6 +722,7 @@ private:
     std::uint64_t lastOrder_ = 0;   // the row-major place of the last record made
     RefStyle formulaStyle_;
     bool formulasRead_ = false, restyled_ = false;
+    std::u16string plainText_;   // the formula of a plain cell line, its room reused
     int badFormulaLine_ = 0;   // the first formula that does not parse, reported once the rest is checked
     std::u16string badFormula_;
     std::vector<int> spanLines_;
