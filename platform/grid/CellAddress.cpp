@@ -18,7 +18,7 @@ std::size_t readColumnLetters(std::u16string_view text, int& col) {
     std::size_t i = 0;
     long long value = 0;
     while (i < text.size()) {
-        const char16_t c = os::upperCase(text[i]);
+        const char16_t c = text[i] < 0x80 ? char16_t(text[i] & ~0x20) : os::upperCase(text[i]);
         if (c < u'A' || c > u'Z')
             break;
         value = value * 26 + (c - u'A' + 1);

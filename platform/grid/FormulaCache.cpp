@@ -6,8 +6,13 @@
 namespace grid {
 namespace {
 
-// The cell and the style lead the text, so equal keys mean equal inputs of the parser.
+// The cell and the style lead the text, so equal keys mean equal inputs of the parser. An A1 formula is kept by
+// its shape instead, which leaves the cell out: a column of filled-down formulas is one key.
 void makeKey(std::u16string& key, std::u16string_view text, int col, int row, RefStyle style) {
+    if (style == RefStyle::A1 && formulaShape(text, col, row, key)) {
+        key.insert(key.begin(), u'S');   // apart from the other keys, which start with the style
+        return;
+    }
     key.clear();
     key += style == RefStyle::R1C1 ? u'R' : u'A';
     for (const std::uint32_t n : {static_cast<std::uint32_t>(col), static_cast<std::uint32_t>(row)}) {

@@ -15,6 +15,34 @@ bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isNameChar(char16_t c) { return isLetter(c) || isDigit(c) || c == u'_' || c == u'.'; }
 
+// An A1 reference starting at `p`: "$"? letters "$"? digits, not followed by a name character or "(" (then it
+// is a name or a function). Returns where it ends, 0 when there is none.
+std::size_t readA1Ref(std::u16string_view text, std::size_t p, int& col, int& row, bool& colAbs, bool& rowAbs) {
+    colAbs = rowAbs = false;
+    if (p < text.size() && text[p] == u'$')
+        colAbs = true, ++p;
+    std::size_t n = readColumnLetters(text.substr(p), col);
+    if (n == 0)
+        return 0;
+    p += n;
+    if (p < text.size() && text[p] == u'$')
+        rowAbs = true, ++p;
+    long long r = 0;
+    std::size_t digits = 0;
+    while (p < text.size() && isDigit(text[p])) {
+        r = r * 10 + (text[p] - u'0');
+        if (r > kMaxRows)
+            return 0;
+        ++p, ++digits;
+    }
+    if (digits == 0 || r < 1 || col < 1)
+        return 0;
+    if (p < text.size() && (isNameChar(text[p]) || text[p] == u'('))
+        return 0;
+    row = int(r);
+    return p;
+}
+
 bool isControl(OpCode code) {
     switch (code) {
     case OpCode::Jump:
@@ -305,30 +333,10 @@ private:
     }
 
     bool a1Ref(int& col, int& row, bool& colAbs, bool& rowAbs) {
-        std::size_t p = pos_;
-        colAbs = rowAbs = false;
-        if (p < text_.size() && text_[p] == u'$')
-            colAbs = true, ++p;
-        std::size_t n = readColumnLetters(text_.substr(p), col);
-        if (n == 0)
+        const std::size_t end = readA1Ref(text_, pos_, col, row, colAbs, rowAbs);
+        if (end == 0)
             return false;
-        p += n;
-        if (p < text_.size() && text_[p] == u'$')
-            rowAbs = true, ++p;
-        long long r = 0;
-        std::size_t digits = 0;
-        while (p < text_.size() && isDigit(text_[p])) {
-            r = r * 10 + (text_[p] - u'0');
-            if (r > kMaxRows)
-                return false;
-            ++p, ++digits;
-        }
-        if (digits == 0 || r < 1 || col < 1)
-            return false;
-        if (p < text_.size() && (isNameChar(text_[p]) || text_[p] == u'('))
-            return false;
-        row = int(r);
-        pos_ = p;
+        pos_ = end;
         return true;
     }
 
@@ -569,6 +577,115 @@ bool parseFormula(std::u16string_view text, int col, int row, RefStyle style, Fo
     if (error)
         *error = parser.error;
     return false;
+}
+
+namespace {
+
+bool isSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+// Writes a shape into room made beforehand: a character of the text takes at most two places, a reference
+// (at least two characters) six.
+class ShapeWriter {
+public:
+    explicit ShapeWriter(std::u16string& key, std::size_t textSize) : key_(key) {
+        key_.resize(3 * textSize + 1);
+        out_ = key_.data();
+    }
+    void character(char16_t c) {
+        *out_++ = c;
+        if (c == u'\0')
+            *out_++ = u'\xFFFF';   // a 0 of the text, never taken for the start of a reference
+    }
+    void nameCharacter(char16_t c) { *out_++ = c; }
+    void reference(unsigned flags, std::int32_t col, std::int32_t row) {
+        *out_++ = u'\0';
+        *out_++ = static_cast<char16_t>(flags);
+        number(col);
+        number(row);
+    }
+    void finish() { key_.resize(std::size_t(out_ - key_.data())); }
+
+private:
+    void number(std::int32_t n) {
+        const auto bits = static_cast<std::uint32_t>(n);
+        *out_++ = static_cast<char16_t>(bits >> 16);
+        *out_++ = static_cast<char16_t>(bits & 0xFFFF);
+    }
+    std::u16string& key_;
+    char16_t* out_;
+};
+
+} // namespace
+
+bool formulaShape(std::u16string_view text, int col, int row, std::u16string& key) {
+    if (text.size() > kMaxFormulaLength)
+        return false;
+    ShapeWriter out(key, text.size());
+    constexpr std::size_t kNone = std::size_t(-1);
+    std::size_t lastRefEnd = kNone;   // where the reference before ends, for a block's second corner
+    int lastCol = 0, lastRow = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char16_t c = text[i];
+        if (c == u'"') {   // a text constant, kept as it is ("" included)
+            std::size_t j = i + 1;
+            for (;; ++j) {
+                if (j >= text.size())
+                    return false;
+                if (text[j] == u'"') {
+                    if (j + 1 < text.size() && text[j + 1] == u'"') {
+                        ++j;
+                        continue;
+                    }
+                    break;
+                }
+            }
+            for (++j; i < j; ++i)
+                out.character(text[i]);
+            continue;
+        }
+        // Error constants and characters outside ASCII are read by rules of their own: left to the parser.
+        if (c >= 0x80 || c == u'#')
+            return false;
+        if (!isNameChar(c) && c != u'$') {
+            out.character(c);
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && (isNameChar(text[end]) || text[end] == u'$'))
+            ++end;
+        int refCol = 0, refRow = 0;
+        bool colAbs = false, rowAbs = false;
+        const std::size_t refEnd = isDigit(c) ? 0 : readA1Ref(text, i, refCol, refRow, colAbs, rowAbs);
+        if (refEnd == 0) {   // a name, a number or a function: the same text at every cell
+            for (; i < end; ++i)
+                out.nameCharacter(text[i]);
+            continue;
+        }
+        if (refEnd != end)
+            return false;   // a reference glued to a "$": no formula, which the parser says
+        // The parser orders a block's corners by their positions; with one corner absolute and the other
+        // relative that order depends on the cell, so it is part of the shape.
+        std::size_t before = i;
+        while (before > 0 && isSpace(text[before - 1]))
+            --before;
+        bool secondCorner = false;
+        if (before > 0 && text[before - 1] == u':') {
+            --before;
+            while (before > 0 && isSpace(text[before - 1]))
+                --before;
+            secondCorner = before == lastRefEnd;
+        }
+        unsigned flags = 0x100u | (colAbs ? 1u : 0u) | (rowAbs ? 2u : 0u);
+        if (secondCorner)
+            flags |= 4u | (refCol < lastCol ? 8u : 0u) | (refRow < lastRow ? 16u : 0u);
+        out.reference(flags, colAbs ? refCol : refCol - col, rowAbs ? refRow : refRow - row);
+        lastRefEnd = end;
+        lastCol = refCol, lastRow = refRow;
+        i = end;
+    }
+    out.finish();
+    return true;
 }
 
 } // namespace grid

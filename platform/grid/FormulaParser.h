@@ -22,4 +22,11 @@ struct ParseError {
 bool parseFormula(std::u16string_view text, int col, int row, RefStyle style, Formula& out,
                   ParseError* error = nullptr);
 
+// The shape of an A1 formula written into cell (col, row): its text with every reference replaced by what the
+// parser makes of it (an offset from the cell where relative, a position where absolute). Two formulas of
+// equal shape parse to the same program, or both fail, so a formula filled down a column is parsed once.
+// False for a text whose shape is not taken (error constants, characters outside ASCII outside quotes):
+// such a text is parsed as it is.
+bool formulaShape(std::u16string_view text, int col, int row, std::u16string& key);
+
 } // namespace grid

@@ -3,6 +3,8 @@
 #include "grid/DocumentCache.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <unordered_map>
 
 #include "grid/FormulaCache.h"
@@ -73,7 +75,13 @@ bool overlaps(const Span& a, const Span& b) {
 // here, so that applying cannot fail.
 class GridDocument::Reader {
 public:
-    explicit Reader(GridDocument& doc) : doc_(doc) {}
+    // Formulas are read in `style` until a "refstyle" line says otherwise.
+    Reader(GridDocument& doc, RefStyle style) : doc_(doc), formulaStyle_(style) {}
+
+    // True when a "refstyle" line came after formulas read in another style: the document is then read again
+    // in the style it declares.
+    bool restyled() const { return restyled_; }
+    RefStyle declaredStyle() const { return formulaStyle(doc_.refStyle_); }
 
     bool read(std::string_view utf8, std::u16string& error) {
         // A UTF-8 text is read a line at a time into one buffer, the file's text never copied whole; the rare
@@ -87,33 +95,41 @@ public:
             utf8.remove_prefix(3);
         std::size_t next = 0;   // where the next line of `utf8` starts
         std::u16string buffer;
-        const auto nextLine = [&](std::u16string_view& line) {
-            if (utf16) {
-                if (std::size_t(line_) >= decoded.size())
-                    return false;
-                line = decoded[std::size_t(line_)];
-                return true;
-            }
-            if (next >= utf8.size())
-                return false;
-            std::size_t end = utf8.find('\n', next);
-            if (end == std::string_view::npos)
-                end = utf8.size();
-            std::size_t stop = end;
-            if (stop > next && utf8[stop - 1] == '\r')
-                --stop;
-            const std::string_view bytes = utf8.substr(next, stop - next);
-            if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
-                buffer.assign(bytes.begin(), bytes.end());   // the buffer's room reused
-            else
-                buffer = os::toUtf16(bytes);
-            next = end + 1;
-            line = buffer;
-            return true;
-        };
+        // Room for a record a line, as most lines are a cell's only line; at most one per 32 bytes, so that a
+        // file of empty lines does not reserve more than its size would hold.
+        if (!utf16)
+            doc_.cells_.reserve(std::min<std::size_t>(std::size_t(std::count(utf8.begin(), utf8.end(), '\n')) + 1,
+                                                      utf8.size() / 32));
         bool versionSeen = false, ended = false;
         int lines = 0;
-        for (std::u16string_view whole; nextLine(whole);) {
+        for (;;) {
+            std::u16string_view whole;
+            if (utf16) {
+                if (std::size_t(lines) >= decoded.size())
+                    break;
+                whole = decoded[std::size_t(lines)];
+            } else {
+                if (next >= utf8.size())
+                    break;
+                std::size_t end = utf8.find('\n', next);
+                if (end == std::string_view::npos)
+                    end = utf8.size();
+                std::size_t stop = end;
+                if (stop > next && utf8[stop - 1] == '\r')
+                    --stop;
+                const std::string_view bytes = utf8.substr(next, stop - next);
+                next = end + 1;
+                line_ = lines + 1;
+                if (versionSeen && !ended && readPlainCell(bytes)) {
+                    ++lines;
+                    continue;
+                }
+                if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
+                    buffer.assign(bytes.begin(), bytes.end());   // the buffer's room reused
+                else
+                    buffer = os::toUtf16(bytes);
+                whole = buffer;
+            }
             line_ = lines = lines + 1;
             const std::u16string_view text = trimmed(whole);
             if (text.empty() || text[0] == u'#')
@@ -150,6 +166,65 @@ public:
     }
 
 private:
+    // The two lines of nearly every cell, "cell COL ROW number N" and "cell COL ROW formula \"TEXT\"" in ASCII
+    // with single blanks and no escapes, read straight from their bytes. Any other line, and one of these
+    // with a fault, goes the general way (false), which reads it alike or names its fault.
+    static bool plainInteger(std::string_view line, std::size_t& p, long long max, long long& out) {
+        const std::size_t start = p;
+        long long value = 0;
+        while (p < line.size() && p - start < 10 && line[p] >= '0' && line[p] <= '9')
+            value = value * 10 + (line[p++] - '0');
+        if (p == start || p >= line.size() || line[p] != ' ' || value > max)
+            return false;
+        ++p;
+        out = value;
+        return true;
+    }
+
+    bool readPlainCell(std::string_view line) {
+        if (!sizeSeen_ || !line.starts_with("cell "))
+            return false;
+        std::size_t p = 5;
+        long long col = 0, row = 0;
+        if (!plainInteger(line, p, doc_.cols_, col) || !plainInteger(line, p, doc_.rows_, row))
+            return false;
+        const std::string_view rest = line.substr(p);
+        if (rest.starts_with("number ")) {
+            const std::string_view word = rest.substr(7);
+            if (word.empty() || word.size() > 64)
+                return false;
+            for (char c : word)
+                if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+                    return false;
+            double n = 0;
+            const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
+            if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(n))
+                return false;
+            CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
+            if (!cell.value.isEmpty() || cell.formula)
+                return false;
+            cell.value = Value::number(n);
+            return true;
+        }
+        if (rest.starts_with("formula \"")) {
+            const std::string_view quoted = rest.substr(9);
+            if (col == 0 || row == 0 || quoted.empty() || quoted.back() != '"')
+                return false;
+            const std::string_view body = quoted.substr(0, quoted.size() - 1);
+            for (char c : body)
+                if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80)
+                    return false;
+            CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
+            if (!cell.value.isEmpty() || cell.formula)
+                return false;
+            plainText_.assign(body.begin(), body.end());
+            cell.formula = true;
+            readFormula(cell, plainText_);
+            return true;
+        }
+        return false;
+    }
+
     bool fail(std::u16string& error, std::u16string_view why) {
         error = u"line ";
         error += decimalText(line_);
@@ -224,6 +299,10 @@ private:
                 return false;
             doc_.refStyle_ = int(a);
             refStyleSeen_ = true;
+            if (formulaStyle(doc_.refStyle_) != formulaStyle_) {
+                restyled_ = restyled_ || formulasRead_;
+                formulaStyle_ = formulaStyle(doc_.refStyle_);
+            }
             return true;
         }
         if (keyword == u"switch") {
@@ -327,7 +406,7 @@ private:
             return false;
         };
         auto valueFree = [&]() {
-            if (!cell.value && !cell.formula)
+            if (cell.value.isEmpty() && !cell.formula)
                 return true;
             why = u"the cell has a second value or formula";
             return false;
@@ -381,34 +460,35 @@ private:
                 why = u"a header cell cannot hold a formula";
                 return false;
             }
-            cell.formula = tokens_[4].text;
-            formulaLines_.emplace_back(std::size_t(&cell - doc_.cells_.data()), line_);
+            cell.formula = true;
+            readFormula(cell, tokens_[4].text);
             return true;
         }
         if (attr == u"tag") {
-            if (!once(cell.tag.has_value()) || !oneQuoted())
+            if (!once(cell.attrs().tag.has_value()) || !oneQuoted())
                 return false;
-            cell.tag = tokens_[4].text;
+            cell.more().tag = tokens_[4].text;
             return true;
         }
         if (attr == u"locked") {
-            if (!once(cell.locked))
+            if (!once(cell.attrs().locked))
                 return false;
             if (tokens_.size() != 4) {
                 why = u"\"locked\" stands alone";
                 return false;
             }
-            cell.locked = true;
+            cell.more().locked = true;
             return true;
         }
         if (attr == u"type")
-            return once(cell.type != nullptr) && readType(cell, why);
+            return once(cell.attrs().type != nullptr) && readType(cell.more(), why);
         if (attr == u"font")
-            return once(cell.font != nullptr) && readFont(cell, why);
+            return once(cell.attrs().font != nullptr) && readFont(cell.more(), why);
         if (attr == u"colours")
-            return once(cell.back.has_value() || cell.fore.has_value()) && readColours(cell, why);
+            return once(cell.attrs().back.has_value() || cell.attrs().fore.has_value()) &&
+                   readColours(cell.more(), why);
         if (attr == u"border")
-            return once(cell.border.has_value()) && readBorder(cell, why);
+            return once(cell.attrs().border.has_value()) && readBorder(cell.more(), why);
         why = u"unknown cell attribute \"" + attr + u"\"";
         return false;
     }
@@ -474,7 +554,7 @@ private:
         return true;
     }
 
-    bool readType(CellRecord& cell, std::u16string& why) {
+    bool readType(CellAttributes& cell, std::u16string& why) {
         CellType type;
         bool kindSeen = false;
         auto visit = [&](const LineToken& t, std::u16string&) {
@@ -528,7 +608,7 @@ private:
         return true;
     }
 
-    bool readFont(CellRecord& cell, std::u16string& why) {
+    bool readFont(CellAttributes& cell, std::u16string& why) {
         Font font;
         auto flag = [](const LineToken& t, bool& out) {
             int v = 0;
@@ -559,7 +639,7 @@ private:
         return true;
     }
 
-    bool readColours(CellRecord& cell, std::u16string& why) {
+    bool readColours(CellAttributes& cell, std::u16string& why) {
         std::uint32_t back = 0, fore = 0;
         bool haveBack = false, haveFore = false;
         auto visit = [&](const LineToken& t, std::u16string&) {
@@ -581,7 +661,7 @@ private:
         return true;
     }
 
-    bool readBorder(CellRecord& cell, std::u16string& why) {
+    bool readBorder(CellAttributes& cell, std::u16string& why) {
         Border border;
         int kind = 0, style = 0;
         auto visit = [&](const LineToken& t, std::u16string&) {
@@ -601,24 +681,29 @@ private:
         return true;
     }
 
-    // Checks that need the whole document: formulas in its reference style.
+    // Each formula is parsed at its line, once, for its check and for the sheet; its text is not kept. A
+    // formula that does not parse is reported after every other line is checked, as a document's formulas
+    // are read in the reference style the whole document declares.
+    void readFormula(CellRecord& cell, std::u16string_view text) {
+        formulasRead_ = true;
+        ParseError pe;
+        std::size_t b = 0;
+        while (b < text.size() && (text[b] == u' ' || text[b] == u'\t'))
+            ++b;
+        if (b < text.size() && text.substr(b) != u"=")
+            cell.program = FormulaCache::instance().parse(text, cell.col, cell.row, formulaStyle_, &pe);
+        if (!cell.program && badFormulaLine_ == 0) {
+            badFormulaLine_ = line_;
+            badFormula_ = pe.message.empty() ? u"the formula is empty" : u"bad formula: " + pe.message;
+        }
+    }
+
     bool finish(std::u16string& error) {
-        const RefStyle style = formulaStyle(doc_.refStyle_);
-        // Each formula is parsed here once, for its check and for the sheet, and its text let go.
-        for (auto [index, line] : formulaLines_) {
-            CellRecord& cell = doc_.cells_[index];
-            ParseError pe;
-            const std::u16string& text = *cell.formula;
-            std::size_t b = 0;
-            while (b < text.size() && (text[b] == u' ' || text[b] == u'\t'))
-                ++b;
-            if (b < text.size() && text.substr(b) != u"=")
-                cell.program = FormulaCache::instance().parse(text, cell.col, cell.row, style, &pe);
-            if (!cell.program) {
-                line_ = line;
-                return fail(error, pe.message.empty() ? u"the formula is empty" : u"bad formula: " + pe.message);
-            }
-            cell.formula.reset();
+        if (restyled_)
+            return false;   // read again in the declared style
+        if (badFormulaLine_ != 0) {
+            line_ = badFormulaLine_;
+            return fail(error, badFormula_);
         }
         if (indexed_)   // the cells came out of order
             std::sort(doc_.cells_.begin(), doc_.cells_.end(), [](const CellRecord& x, const CellRecord& y) {
@@ -635,14 +720,25 @@ private:
     std::unordered_map<std::uint64_t, std::size_t> index_;   // of every record, once `indexed_`
     bool indexed_ = false;
     std::uint64_t lastOrder_ = 0;   // the row-major place of the last record made
-    std::vector<std::pair<std::size_t, int>> formulaLines_;
+    RefStyle formulaStyle_;
+    bool formulasRead_ = false, restyled_ = false;
+    std::u16string plainText_;   // the formula of a plain cell line, its room reused
+    int badFormulaLine_ = 0;   // the first formula that does not parse, reported once the rest is checked
+    std::u16string badFormula_;
     std::vector<int> spanLines_;
 };
 
 bool GridDocument::parse(std::string_view utf8, std::u16string& error) {
     GridDocument fresh;
-    Reader reader(fresh);
-    if (!reader.read(utf8, error)) {
+    Reader reader(fresh, RefStyle::A1);
+    bool ok = reader.read(utf8, error);
+    if (!ok && reader.restyled()) {
+        const RefStyle style = reader.declaredStyle();
+        fresh = GridDocument();
+        Reader again(fresh, style);
+        ok = again.read(utf8, error);
+    }
+    if (!ok) {
         *this = GridDocument();
         return false;
     }
@@ -666,26 +762,29 @@ GridDocument GridDocument::capture(const Sheet& sheet) {
     sheet.forEachCell([&](int col, int row) {
         CellRecord cell;
         cell.col = col, cell.row = row;
+        CellAttributes more;
         if (sheet.hasFormula(col, row)) {
-            cell.formula = sheet.formula(col, row);
+            cell.formula = true;
+            more.formula = sheet.formula(col, row);
         } else {
-            Value v = sheet.value(col, row);
-            if (!v.isEmpty())
-                cell.value = v;
+            cell.value = sheet.value(col, row);
         }
         if (std::u16string tag = sheet.tag(col, row); !tag.empty())
-            cell.tag = tag;
+            more.tag = tag;
         if (CellType type = sheet.cellType(col, row); !(type == CellType{}))
-            cell.type = sharedType(std::move(type), lastType);
-        cell.locked = sheet.locked(col, row);
+            more.type = sharedType(std::move(type), lastType);
+        more.locked = sheet.locked(col, row);
         if (std::optional<Font> font = sheet.font(col, row))
-            cell.font = std::make_shared<const Font>(std::move(*font));
+            more.font = std::make_shared<const Font>(std::move(*font));
         std::uint32_t back = 0, fore = 0;
         if (sheet.colours(col, row, back, fore))
-            cell.back = back, cell.fore = fore;
-        cell.border = sheet.border(col, row);
-        if (cell.value || cell.formula || cell.tag || cell.type || cell.locked || cell.font || cell.back ||
-            cell.border)
+            more.back = back, more.fore = fore;
+        more.border = sheet.border(col, row);
+        const bool attributed = more.formula || more.tag || more.type || more.locked || more.font || more.back ||
+                                more.border;
+        if (attributed)
+            cell.attributes = std::make_unique<CellAttributes>(std::move(more));
+        if (!cell.value.isEmpty() || attributed)
             doc.cells_.push_back(std::move(cell));
     });
     std::sort(doc.cells_.begin(), doc.cells_.end(), [](const CellRecord& x, const CellRecord& y) {
@@ -712,8 +811,9 @@ std::string GridDocument::toText() const {
         out.push_back(u"span " + decimalText(s.col) + u" " + decimalText(s.row) + u" " + decimalText(s.cols) + u" " +
                       decimalText(s.rows));
     const CellType plain;
-    for (const CellRecord& c : cells_) {
-        const std::u16string at = u"cell " + decimalText(c.col) + u" " + decimalText(c.row) + u" ";
+    for (const CellRecord& record : cells_) {
+        const CellAttributes& c = record.attrs();
+        const std::u16string at = u"cell " + decimalText(record.col) + u" " + decimalText(record.row) + u" ";
         if (c.type) {
             const CellType& t = *c.type;
             std::u16string line = at + u"type kind=" + std::u16string(kindName(t.kind));
@@ -762,10 +862,11 @@ std::string GridDocument::toText() const {
             out.push_back(at + u"tag " + quoteText(*c.tag));
         if (c.formula)
             out.push_back(at + u"formula " + quoteText(*c.formula));
-        else if (c.program)
-            out.push_back(at + u"formula " + quoteText(c.program->formula.toText(c.col, c.row, formulaStyle(refStyle_))));
-        if (c.value) {
-            const Value& v = *c.value;
+        else if (record.program)
+            out.push_back(at + u"formula " +
+                          quoteText(record.program->formula.toText(record.col, record.row, formulaStyle(refStyle_))));
+        if (!record.value.isEmpty()) {
+            const Value& v = record.value;
             switch (v.kind()) {
             case ValueKind::Number: out.push_back(at + u"number " + exactNumber(v.numberValue())); break;
             case ValueKind::Text: out.push_back(at + u"text " + quoteText(v.textValue())); break;
@@ -793,27 +894,31 @@ bool GridDocument::applyTo(Sheet& sheet) const {
         sheet.setColumnWidth(col, width);
     for (auto [row, height] : heights_)
         sheet.setRowHeight(row, height);
-    for (const CellRecord& c : cells_) {
-        if (c.type)
-            sheet.setCellType(c.col, c.row, *c.type);
-        if (c.locked)
-            sheet.setLocked(c.col, c.row, true);
-        if (c.font)
-            sheet.setFont(c.col, c.row, *c.font);
-        if (c.back)
-            sheet.setColours(c.col, c.row, *c.back, c.fore.value_or(0));
-        if (c.border)
-            sheet.setBorder(c.col, c.row, *c.border);
-        if (c.tag)
-            sheet.setTag(c.col, c.row, *c.tag);
-        if (c.value)
-            sheet.setCellValue(c.col, c.row, *c.value);
+    for (const CellRecord& record : cells_) {
+        const int col = record.col, row = record.row;
+        if (record.attributes) {
+            const CellAttributes& c = *record.attributes;
+            if (c.type)
+                sheet.setCellType(col, row, *c.type);
+            if (c.locked)
+                sheet.setLocked(col, row, true);
+            if (c.font)
+                sheet.setFont(col, row, *c.font);
+            if (c.back)
+                sheet.setColours(col, row, *c.back, c.fore.value_or(0));
+            if (c.border)
+                sheet.setBorder(col, row, *c.border);
+            if (c.tag)
+                sheet.setTag(col, row, *c.tag);
+        }
+        if (!record.value.isEmpty())
+            sheet.setCellValue(col, row, record.value);
     }
-    for (const CellRecord& c : cells_) {
-        if (c.program)
-            sheet.setParsedFormulaUncomputed(c.col, c.row, c.program);
-        else if (c.formula)
-            sheet.setFormulaUncomputed(c.col, c.row, *c.formula);
+    for (const CellRecord& record : cells_) {
+        if (record.program)
+            sheet.setParsedFormulaUncomputed(record.col, record.row, record.program);
+        else if (record.formula && record.attrs().formula)
+            sheet.setFormulaUncomputed(record.col, record.row, *record.attrs().formula);
     }
     for (const Span& s : spans_)
         sheet.addSpan(s.col, s.row, s.cols, s.rows);

@@ -39,19 +39,32 @@ public:
     static bool save(const Sheet& sheet, std::u16string_view path, std::u16string& error);
 
 private:
-    struct CellRecord {
-        int col = 0, row = 0;
-        std::optional<Value> value;
-        std::optional<std::u16string> formula;   // until it is parsed, when read from a file
-        std::shared_ptr<const ParsedProgram> program;   // the formula parsed for this cell, when read from a file
+    // The rarer, larger attributes of a cell, held apart so that the records of a large sheet stay small.
+    struct CellAttributes {
+        std::optional<std::u16string> formula;   // a formula's text, in a document captured from a sheet
         std::optional<std::u16string> tag;
-        // The rarer, larger attributes are held apart, so that the records a loaded sheet runs through at
-        // every load stay small.
         std::shared_ptr<const CellType> type;
         bool locked = false;
         std::shared_ptr<const Font> font;
         std::optional<std::uint32_t> back, fore;
         std::optional<Border> border;
+    };
+    struct CellRecord {
+        int col = 0, row = 0;
+        bool formula = false;   // the cell has a formula line (parsed into `program` when it parses)
+        Value value;            // empty: none
+        std::shared_ptr<const ParsedProgram> program;
+        std::unique_ptr<CellAttributes> attributes;
+
+        const CellAttributes& attrs() const {
+            static const CellAttributes none;
+            return attributes ? *attributes : none;
+        }
+        CellAttributes& more() {
+            if (!attributes)
+                attributes = std::make_unique<CellAttributes>();
+            return *attributes;
+        }
     };
     class Reader;
 

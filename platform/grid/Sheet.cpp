@@ -355,9 +355,32 @@ void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bo
         store_.forEachInBlock(b, take);
     else
         store_.forEachLive([&](CellId id) { take(id); });
-    // Cells are mostly stored in the order a document lists them, which is reading order already.
-    if (!std::is_sorted(places.begin(), places.end()))
-        std::sort(places.begin(), places.end());
+    // Cells are mostly stored in the order a document lists them, which is reading order already; a loaded
+    // document has its values stored before its formulas, and is put in order by counting, columns first and
+    // then rows, while its rows are not much sparser than its cells.
+    if (!std::is_sorted(places.begin(), places.end())) {
+        const std::size_t rowSpan = std::size_t(b.row2 - b.row1) + 1, colSpan = std::size_t(b.col2 - b.col1) + 1;
+        if (rowSpan <= 4 * places.size() && colSpan <= 4 * places.size()) {
+            std::vector<std::pair<int, int>> sorted(places.size());
+            std::vector<std::uint32_t> starts;
+            const auto countingPass = [&](auto key, std::size_t span, const std::vector<std::pair<int, int>>& from,
+                                          std::vector<std::pair<int, int>>& to) {
+                starts.assign(span + 1, 0);
+                for (const auto& place : from)
+                    ++starts[key(place) + 1];
+                for (std::size_t i = 1; i <= span; ++i)
+                    starts[i] += starts[i - 1];
+                for (const auto& place : from)
+                    to[starts[key(place)]++] = place;
+            };
+            countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.second - b.col1); }, colSpan,
+                         places, sorted);
+            countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.first - b.row1); }, rowSpan, sorted,
+                         places);
+        } else {
+            std::sort(places.begin(), places.end());
+        }
+    }
     for (const auto& [row, col] : places)
         if (!visit(col, row))
             return;

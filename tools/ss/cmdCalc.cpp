@@ -34,8 +34,10 @@ bool isCsv(const std::string& path) {
 }
 
 // A workbook's warnings go to standard error, each naming the cell the grid could not keep as it was.
+// `computed`: the loader recalculated the sheet already (grid documents and CSV files do).
 bool loadSheet(grid::Sheet& sheet, const std::string& path, const std::string& sheetName, const char* command,
-               std::FILE* err, std::string& error) {
+               std::FILE* err, std::string& error, bool& computed) {
+    computed = false;
     if (interchange::workbookKindOf(path) != interchange::WorkbookKind::None) {
         interchange::ImportReport report;
         if (!interchange::importWorkbook(sheet, path, sheetName, report, error))
@@ -53,6 +55,7 @@ bool loadSheet(grid::Sheet& sheet, const std::string& path, const std::string& s
     const bool ok = isCsv(path) ? grid::Csv::load(sheet, file, why) : grid::GridDocument::load(sheet, file, why);
     if (!ok)
         error = os::toUtf8(why);
+    computed = ok;
     return ok;
 }
 
@@ -95,66 +98,78 @@ bool splitArgs(const std::vector<std::string>& args, const std::vector<std::stri
     return true;
 }
 
-// Display width in characters: a surrogate pair is one character.
-std::size_t width(std::u16string_view text) {
+// Display width in characters of UTF-8 text: every byte that does not continue a character.
+std::size_t width(std::string_view utf8) {
     std::size_t n = 0;
-    for (char16_t c : text)
-        n += (c < 0xDC00 || c > 0xDFFF) ? 1 : 0;
+    for (char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return n;
-}
-
-std::u16string oneLine(std::u16string text) {
-    for (char16_t& c : text)
-        if (c == u'\n' || c == u'\r' || c == u'\t')
-            c = u' ';
-    return text;
 }
 
 // A text goes out whole, whatever it holds (U+0000 included): printf's "%s" would end it at the first 0.
 bool writeText(std::string_view bytes, std::FILE* out) { return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(); }
 
 // Rows 1 to the last holding a value or a formula, columns 1 to the last holding one; only the stored cells are
-// read, so a sheet that declares millions of empty rows costs what it holds.
+// read, so a sheet that declares millions of empty rows costs what it holds. The cells are read once: their
+// texts, on one line each, are kept together as UTF-8 until the columns' widths are known.
 void printTable(grid::Sheet& sheet, std::FILE* out) {
     int cols = 0, rows = 0;
     sheet.contentExtent(cols, rows);
     const grid::Block all{1, 1, cols, rows};
     std::vector<std::size_t> widths(std::size_t(std::max(cols, 0)), 0);
+    struct Shown {
+        int col, row;
+        std::size_t end;   // of its text in `texts`
+        bool number;       // right-aligned
+    };
+    std::vector<Shown> shown;
+    std::string texts;
+    std::u16string text;
     sheet.forEachCellInReadingOrder(all, [&](int col, int row) {
-        widths[std::size_t(col - 1)] = std::max(widths[std::size_t(col - 1)], width(oneLine(sheet.valueText(col, row))));
+        sheet.textInto(col, row, grid::TextKind::Value, text);
+        const std::size_t begin = texts.size();
+        texts += os::toUtf8(text);
+        for (std::size_t i = begin; i < texts.size(); ++i)
+            if (texts[i] == '\n' || texts[i] == '\r' || texts[i] == '\t')
+                texts[i] = ' ';
+        std::size_t& w = widths[std::size_t(col - 1)];
+        w = std::max(w, width(std::string_view(texts).substr(begin)));
+        shown.push_back({col, row, texts.size(), sheet.value(col, row).isNumber()});
         return true;
     });
-    std::u16string line;
+    std::string line;
     int row = 1, next = 1;   // the line being made, and its next column
     const auto pad = [&](int col) {
         for (; next < col; ++next) {
             if (next > 1)
-                line += u"  ";
-            line.append(widths[std::size_t(next - 1)], u' ');
+                line += "  ";
+            line.append(widths[std::size_t(next - 1)], ' ');
         }
     };
     const auto endLine = [&] {
-        while (!line.empty() && line.back() == u' ')
+        while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        writeText(os::toUtf8(line) + "\n", out);
+        line += '\n';
+        writeText(line, out);
         line.clear();
         next = 1;
     };
-    sheet.forEachCellInReadingOrder(all, [&](int col, int r) {
-        for (; row < r; ++row)
+    std::size_t begin = 0;
+    for (const Shown& cell : shown) {
+        for (; row < cell.row; ++row)
             endLine();
-        pad(col);
-        const std::u16string text = oneLine(sheet.valueText(col, r));
-        const std::size_t fill = widths[std::size_t(col - 1)] - width(text);
-        if (col > 1)
-            line += u"  ";
-        if (sheet.value(col, r).isNumber())
-            line += std::u16string(fill, u' ') + text;
+        pad(cell.col);
+        const std::string_view cellText = std::string_view(texts).substr(begin, cell.end - begin);
+        begin = cell.end;
+        const std::size_t fill = widths[std::size_t(cell.col - 1)] - width(cellText);
+        if (cell.col > 1)
+            line += "  ";
+        if (cell.number)
+            line.append(fill, ' ').append(cellText);
         else
-            line += text + std::u16string(fill, u' ');
-        next = col + 1;
-        return true;
-    });
+            line.append(cellText).append(fill, ' ');
+        next = cell.col + 1;
+    }
     for (; row <= rows; ++row)
         endLine();
 }
@@ -178,11 +193,13 @@ int runCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kExitUsage;
     }
     grid::Sheet sheet;
-    if (!loadSheet(sheet, files[0], sheetName, "calc", err, error)) {
+    bool computed = false;
+    if (!loadSheet(sheet, files[0], sheetName, "calc", err, error, computed)) {
         std::fprintf(err, "ss calc: %s\n", error.c_str());
         return kExitBadInput;
     }
-    sheet.recalcAll();
+    if (!computed)
+        sheet.recalcAll();
     if (!options.empty())
         grid::Csv::write(sheet, false, false, [&](std::string_view record) { return writeText(record, out); });
     else
@@ -213,7 +230,8 @@ int runConvert(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
         std::fprintf(err, "ss convert: workbooks are written as .xlsx only, not %s\n", files[1].c_str());
         return kExitUsage;
     }
-    if (!loadSheet(sheet, files[0], sheetName, "convert", err, error)) {
+    bool computed = false;
+    if (!loadSheet(sheet, files[0], sheetName, "convert", err, error, computed)) {
         std::fprintf(err, "ss convert: %s\n", error.c_str());
         return kExitBadInput;
     }

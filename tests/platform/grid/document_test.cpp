@@ -204,6 +204,53 @@ TEST(DocumentLoad, FormulasAreComputedWhateverTheirOrderInTheFile) {
     EXPECT_FALSE(s.switchOn(kSwitchAutoCalc));
 }
 
+// Formulas are read in the style the whole document declares, even when it says so after them, and a formula
+// that does not parse is reported only when every other line is sound, as its line is named.
+TEST(DocumentLoad, FormulasFollowALateRefstyleAndOtherFaultsComeFirst) {
+    Sheet s;
+    ASSERT_TRUE(readText(s, "SS grid 1\nsize 2 2\ncell 1 1 number 4\ncell 2 2 formula \"R[-1]C[-1]*3\"\n"
+                            "refstyle 2\nend\n"));
+    EXPECT_EQ(s.valueText(2, 2), u"12");
+    s.setRefStyle(1);
+    EXPECT_EQ(s.formula(2, 2), u"A1*3");
+    std::u16string error;
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"A1*\"\nbogus\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 4:");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"A1*\"\ncell 1 1 formula \"=\"\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 3:");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"1+\"\ncell 2 2 number 1\nend\n", &error));
+    EXPECT_EQ(error, u"line 4: the cell has a second value or formula");
+    EXPECT_FALSE(readText(s, "SS grid 1\nsize 2 2\ncell 2 2 formula \"R[-1]C\"\nrefstyle 1\nend\n", &error));
+    EXPECT_EQ(error.substr(0, 7), u"line 3:");
+}
+
+// The usual cell lines are read by a shorter way than the others; a line written with a second blank goes the
+// general way, and must read alike: the same cells, or the same fault on the same line.
+TEST(DocumentLoad, PlainCellLinesReadAsAnyOther) {
+    const std::string lines[] = {
+        "cell 1 1 number 1.5e3", "cell 3 1 number 1", "cell 1 3 number 1", "cell 1 1 number 1e999",
+        "cell 1 1 number +5", "cell 1 1 number 007", "cell 01 2 number -0", "cell 1 1 number 1=2",
+        "cell 0 1 formula \"1\"", "cell 1 1 formula \"1+\"", "cell 1 2 formula \"\"", "cell 1 2 formula \"  \"",
+        "cell 1 2 formula \"=\"", "cell 2 2 formula \"A1&\"\"x\"\"\"", "cell 2 2 formula \"SUM(A1:B1)\"x",
+        "cell 2 2 formula \"A1\"\ncell 2 2 number 2", "cell 2 2 number 2\ncell 2 2 formula \"A1\"",
+        "cell 2 1 formula \"A1*2\"\ncell 1 1 number 4", "cell 99999999999 1 number 1",
+    };
+    for (const std::string& line : lines) {
+        std::string general = line;
+        for (std::size_t at = 0; (at = general.find("cell ", at)) != std::string::npos; at += 6)
+            general.insert(at + 4, " ");
+        Sheet plain, other;
+        std::u16string plainError, otherError;
+        const bool plainRead = readText(plain, "SS grid 1\nsize 2 2\n" + line + "\nend\n", &plainError);
+        const bool otherRead = readText(other, "SS grid 1\nsize 2 2\n" + general + "\nend\n", &otherError);
+        ASSERT_EQ(plainRead, otherRead) << line;
+        if (plainRead)
+            EXPECT_EQ(textOf(plain), textOf(other)) << line;
+        else
+            EXPECT_EQ(plainError, otherError) << line;
+    }
+}
+
 TEST(DocumentLoad, AutomaticCalculationIsOnUnlessTheFileTurnsItOff) {
     Sheet s;
     s.setSwitch(kSwitchAutoCalc, false);

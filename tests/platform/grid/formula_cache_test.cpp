@@ -2,6 +2,11 @@
 
 #include "grid/FormulaCache.h"
 #include "grid/Sheet.h"
+#include "os/utf16.h"
+
+#include <map>
+#include <string>
+#include <vector>
 
 using namespace grid;
 
@@ -50,9 +55,9 @@ TEST(FormulaCache, StartsAgainWhenFull) {
     FormulaCache& cache = FormulaCache::instance();
     cache.clear();
     for (int row = 1; row <= static_cast<int>(FormulaCache::kMaxPrograms); ++row)
-        ASSERT_TRUE(cache.parse(u"1", 1, row, RefStyle::A1));
+        ASSERT_TRUE(cache.parse(u"A1", 1, row, RefStyle::A1));   // another offset, another program, each row
     EXPECT_EQ(cache.size(), FormulaCache::kMaxPrograms);
-    ASSERT_TRUE(cache.parse(u"1", 2, 1, RefStyle::A1));
+    ASSERT_TRUE(cache.parse(u"A1", 2, 1, RefStyle::A1));
     EXPECT_EQ(cache.size(), 1u);
 }
 
@@ -67,4 +72,58 @@ TEST(FormulaCache, EqualProgramsAreOneObject) {
     Formula moved = first->formula;
     EXPECT_EQ(cache.share(std::move(moved)), first);
     EXPECT_NE(cache.parse(u"A1*10", 2, 2, RefStyle::A1), first);   // another offset
+}
+
+// Formulas of one shape are parsed once: whatever the texts and cells, an equal shape must mean an equal
+// program, or a failure for both.
+TEST(FormulaCache, FormulasOfOneShapeParseAlike) {
+    const std::u16string_view templates[] = {
+        u"{0}+{1}*0.5", u"SUM({0}:{1})", u"{0} : {1}", u"IF({0}>50,{1},-{1})", u"\"{0}\"&{1}", u"LOG10({0})",
+        u"{0} (2)", u"{0}$", u"{0}{1}", u"sum({0}:{1})", u"\"a\"\"{0}\"&{1}", u"{0}:{1}:{0}", u"1E{0}",
+        u"{0}.{1}", u"=  {0}", u"\"{0}",
+    };
+    struct Target {
+        int col, row;
+    };
+    const Target targets[] = {{1, 1}, {1, 5}, {3, 2}, {27, 9}};
+    const Target cells[] = {{1, 1}, {2, 3}, {4, 6}, {3, 2}};
+    std::vector<std::u16string> refs;
+    for (const Target& t : targets)
+        for (int dollars = 0; dollars < 4; ++dollars)
+            refs.push_back((dollars & 1 ? u"$" : u"") + columnLetters(t.col) + (dollars & 2 ? u"$" : u"") +
+                           os::toUtf16(std::to_string(t.row)));
+    std::map<std::u16string, std::string> programOfShape;   // empty: the text does not parse
+    std::size_t shared = 0;
+    std::u16string shape;
+    for (std::u16string_view pattern : templates)
+        for (const std::u16string& first : refs)
+            for (const std::u16string& second : refs) {
+                std::u16string text(pattern);
+                for (std::size_t at; (at = text.find(u"{0}")) != std::u16string::npos;)
+                    text.replace(at, 3, first);
+                for (std::size_t at; (at = text.find(u"{1}")) != std::u16string::npos;)
+                    text.replace(at, 3, second);
+                for (const Target& cell : cells) {
+                    if (!formulaShape(text, cell.col, cell.row, shape))
+                        continue;
+                    Formula formula;
+                    const std::string program =
+                        parseFormula(text, cell.col, cell.row, RefStyle::A1, formula) ? formula.key() : "";
+                    const auto [it, added] = programOfShape.emplace(shape, program);
+                    if (!added) {
+                        ++shared;
+                        ASSERT_EQ(it->second, program) << os::toUtf8(text) << " at " << cell.col << "," << cell.row;
+                    }
+                }
+            }
+    EXPECT_GT(shared, 1000u);   // the shapes do join texts
+    std::u16string other;
+    ASSERT_TRUE(formulaShape(u"B1+A2*0.5", 2, 2, shape) && formulaShape(u"B2+A3*0.5", 2, 3, other));
+    EXPECT_EQ(shape, other);
+    ASSERT_TRUE(formulaShape(u"\"A1\"", 1, 1, shape) && formulaShape(u"\"A2\"", 1, 2, other));
+    EXPECT_NE(shape, other);
+    ASSERT_TRUE(formulaShape(u"SUM($A$5:A1)", 1, 1, shape) && formulaShape(u"SUM($A$5:A10)", 1, 10, other));
+    EXPECT_NE(shape, other);   // the corners are ordered differently
+    EXPECT_FALSE(formulaShape(u"#N/A1", 1, 1, shape));
+    EXPECT_FALSE(formulaShape(u"\u00C4+A1", 1, 1, shape));
 }

@@ -330,6 +330,21 @@ TEST_F(SheetTest, StoredCellsAreVisitedInReadingOrder) {
         return row < 5;
     });
     EXPECT_EQ(seen, (Places{{7, 1}, {2, 2}, {3, 2}, {1, 5}}));
+
+    // A dense block stored in another order (a document stores its values before its formulas).
+    Sheet dense;
+    dense.setMaxCols(6);
+    dense.setMaxRows(6);
+    Places expected;
+    for (int row = 1; row <= 6; ++row)
+        for (int col = 1; col <= 6; ++col)
+            if ((col + row) % 5 != 0)
+                expected.emplace_back(col, row);
+    for (int col = 6; col >= 1; --col)
+        for (int row = (col % 2 ? 1 : 6); row >= 1 && row <= 6; row += col % 2 ? 1 : -1)
+            if ((col + row) % 5 != 0)
+                dense.setData(col, row, u"x");
+    EXPECT_EQ(inReadingOrder(dense, Block{1, 1, -1, -1}), expected);
 }
 
 TEST(SheetExtent, TheLargestSheetCostsWhatItHolds) {
