@@ -445,7 +445,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     bool childCall = false;
     {
         Ork_TimerScope timer(gCalcCellFindFunctions);
-        childCall = hasASubstr(expression, kChildFunction, false);
+        childCall = std::u16string_view(expression).find(kChildFunction) != std::u16string_view::npos;
     }
     if (!childCall && !assignment) {
         reportFailedEquation(name, expression, row);
