@@ -603,6 +603,17 @@ bool validCustomFunction(std::u16string_view name, int minArgs, int maxArgs) {
 
 } // namespace
 
+UpperName::UpperName(std::u16string_view name) {
+    if (name.size() > kInline) {
+        long_ = os::upperCase(name);
+        view_ = long_;
+        return;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i)
+        inline_[i] = os::upperCase(name[i]);
+    view_ = std::u16string_view(inline_, name.size());
+}
+
 bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
                               unsigned flags) {
     if (!validCustomFunction(name, minArgs, maxArgs) || !callback)
@@ -643,7 +654,7 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
     // The same function registered again under the same name and limits (a program registers its functions
     // before every calculation) keeps its entry; the formulas that call it are brought up to date as always.
     if (validCustomFunction(name, minArgs, maxArgs)) {
-        const auto it = custom_.find(os::upperCase(name));
+        const auto it = custom_.find(UpperName(name).view());
         if (it != custom_.end() && it->second->proc == callback && it->second->minArgs == minArgs &&
             it->second->maxArgs == maxArgs && it->second->flags == flags) {
             markNamedCallsDirty();
@@ -657,10 +668,10 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
             }),
             flags))
         return false;
-    custom_[os::upperCase(name)]->proc = callback;
+    custom_.find(UpperName(name).view())->second->proc = callback;
     return true;
 }
 
-bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(os::upperCase(name)) == 1; }
+bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.find(UpperName(name).view()) != custom_.end(); }
 
 } // namespace grid

@@ -296,7 +296,7 @@ void Sheet::calculate(std::span<const CellId> roots, bool forceRoots) {
 }
 
 Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row) {
-    auto it = custom_.find(os::upperCase(name));
+    auto it = custom_.find(UpperName(name).view());
     if (it == custom_.end()) {
         known = false;
         return {};
