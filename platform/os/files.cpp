@@ -158,15 +158,17 @@ namespace {
 // The whole file, from the kept contents when its stat shows it unchanged; else with one open and one fstat.
 // Documents and data tables are read many times per evaluation.
 std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
-    std::optional<fs::path> p;
+    std::optional<fs::path> own;
+    const std::string* p = nullptr;   // the snapshot's answer is used where it is kept
     struct stat st {};
     bool looked = false;
     if (const detail::ResolvedPath* resolved = detail::resolveInSnapshot(path)) {
-        p = resolved->path;
+        if (resolved->native) p = &*resolved->native;
         looked = resolved->looked && S_ISREG(resolved->lstat.st_mode);   // a link is followed below
         if (looked) st = resolved->lstat;
     } else {
-        p = resolvePath(path);
+        own = resolvePath(path);
+        if (own) p = &own->native();
     }
     if (!p) return nullptr;
     if (!looked && ::stat(p->c_str(), &st) != 0) return nullptr;
@@ -176,7 +178,7 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
         return nullptr;
     }
     detail::KeptContents& kept = detail::KeptContents::instance();
-    if (auto known = kept.find(p->native(), st)) return known;
+    if (auto known = kept.find(*p, st)) return known;
 
     const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -212,7 +214,7 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
     data.resize(done);
     auto bytes = std::make_shared<const std::string>(std::move(data));
     // Kept only when what was read is what the stat describes (a file growing while read is not).
-    if (bytes->size() == static_cast<std::size_t>(st.st_size)) kept.keep(p->native(), st, bytes);
+    if (bytes->size() == static_cast<std::size_t>(st.st_size)) kept.keep(*p, st, bytes);
     return bytes;
 }
 
@@ -222,7 +224,7 @@ std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uin
     tooLarge = false;
     detail::SnapshotMemo* memo = detail::snapshotMemo();
     if (!memo) return readFile(path, maxBytes, tooLarge);
-    auto known = memo->files.find(std::u16string(path));
+    auto known = memo->files.find(path);
     if (known == memo->files.end()) {
         // Read whole, so that a later call with a larger limit is answered from the same contents.
         bool unlimitedTooLarge = false;

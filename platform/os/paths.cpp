@@ -221,13 +221,16 @@ void appendNative(std::string& native, std::u16string_view name) {
     native += toUtf8(name);
 }
 
-// resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not), and
-// the lstat of it when that look found it.
-std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
-                                    bool* lookedValid = nullptr) {
+bool separatorAt(char16_t c) { return c == u'\\' || c == u'/'; }
+
+// resolvePath as the file system spells the result, telling also what it saw of the result when it looked
+// (file_type::none when it did not), and the lstat of it when that look found it.
+std::optional<std::string> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
+                                       bool* lookedValid = nullptr) {
     seen = fs::file_status(fs::file_type::none);
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
     fs::path current;
+    const std::string* base = nullptr;   // `current` as text, or the current folder where the snapshot keeps it
     size_t floor = 0; // how many names of `current` ".." may not take away: a drive's root is its own parent
     if (hasDrive(path)) {
         auto folder = driveFolder(path[0]);
@@ -235,12 +238,12 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         current = folder->lexically_normal();
         if (!current.has_filename() && current.has_relative_path()) current = current.parent_path();
         floor = static_cast<size_t>(std::distance(current.begin(), current.end()));
-    } else if (isSeparator(path[0])) {
+    } else if (separatorAt(path[0])) {
         current = "/";
     } else {
         detail::SnapshotMemo* memo = detail::snapshotMemo();
         if (memo && memo->currentFolder) {
-            current = *memo->currentFolder;
+            base = &memo->currentFolder->native();
         } else {
             std::error_code ec;
             current = fs::current_path(ec);
@@ -248,20 +251,24 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
             if (memo) memo->currentFolder = current;
         }
     }
+    if (!base) base = &current.native();
 
     // Most paths are spelt as they are on disk: one look at the whole path settles those.
     if (!hasDotName(path)) {
         // Joined as one native text and looked at with lstat: composing fs::path name by name cost more than
         // the look itself.
-        std::string native = current.native();
+        std::string native = *base;
+        native.reserve(native.size() + path.size() + 1);
         std::u16string_view rest = hasDrive(path) ? path.substr(2) : path;
         std::u16string_view last;
+        std::size_t lastAt = native.size();   // where the last name starts in `native`
         while (!rest.empty()) {
             std::size_t end = 0;
-            while (end < rest.size() && !isSeparator(rest[end])) ++end;
+            while (end < rest.size() && !separatorAt(rest[end])) ++end;
             if (end > 0) {
                 last = rest.substr(0, end);
                 if (native.empty() || native.back() != '/') native += '/';
+                lastAt = native.size();
                 appendNative(native, last);
             }
             rest.remove_prefix(std::min(end + 1, rest.size()));
@@ -273,21 +280,23 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
                 *looked = st;
                 *lookedValid = true;
             }
-            return fs::path(std::move(native));
+            return native;
         }
-        const fs::path whole(std::move(native));
         // And most names asked for that are not there sit in a folder that is (the listing tells).
         if (!last.empty()) {
             bool folderRead = false;
-            if (auto match = uniqueCaseMatch(whole.parent_path(), last, &folderRead)) return *match;
+            std::string folderText = native.substr(0, lastAt > 1 ? lastAt - 1 : lastAt);
+            if (auto match = uniqueCaseMatch(fs::path(std::move(folderText)), last, &folderRead))
+                return match->native();
             if (folderRead) {
                 seen = fs::file_status(fs::file_type::not_found);
-                return whole;
+                return native;
             }
         }
     }
 
     // Once a name is missing, everything below it is missing too and is kept as written.
+    if (base != &current.native()) current = *base;
     const std::vector<std::u16string> names = splitPath(path);
     bool onDisk = true;
     for (const auto& name : names) {
@@ -310,16 +319,19 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
             current = exact;
         }
     }
-    return current;
+    return current.native();
 }
 
 // resolveWith, answered from the live snapshot when there is one.
 std::optional<fs::path> resolveSeen(std::u16string_view path, fs::file_status& seen) {
     if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
         seen = known->seen;
-        return known->path;
+        if (!known->native) return std::nullopt;
+        return fs::path(*known->native);
     }
-    return resolveWith(path, seen);
+    std::optional<std::string> native = resolveWith(path, seen);
+    if (!native) return std::nullopt;
+    return fs::path(std::move(*native));
 }
 
 } // namespace
@@ -329,9 +341,9 @@ namespace detail {
 const ResolvedPath* resolveInSnapshot(std::u16string_view path) {
     SnapshotMemo* memo = snapshotMemo();
     if (!memo) return nullptr;
-    auto [it, added] = memo->resolved.try_emplace(std::u16string(path));
-    ResolvedPath& entry = it->second;
-    if (added) entry.path = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
+    if (const auto known = memo->resolved.find(path); known != memo->resolved.end()) return &known->second;
+    ResolvedPath& entry = memo->resolved.try_emplace(std::u16string(path)).first->second;
+    entry.native = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
     return &entry;
 }
 
@@ -357,7 +369,7 @@ std::optional<fs::path> findExisting(std::u16string_view path) {
 std::optional<fs::path> findCanonical(std::u16string_view path) {
     detail::SnapshotMemo* memo = detail::snapshotMemo();
     if (memo) {
-        const auto it = memo->canonical.find(std::u16string(path));
+        const auto it = memo->canonical.find(path);
         if (it != memo->canonical.end())
             return it->second;
     }
@@ -375,11 +387,11 @@ std::optional<fs::path> findCanonical(std::u16string_view path) {
 
 fs::file_type existingType(std::u16string_view path) {
     fs::file_status seen;
-    std::optional<fs::path> own;
-    const fs::path* resolved = nullptr;   // the snapshot's answer is looked at where it is kept
+    std::optional<std::string> own;
+    const std::string* resolved = nullptr;   // the snapshot's answer is looked at where it is kept
     if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
         seen = known->seen;
-        if (known->path) resolved = &*known->path;
+        if (known->native) resolved = &*known->native;
     } else {
         own = resolveWith(path, seen);
         if (own) resolved = &*own;
@@ -388,9 +400,8 @@ fs::file_type existingType(std::u16string_view path) {
         return fs::file_type::not_found;
     if (fs::exists(seen) && !fs::is_symlink(seen))
         return seen.type();
-    std::error_code ec;
-    const fs::file_status now = fs::status(*resolved, ec);
-    return ec ? fs::file_type::not_found : now.type();
+    struct stat st {};
+    return ::stat(resolved->c_str(), &st) == 0 ? statusOf(st).type() : fs::file_type::not_found;
 }
 
 bool hasWildcard(std::u16string_view text) {
