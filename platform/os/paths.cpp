@@ -14,7 +14,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -334,6 +340,24 @@ std::optional<fs::path> resolveSeen(std::u16string_view path, fs::file_status& s
     return fs::path(std::move(*native));
 }
 
+// The name the kernel gives the file `existing` opens, every link followed: one open and one readlink, where
+// resolving name by name reads every folder of the way as a possible link. Nothing where /proc does not tell
+// (or the file went away meanwhile).
+std::optional<fs::path> kernelCanonical(const fs::path& existing) {
+    const int fd = ::open(existing.c_str(), O_PATH | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char target[PATH_MAX + 1];
+    const ssize_t length = ::readlink(link, target, PATH_MAX);
+    ::close(fd);
+    if (length <= 0 || length >= PATH_MAX || target[0] != '/') return std::nullopt;
+    std::string_view name(target, std::size_t(length));
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (name.ends_with(kDeleted)) return std::nullopt;
+    return fs::path(std::string(name));
+}
+
 } // namespace
 
 namespace detail {
@@ -375,10 +399,14 @@ std::optional<fs::path> findCanonical(std::u16string_view path) {
     }
     std::optional<fs::path> result = findExisting(path);
     if (result) {
-        std::error_code ec;
-        fs::path canonical = fs::weakly_canonical(*result, ec);
-        if (!ec)
+        if (std::optional<fs::path> canonical = kernelCanonical(*result)) {
             result = std::move(canonical);
+        } else {
+            std::error_code ec;
+            fs::path weakly = fs::weakly_canonical(*result, ec);
+            if (!ec)
+                result = std::move(weakly);
+        }
     }
     if (memo)
         memo->canonical.emplace(std::u16string(path), result);
