@@ -139,7 +139,7 @@ ErrorStatus KvCalcSS::readVarCells() {
         m_markers = m_keptDeclarations->markers;
         m_markersValid = true;
         m_varCells.takeCells(Ork_Array<KvVarCell>(m_keptDeclarations->cells));
-        m_textsAsLoaded = &m_keptDeclarations->texts;
+        m_textsAsLoaded = &*m_keptDeclarations;
         return eOk;
     }
     SpreadTexts texts(*this);
@@ -147,7 +147,7 @@ ErrorStatus KvCalcSS::readVarCells() {
     m_markers = readSectionsAndDeclarations(texts, cells);
     m_markersValid = true;
     if (loaded && os::FileSystemSnapshot::active()) {
-        KeptDeclarations kept{std::move(loaded), m_markers, cells, {}};
+        KeptDeclarations kept{std::move(loaded), m_markers, cells, {}, {}, {}, false};
         std::unordered_set<std::uint64_t> declared;
         for (const KvVarCell& cell : cells)
             declared.insert(std::uint64_t(std::uint32_t(cell.col)) << 32 | std::uint32_t(cell.row));
@@ -159,7 +159,7 @@ ErrorStatus KvCalcSS::readVarCells() {
             return true;
         });
         m_keptDeclarations = std::move(kept);
-        m_textsAsLoaded = &m_keptDeclarations->texts;
+        m_textsAsLoaded = &*m_keptDeclarations;
     }
     m_varCells.takeCells(std::move(cells));
     return eOk;
@@ -207,7 +207,7 @@ ErrorStatus KvCalcSS::replaceGenVars() {
 // replaceGenVars on a sheet that is the document as loaded but for its declaration cells: only those and the
 // cells whose loaded text holds a name somewhere need to be read.
 ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
-    const std::vector<KeptText>* loaded = std::exchange(m_textsAsLoaded, nullptr);
+    KeptDeclarations* loaded = std::exchange(m_textsAsLoaded, nullptr);
     if (!loaded)
         return replaceGenVars();
     if (genVarNames.isEmpty() || genVarValues.isEmpty())
@@ -219,10 +219,21 @@ ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
                 return true;
         return false;
     };
+    // Which names take part depends on the values too (an empty value's name does not), but which texts hold
+    // a name only on the names: the texts are as loaded.
+    const bool sameNames = loaded->lookedInKnown && loaded->namesLooked.size() == std::size_t(pairs) &&
+                           std::equal(loaded->namesLooked.begin(), loaded->namesLooked.end(), genVarNames.begin());
+    if (!sameNames) {
+        loaded->lookedIn.clear();
+        for (std::size_t k = 0; k < loaded->texts.size(); ++k)
+            if (loaded->texts[k].declaration || holdsAName(loaded->texts[k].text))
+                loaded->lookedIn.push_back(k);
+        loaded->namesLooked.assign(genVarNames.begin(), genVarNames.begin() + pairs);
+        loaded->lookedInKnown = true;
+    }
     Ork_String text;
-    for (const KeptText& cell : *loaded) {
-        if (!cell.declaration && !holdsAName(cell.text))
-            continue;
+    for (const std::size_t k : loaded->lookedIn) {
+        const KeptText& cell = loaded->texts[k];
         if (getCellText(cell.col, cell.row, text, kTextValue) && !text.isEmpty() &&
             replaceNames(text, genVarNames, genVarValues, true))
             ssSetData(cell.col, cell.row, text.c_str());

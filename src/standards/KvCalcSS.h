@@ -107,12 +107,18 @@ private:
         KvSectionMarkers markers;
         Ork_Array<KvVarCell> cells;
         std::vector<KeptText> texts;   // every cell holding text, in reading order
+        // The texts the general variables' names last substituted are looked for in: the declarations and
+        // the other texts that hold one of the names somewhere. The rows of a batch give the same names again
+        // and again.
+        std::vector<Ork_String> namesLooked;
+        std::vector<std::size_t> lookedIn;
+        bool lookedInKnown = false;
     };
     std::optional<KeptDeclarations> m_keptDeclarations;
     std::shared_ptr<const std::string> m_loadedBytes;   // of the document just loaded, while nothing was read since
     // The texts of the document as loaded, from the declarations just read until the general variables are
     // substituted: meanwhile only declaration cells are written.
-    const std::vector<KeptText>* m_textsAsLoaded = nullptr;
+    KeptDeclarations* m_textsAsLoaded = nullptr;
     ErrorStatus replaceGenVarsAfterPreparing();
     struct StatementTexts {
         Ork_String text, name, expression, formula, result;
