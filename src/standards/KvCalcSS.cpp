@@ -242,8 +242,28 @@ ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
 }
 
 // Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
+// Whether the variable cells are those the index and its coordinates were built from.
+bool KvCalcSS::indexStands() const {
+    if (!m_indexBuilt || !m_variables || m_indexed.size() != static_cast<std::size_t>(m_varCells.length()))
+        return false;
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        const KvVarCell& cell = m_varCells[i];
+        const IndexedCell& indexed = m_indexed[static_cast<std::size_t>(i)];
+        if (cell.col != indexed.col || cell.row != indexed.row || cell.name != indexed.name)
+            return false;
+    }
+    return true;
+}
+
 bool KvCalcSS::indexNames() {
     Ork_TimerScope names(gCalcCellGetVarNames);
+    m_nextName = m_nextWord = 0;
+    if (indexStands()) {
+        m_namesValid = m_coordinatesValid = true;
+        return m_indexedDistinct;
+    }
+    m_indexBuilt = false;
+    m_formulas.clear();
     m_variables.reset();
     m_nameMemory.release();
     m_variables.emplace(&m_nameMemory);
@@ -263,10 +283,15 @@ bool KvCalcSS::indexNames() {
     }
     m_namesValid = true;
     m_coordinatesValid = false;
+    m_indexedDistinct = distinct;
     return distinct;
 }
 
 void KvCalcSS::buildCoordinates() {
+    if (indexStands()) {
+        m_namesValid = m_coordinatesValid = true;
+        return;
+    }
     if (!m_namesValid)
         indexNames();
     m_otherNames.clear();
@@ -286,6 +311,11 @@ void KvCalcSS::buildCoordinates() {
         }
     }
     m_coordinatesValid = true;
+    m_indexed.clear();
+    m_indexed.reserve(static_cast<std::size_t>(m_varCells.length()));
+    for (const KvVarCell& cell : m_varCells)
+        m_indexed.push_back({cell.name, cell.col, cell.row});
+    m_indexBuilt = true;
 }
 
 // findVarCell's answer, from the index built with the coordinates (a sheet of many statements would
@@ -325,6 +355,10 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
     if (!m_coordinatesValid)
         buildCoordinates();
+    if (const auto kept = m_formulas.find(expression); kept != m_formulas.end()) {
+        result.assign(kept->second);
+        return;
+    }
     result.clear();
     result.reserve(expression.size() + 8);
     const std::u16string_view text(expression);
@@ -354,6 +388,8 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
             result += word;
         i = end;
     }
+    if (m_formulas.size() < kMaxKeptFormulas)
+        m_formulas.emplace(expression, result);
 }
 
 // ---- the calculation
