@@ -207,27 +207,40 @@ fs::file_status statusOf(const struct stat& st) {
     return fs::file_status(fs::file_type::unknown);
 }
 
-// Whether a name of the path is "." or "..".
-bool hasDotName(std::u16string_view path) {
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] != u'.' || (i > 0 && !isSeparator(path[i - 1]) && !(i == 2 && hasDrive(path)))) continue;
-        std::size_t end = i + 1;
-        if (end < path.size() && path[end] == u'.') ++end;
-        if (end == path.size() || isSeparator(path[end])) return true;
-    }
-    return false;
-}
-
-// The name in the file system's spelling, appended; plain ASCII as it is.
-void appendNative(std::string& native, std::u16string_view name) {
-    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; })) {
-        native.append(name.begin(), name.end());
-        return;
-    }
-    native += toUtf8(name);
-}
-
 bool separatorAt(char16_t c) { return c == u'\\' || c == u'/'; }
+
+// The names of `rest` appended to `native`, each after one "/", in the file system's spelling, in one pass;
+// `last` is the last name and `lastAt` where it starts in `native`. False where a name is "." or "..": such a
+// path is resolved name by name. Joined as one native text to be looked at with one lstat: composing fs::path
+// name by name cost more than the look itself.
+bool joinPlainNames(std::string& native, std::u16string_view rest, std::u16string_view& last, std::size_t& lastAt) {
+    native.reserve(native.size() + rest.size() + 1);
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        if (separatorAt(rest[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        bool ascii = true;
+        while (i < rest.size() && !separatorAt(rest[i])) {
+            ascii = ascii && rest[i] < 0x80;
+            ++i;
+        }
+        const std::u16string_view name = rest.substr(start, i - start);
+        if (name == u"." || name == u"..") return false;
+        if (native.empty() || native.back() != '/') native += '/';
+        lastAt = native.size();
+        if (ascii) {
+            native.resize(lastAt + name.size());
+            for (std::size_t k = 0; k < name.size(); ++k) native[lastAt + k] = static_cast<char>(name[k]);
+        } else {
+            native += toUtf8(name);
+        }
+        last = name;
+    }
+    return true;
+}
 
 // resolvePath as the file system spells the result, telling also what it saw of the result when it looked
 // (file_type::none when it did not), and the lstat of it when that look found it.
@@ -260,25 +273,10 @@ std::optional<std::string> resolveWith(std::u16string_view path, fs::file_status
     if (!base) base = &current.native();
 
     // Most paths are spelt as they are on disk: one look at the whole path settles those.
-    if (!hasDotName(path)) {
-        // Joined as one native text and looked at with lstat: composing fs::path name by name cost more than
-        // the look itself.
-        std::string native = *base;
-        native.reserve(native.size() + path.size() + 1);
-        std::u16string_view rest = hasDrive(path) ? path.substr(2) : path;
-        std::u16string_view last;
-        std::size_t lastAt = native.size();   // where the last name starts in `native`
-        while (!rest.empty()) {
-            std::size_t end = 0;
-            while (end < rest.size() && !separatorAt(rest[end])) ++end;
-            if (end > 0) {
-                last = rest.substr(0, end);
-                if (native.empty() || native.back() != '/') native += '/';
-                lastAt = native.size();
-                appendNative(native, last);
-            }
-            rest.remove_prefix(std::min(end + 1, rest.size()));
-        }
+    std::string native = *base;
+    std::u16string_view last;
+    std::size_t lastAt = native.size();   // where the last name starts in `native`
+    if (joinPlainNames(native, hasDrive(path) ? path.substr(2) : path, last, lastAt)) {
         struct stat st {};
         if (::lstat(native.c_str(), &st) == 0) {
             seen = statusOf(st);
