@@ -15,6 +15,8 @@ public:
     KvVarCells();
     KvVarCells(const KvVarCells& other);
     KvVarCells& operator=(const KvVarCells& other);
+    KvVarCells(KvVarCells&& other) noexcept;
+    KvVarCells& operator=(KvVarCells&& other) noexcept;
     virtual ~KvVarCells();
 
     int length() const { return cells_.length(); }
