@@ -541,15 +541,18 @@ Ork_String KvCalcSS::resolveChildFile(const Ork_String& name, bool& found) const
     if (local.startsWith(u"\\"))
         local = local.mid(1);
     const Ork_String library = Ork_Settings::libDir();
-    const Ork_String candidates[] = {
-        getPath(loadedFile) + local,
-        library + u"Connection Standards\\" + name,
-        library + u"Connection Standards\\Childs\\" + name,
-        library + u"Connection Standards\\Data\\" + name,
-        library + u"Connection Standards\\Parents\\" + name,
+    // Built one at a time: the first that exists ends the search.
+    const auto candidateAt = [&](int i) {
+        switch (i) {
+        case 0: return getPath(loadedFile) + local;
+        case 1: return library + u"Connection Standards\\" + name;
+        case 2: return library + u"Connection Standards\\Childs\\" + name;
+        case 3: return library + u"Connection Standards\\Data\\" + name;
+        default: return library + u"Connection Standards\\Parents\\" + name;
+        }
     };
-    for (const Ork_String& candidate : candidates)
-        if (ObjectExportFileExists(candidate))
+    for (int i = 0; i < 5; ++i)
+        if (Ork_String candidate = candidateAt(i); ObjectExportFileExists(candidate))
             return candidate;
     found = false;
     return name;
