@@ -130,7 +130,6 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
 }
 
 ErrorStatus KvCalcSS::readVarCells() {
-    m_varCells.resetVarCells();
     m_namesValid = m_coordinatesValid = false;
     m_textsAsLoaded = nullptr;
     std::shared_ptr<const std::string> loaded = std::move(m_loadedBytes);
@@ -138,10 +137,11 @@ ErrorStatus KvCalcSS::readVarCells() {
     if (loaded && os::FileSystemSnapshot::active() && m_keptDeclarations && m_keptDeclarations->bytes == loaded) {
         m_markers = m_keptDeclarations->markers;
         m_markersValid = true;
-        m_varCells.takeCells(Ork_Array<KvVarCell>(m_keptDeclarations->cells));
+        m_varCells.copyCells(m_keptDeclarations->cells);
         m_textsAsLoaded = &*m_keptDeclarations;
         return eOk;
     }
+    m_varCells.resetVarCells();
     SpreadTexts texts(*this);
     Ork_Array<KvVarCell> cells;
     m_markers = readSectionsAndDeclarations(texts, cells);
