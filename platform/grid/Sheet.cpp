@@ -609,8 +609,11 @@ UpperName::UpperName(std::u16string_view name) {
         view_ = long_;
         return;
     }
-    for (std::size_t i = 0; i < name.size(); ++i)
-        inline_[i] = os::upperCase(name[i]);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        // Function names are plain ASCII but for rare exceptions, which the full casing takes.
+        inline_[i] = c >= 0x80 ? os::upperCase(c) : (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    }
     view_ = std::u16string_view(inline_, name.size());
 }
 
