@@ -104,26 +104,38 @@ FolderListings& folderListings() {
     return listings;
 }
 
-// The one entry of `folder` whose name equals `name` without case; none when there are several.
-// `folderRead` tells whether the folder could be listed at all.
-std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name, bool* folderRead = nullptr) {
+// The one entry of `folder` (as the file system spells it) whose name equals `name` without case, as the file
+// system spells it; none when there are several. `folderRead` tells whether the folder could be listed at all.
+// Within a snapshot the folder is listed once and looked up by its text, without building a path.
+std::optional<std::string> uniqueCaseMatchNative(const std::string& folder, std::u16string_view name,
+                                                 bool* folderRead = nullptr) {
     FolderListings::Entries entries;
     if (detail::SnapshotMemo* memo = detail::snapshotMemo()) {
-        auto [it, added] = memo->listings.try_emplace(folder.string());
-        if (added) it->second = folderListings().names(folder);
+        auto it = memo->listings.find(folder);
+        if (it == memo->listings.end()) it = memo->listings.emplace(folder, folderListings().names(fs::path(folder))).first;
         entries = it->second;
     } else {
-        entries = folderListings().names(folder);
+        entries = folderListings().names(fs::path(folder));
     }
     if (folderRead) *folderRead = entries != nullptr;
     if (!entries) return std::nullopt;
-    std::optional<fs::path> found;
+    const FolderListings::Entry* found = nullptr;
     for (const FolderListings::Entry& entry : *entries) {
         if (!equalsNoCase(entry.name, name)) continue;
         if (found) return std::nullopt; // ambiguous: "Data" and "DATA" side by side
-        found = folder / entry.native;
+        found = &entry;
     }
-    return found;
+    if (!found) return std::nullopt;
+    std::string match = folder;
+    if (!match.empty() && match.back() != '/') match += '/';
+    match += found->native;
+    return match;
+}
+
+std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name) {
+    std::optional<std::string> match = uniqueCaseMatchNative(folder.native(), name);
+    if (!match) return std::nullopt;
+    return fs::path(std::move(*match));
 }
 
 } // namespace
@@ -289,9 +301,8 @@ std::optional<std::string> resolveWith(std::u16string_view path, fs::file_status
         // And most names asked for that are not there sit in a folder that is (the listing tells).
         if (!last.empty()) {
             bool folderRead = false;
-            std::string folderText = native.substr(0, lastAt > 1 ? lastAt - 1 : lastAt);
-            if (auto match = uniqueCaseMatch(fs::path(std::move(folderText)), last, &folderRead))
-                return match->native();
+            const std::string folderText = native.substr(0, lastAt > 1 ? lastAt - 1 : lastAt);
+            if (auto match = uniqueCaseMatchNative(folderText, last, &folderRead)) return match;
             if (folderRead) {
                 seen = fs::file_status(fs::file_type::not_found);
                 return native;
