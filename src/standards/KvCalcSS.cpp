@@ -241,7 +241,6 @@ ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
     return eOk;
 }
 
-// Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
 // Whether the variable cells are those the index and its coordinates were built from.
 bool KvCalcSS::indexStands() const {
     if (!m_indexBuilt || !m_variables || m_indexed.size() != static_cast<std::size_t>(m_varCells.length()))
@@ -255,6 +254,7 @@ bool KvCalcSS::indexStands() const {
     return true;
 }
 
+// Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
 bool KvCalcSS::indexNames() {
     Ork_TimerScope names(gCalcCellGetVarNames);
     m_nextName = m_nextWord = 0;

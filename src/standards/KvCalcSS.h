@@ -117,8 +117,8 @@ private:
     };
     std::optional<KeptDeclarations> m_keptDeclarations;
     std::shared_ptr<const std::string> m_loadedBytes;   // of the document just loaded, while nothing was read since
-    // The texts of the document as loaded, from the declarations just read until the general variables are
-    // substituted: meanwhile only declaration cells are written.
+    // What was kept of the document as loaded (its texts), from the declarations just read until the general
+    // variables are substituted: meanwhile only declaration cells are written.
     KeptDeclarations* m_textsAsLoaded = nullptr;
     ErrorStatus replaceGenVarsAfterPreparing();
     struct StatementTexts {
