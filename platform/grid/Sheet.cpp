@@ -675,6 +675,8 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
     return true;
 }
 
-bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.find(UpperName(name).view()) != custom_.end(); }
+bool Sheet::hasCustomFunction(std::u16string_view name) const {
+    return custom_.find(UpperName(name).view()) != custom_.end();
+}
 
 } // namespace grid

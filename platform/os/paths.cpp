@@ -112,7 +112,8 @@ std::optional<std::string> uniqueCaseMatchNative(const std::string& folder, std:
     FolderListings::Entries entries;
     if (detail::SnapshotMemo* memo = detail::snapshotMemo()) {
         auto it = memo->listings.find(folder);
-        if (it == memo->listings.end()) it = memo->listings.emplace(folder, folderListings().names(fs::path(folder))).first;
+        if (it == memo->listings.end())
+            it = memo->listings.emplace(folder, folderListings().names(fs::path(folder))).first;
         entries = it->second;
     } else {
         entries = folderListings().names(fs::path(folder));

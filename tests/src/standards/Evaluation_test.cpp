@@ -260,7 +260,8 @@ TEST_F(Evaluation, EachEvaluationReadsTheDeclarationsOfTheSheetAsItIsNow) {
 // A statement of a rewritten sheet reads its variables where they are declared now, even where its own text
 // and the names are those an evaluation before saw.
 TEST_F(Evaluation, StatementsReadTheVariablesWhereTheSheetDeclaresThemNow) {
-    const Ork_String file = writeSheet("m.kvs", {{"Input"}, {"Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
+    const Ork_String file =
+        writeSheet("m.kvs", {{"Input"}, {"Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
     KvDlgStandardsData before = directRecord(file, {input(u"A", u"3"), output(u"B")});
     ASSERT_TRUE(StartDlgStandardsSS(before));
     EXPECT_EQ(before.varCells[1].value, u"6");
