@@ -312,8 +312,8 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
     auto releaseArguments = [&]() {
         // The callback frees the texts it reads; whatever it left is freed here.
         for (SSValueRecord& r : records)
-            if (r.type == SSTypeString && r.status == SSStatusValid && GlobalMemory::isValid(r.hValue))
-                GlobalMemory::free(r.hValue);
+            if (r.type == SSTypeString && r.status == SSStatusValid)
+                GlobalMemory::free(r.hValue);   // refused when the callback freed it already
     };
     for (int i = 0; i < count; ++i) {
         SSValueRecord& rec = records[std::size_t(i)];
@@ -380,8 +380,8 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         }
     }
     // A text result's block belongs to the grid once handed over.
-    if (textResult && result.status != SSStatusNoValue && GlobalMemory::isValid(result.hValue))
-        GlobalMemory::free(result.hValue);
+    if (textResult && result.status != SSStatusNoValue)
+        GlobalMemory::free(result.hValue);   // refused for a handle the callback left unknown
     return out;
 }
 
