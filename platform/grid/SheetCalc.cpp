@@ -308,10 +308,16 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         return Value::error(ErrorCode::Value);
 
     Host host(*this, col, row);
-    std::vector<SSValueRecord> records(static_cast<std::size_t>(count));
+    // The argument records of the usual few arguments stand on the stack.
+    constexpr int kInlineArguments = 8;
+    SSValueRecord inlineRecords[kInlineArguments] = {};   // all blank: an early release reads them all
+    std::vector<SSValueRecord> manyRecords;
+    if (count > kInlineArguments)
+        manyRecords.resize(static_cast<std::size_t>(count));
+    SSValueRecord* const records = count > kInlineArguments ? manyRecords.data() : inlineRecords;
     auto releaseArguments = [&]() {
         // The callback frees the texts it reads; whatever it left is freed here.
-        for (SSValueRecord& r : records)
+        for (const SSValueRecord& r : std::span(records, static_cast<std::size_t>(count)))
             if (r.type == SSTypeString && r.status == SSStatusValid)
                 GlobalMemory::free(r.hValue);   // refused when the callback freed it already
     };
@@ -353,7 +359,7 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         }
     }
     SSValueRecord result{};
-    const bool ok = fn->callback(result, records.data(), std::int16_t(count));
+    const bool ok = fn->callback(result, records, std::int16_t(count));
     releaseArguments();
     const bool textResult = result.type == SSTypeString && result.hValue != 0;
     Value out;
