@@ -347,13 +347,28 @@ bool writeLines(std::u16string_view path, const std::vector<std::u16string>& lin
     return writeBytes(path, encodeLines(lines, ending));
 }
 
+namespace {
+
+// Whether the last name of the path holds a wildcard (one in a folder's name is part of that name): asked of
+// every path tested for existence, so only that name is looked at, from the end.
+bool nameHasWildcard(std::u16string_view path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        const char16_t c = path[i - 1];
+        if (c == u'\\' || c == u'/') return false;
+        if (c == u'*' || c == u'?') return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool fileExists(std::u16string_view path) {
-    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
+    if (nameHasWildcard(path)) return anyMatch(path, EntryKind::Files);
     return existingType(path) == fs::file_type::regular;
 }
 
 bool folderExists(std::u16string_view path) {
-    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
+    if (nameHasWildcard(path)) return anyMatch(path, EntryKind::Folders);
     return existingType(path) == fs::file_type::directory;
 }
 
