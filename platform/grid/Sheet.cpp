@@ -39,6 +39,7 @@ void Sheet::reset() {
     switches_[kSwitchAutoCalc] = true;
     switches_[kSwitchRowHeaders] = true;
     switches_[kSwitchRepaint] = true;
+    autoCalc_ = true;
 }
 
 void Sheet::clearDocument() {
@@ -569,14 +570,18 @@ int Sheet::rowHeightPx(int row) const { return int(std::lround(rowHeight(row) * 
 // ---------------------------------------------------------------- switches
 
 void Sheet::setSwitch(int index, bool on) {
-    const bool wasAuto = switchOn(kSwitchAutoCalc);
+    const bool wasAuto = autoCalc_;
     switches_[index] = on;
+    if (index == kSwitchAutoCalc)
+        autoCalc_ = on;
     // Turning automatic calculation on brings the sheet up to date.
     if (index == kSwitchAutoCalc && on && !wasAuto && !calculating_)
         recalcDirty();
 }
 
 bool Sheet::switchOn(int index) const {
+    if (index == kSwitchAutoCalc)
+        return autoCalc_;
     auto it = switches_.find(index);
     return it != switches_.end() && it->second;
 }

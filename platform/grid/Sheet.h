@@ -238,6 +238,7 @@ private:
     std::unordered_map<int, double> colWidths_;
     std::unordered_map<int, double> rowHeights_;
     std::unordered_map<int, bool> switches_;
+    bool autoCalc_ = true;   // switches_[kSwitchAutoCalc], asked at nearly every write
     std::unordered_map<int, std::int64_t> properties_;
     int refStyle_ = kRefStyleDefault;
     CustomFunctions custom_;
