@@ -3,8 +3,13 @@
 // The callback fills a result record from an array of argument records; both have one layout: a status, a
 // type and the value (a number, the handle of a movable memory block holding a zero-terminated UTF-16 text, or
 // a cell or block position).
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "grid/GlobalMemory.h"
 
@@ -61,6 +66,30 @@ struct CustomFunction {
     CustomCallback callback;
     SSCustomFunctionProc proc = nullptr;   // when registered as a plain function: the function itself
     unsigned flags = 0;
+};
+
+// The functions of a sheet by their names in upper case, found by a view of such a name.
+struct FunctionNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>()(name); }
+};
+using CustomFunctions =
+    std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>, FunctionNameHash, std::equal_to<>>;
+
+// The upper-case form of a function's name, as CustomFunctions is keyed: a formula calls its functions by
+// name on every evaluation, and names of the usual length are cased here without allocating.
+class UpperName {
+public:
+    explicit UpperName(std::u16string_view name);
+    UpperName(const UpperName&) = delete;
+    UpperName& operator=(const UpperName&) = delete;
+    std::u16string_view view() const { return view_; }
+
+private:
+    static constexpr std::size_t kInline = 40;
+    char16_t inline_[kInline];
+    std::u16string long_;
+    std::u16string_view view_;
 };
 
 } // namespace grid

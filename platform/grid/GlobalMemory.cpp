@@ -113,34 +113,60 @@ void GlobalMemory::injectFailures(int count, bool locks) {
         r.failAllocs = count;
 }
 
+// fromText and toText work under one hold of the registry, as alloc, lock, unlock (and size) would one after
+// the other: every text a custom sheet function reads or returns passes here.
 MemHandle GlobalMemory::fromText(std::u16string_view text) {
     const std::size_t bytes = 2 * text.size() + 2;
-    MemHandle handle = alloc(bytes);
-    void* p = handle ? lock(handle) : nullptr;
-    if (!p) {
-        if (handle)
-            free(handle);
-        reportDiagnostic(u"Reallocate failed\n");
-        return 0;
+    {
+        Registry& r = registry();
+        std::lock_guard lock(r.mutex);
+        const bool allocFails = r.failAllocs > 0 || bytes > kMaxBlock;
+        if (r.failAllocs > 0)
+            --r.failAllocs;
+        else if (!allocFails && r.failLocks > 0)
+            --r.failLocks;   // the block would be allocated and fail to lock
+        else if (!allocFails) {
+            Block block;
+            block.bytes.reset(new (std::nothrow) unsigned char[bytes]);
+            if (block.bytes) {
+                if (!text.empty())   // an empty view may have no data pointer at all
+                    std::memcpy(block.bytes.get(), text.data(), 2 * text.size());
+                block.bytes[bytes - 2] = block.bytes[bytes - 1] = 0;
+                block.size = bytes;
+                const MemHandle handle = r.next++;
+                r.blocks.emplace(handle, std::move(block));
+                return handle;
+            }
+        }
     }
-    if (!text.empty())   // an empty view may have no data pointer at all
-        std::memcpy(p, text.data(), 2 * text.size());   // the terminator is already zero
-    unlock(handle);
-    return handle;
+    reportDiagnostic(u"Reallocate failed\n");
+    return 0;
 }
 
 bool GlobalMemory::toText(MemHandle handle, std::u16string& text) {
     text.clear();
-    const std::size_t bytes = size(handle);
-    const void* p = lock(handle);
-    if (!p)
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    auto it = r.blocks.find(handle);
+    if (it == r.blocks.end())
         return false;
-    const std::size_t units = bytes / 2;
-    std::u16string raw(units, u'\0');
-    std::memcpy(raw.data(), p, units * 2);
-    unlock(handle);
-    const std::size_t end = raw.find(u'\0');
-    text = raw.substr(0, end);
+    if (r.failLocks > 0) {
+        --r.failLocks;
+        return false;
+    }
+    const Block& block = it->second;
+    const std::size_t units = block.size / 2;
+    std::size_t end = 0;
+    while (end < units) {
+        char16_t unit;
+        std::memcpy(&unit, block.bytes.get() + 2 * end, 2);   // a block need not be aligned for char16_t
+        if (unit == 0)
+            break;
+        ++end;
+    }
+    text.resize(end);
+    if (end > 0)
+        std::memcpy(text.data(), block.bytes.get(), 2 * end);
     return true;
 }
 

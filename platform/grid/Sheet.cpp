@@ -39,6 +39,7 @@ void Sheet::reset() {
     switches_[kSwitchAutoCalc] = true;
     switches_[kSwitchRowHeaders] = true;
     switches_[kSwitchRepaint] = true;
+    autoCalc_ = true;
 }
 
 void Sheet::clearDocument() {
@@ -592,14 +593,18 @@ int Sheet::rowHeightPx(int row) const { return int(std::lround(rowHeight(row) * 
 // ---------------------------------------------------------------- switches
 
 void Sheet::setSwitch(int index, bool on) {
-    const bool wasAuto = switchOn(kSwitchAutoCalc);
+    const bool wasAuto = autoCalc_;
     switches_[index] = on;
+    if (index == kSwitchAutoCalc)
+        autoCalc_ = on;
     // Turning automatic calculation on brings the sheet up to date.
     if (index == kSwitchAutoCalc && on && !wasAuto && !calculating_)
         recalcDirty();
 }
 
 bool Sheet::switchOn(int index) const {
+    if (index == kSwitchAutoCalc)
+        return autoCalc_;
     auto it = switches_.find(index);
     return it != switches_.end() && it->second;
 }
@@ -625,6 +630,20 @@ bool validCustomFunction(std::u16string_view name, int minArgs, int maxArgs) {
 }
 
 } // namespace
+
+UpperName::UpperName(std::u16string_view name) {
+    if (name.size() > kInline) {
+        long_ = os::upperCase(name);
+        view_ = long_;
+        return;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        // Function names are plain ASCII but for rare exceptions, which the full casing takes.
+        inline_[i] = c >= 0x80 ? os::upperCase(c) : (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    }
+    view_ = std::u16string_view(inline_, name.size());
+}
 
 bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
                               unsigned flags) {
@@ -666,7 +685,7 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
     // The same function registered again under the same name and limits (a program registers its functions
     // before every calculation) keeps its entry; the formulas that call it are brought up to date as always.
     if (validCustomFunction(name, minArgs, maxArgs)) {
-        const auto it = custom_.find(os::upperCase(name));
+        const auto it = custom_.find(UpperName(name).view());
         if (it != custom_.end() && it->second->proc == callback && it->second->minArgs == minArgs &&
             it->second->maxArgs == maxArgs && it->second->flags == flags) {
             markNamedCallsDirty();
@@ -680,10 +699,12 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
             }),
             flags))
         return false;
-    custom_[os::upperCase(name)]->proc = callback;
+    custom_.find(UpperName(name).view())->second->proc = callback;
     return true;
 }
 
-bool Sheet::hasCustomFunction(std::u16string_view name) const { return custom_.count(os::upperCase(name)) == 1; }
+bool Sheet::hasCustomFunction(std::u16string_view name) const {
+    return custom_.find(UpperName(name).view()) != custom_.end();
+}
 
 } // namespace grid

@@ -238,9 +238,10 @@ private:
     std::unordered_map<int, double> colWidths_;
     std::unordered_map<int, double> rowHeights_;
     std::unordered_map<int, bool> switches_;
+    bool autoCalc_ = true;   // switches_[kSwitchAutoCalc], asked at nearly every write
     std::unordered_map<int, std::int64_t> properties_;
     int refStyle_ = kRefStyleDefault;
-    std::unordered_map<std::u16string, std::shared_ptr<CustomFunction>> custom_;
+    CustomFunctions custom_;
     // The working lists of calculate(), one set per nesting level (a custom function may write to the sheet
     // and so calculate inside a calculation), kept so that a pass allocates nothing once they have grown.
     struct CalcScratch {

@@ -296,7 +296,7 @@ void Sheet::calculate(std::span<const CellId> roots, bool forceRoots) {
 }
 
 Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row) {
-    auto it = custom_.find(os::upperCase(name));
+    auto it = custom_.find(UpperName(name).view());
     if (it == custom_.end()) {
         known = false;
         return {};
@@ -308,12 +308,18 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         return Value::error(ErrorCode::Value);
 
     Host host(*this, col, row);
-    std::vector<SSValueRecord> records(static_cast<std::size_t>(count));
+    // The argument records of the usual few arguments stand on the stack.
+    constexpr int kInlineArguments = 8;
+    SSValueRecord inlineRecords[kInlineArguments] = {};   // all blank: an early release reads them all
+    std::vector<SSValueRecord> manyRecords;
+    if (count > kInlineArguments)
+        manyRecords.resize(static_cast<std::size_t>(count));
+    SSValueRecord* const records = count > kInlineArguments ? manyRecords.data() : inlineRecords;
     auto releaseArguments = [&]() {
         // The callback frees the texts it reads; whatever it left is freed here.
-        for (SSValueRecord& r : records)
-            if (r.type == SSTypeString && r.status == SSStatusValid && GlobalMemory::isValid(r.hValue))
-                GlobalMemory::free(r.hValue);
+        for (const SSValueRecord& r : std::span(records, static_cast<std::size_t>(count)))
+            if (r.type == SSTypeString && r.status == SSStatusValid)
+                GlobalMemory::free(r.hValue);   // refused when the callback freed it already
     };
     for (int i = 0; i < count; ++i) {
         SSValueRecord& rec = records[std::size_t(i)];
@@ -353,7 +359,7 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         }
     }
     SSValueRecord result{};
-    const bool ok = fn->callback(result, records.data(), std::int16_t(count));
+    const bool ok = fn->callback(result, records, std::int16_t(count));
     releaseArguments();
     const bool textResult = result.type == SSTypeString && result.hValue != 0;
     Value out;
@@ -380,8 +386,8 @@ Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool
         }
     }
     // A text result's block belongs to the grid once handed over.
-    if (textResult && result.status != SSStatusNoValue && GlobalMemory::isValid(result.hValue))
-        GlobalMemory::free(result.hValue);
+    if (textResult && result.status != SSStatusNoValue)
+        GlobalMemory::free(result.hValue);   // refused for a handle the callback left unknown
     return out;
 }
 

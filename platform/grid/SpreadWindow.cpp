@@ -51,6 +51,9 @@ std::unordered_set<const ui::Window*>& liveSpreads() {
     return spreads;
 }
 
+// The grid window found last: a program makes its calls on one grid after the other, hundreds per evaluation.
+const ui::Window* gLastFound = nullptr;
+
 } // namespace
 
 SpreadWindow::SpreadWindow() : focus_(std::make_unique<FocusChild>(*this)) { liveSpreads().insert(this); }
@@ -58,12 +61,19 @@ SpreadWindow::SpreadWindow() : focus_(std::make_unique<FocusChild>(*this)) { liv
 SpreadWindow::~SpreadWindow() {
     if (isWindow())
         destroyWindow();
+    if (gLastFound == this)
+        gLastFound = nullptr;
     liveSpreads().erase(this);
 }
 
 SpreadWindow* SpreadWindow::fromWindow(ui::Window* window) {
-    if (!window || !liveSpreads().count(window))
+    if (!window)
         return nullptr;
+    if (window != gLastFound) {
+        if (!liveSpreads().count(window))
+            return nullptr;
+        gLastFound = window;
+    }
     return static_cast<SpreadWindow*>(window);
 }
 

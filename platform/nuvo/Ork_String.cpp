@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -142,6 +143,10 @@ int Ork_String::indexOf(const Ork_String& text, int start, bool ignoreCase) cons
         start = 0;
     if (static_cast<size_type>(start) > size() || text.size() > size())
         return text.empty() && static_cast<size_type>(start) <= size() ? start : -1;
+    if (!ignoreCase) {
+        const size_type at = std::u16string_view(*this).find(text, static_cast<size_type>(start));
+        return at == npos ? -1 : static_cast<int>(at);
+    }
     const size_type last = size() - text.size();
     for (size_type i = static_cast<size_type>(start); i <= last; ++i) {
         size_type k = 0;

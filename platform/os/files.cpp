@@ -158,15 +158,17 @@ namespace {
 // The whole file, from the kept contents when its stat shows it unchanged; else with one open and one fstat.
 // Documents and data tables are read many times per evaluation.
 std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint64_t maxBytes, bool& tooLarge) {
-    std::optional<fs::path> p;
+    std::optional<fs::path> own;
+    const std::string* p = nullptr;   // the snapshot's answer is used where it is kept
     struct stat st {};
     bool looked = false;
     if (const detail::ResolvedPath* resolved = detail::resolveInSnapshot(path)) {
-        p = resolved->path;
+        if (resolved->native) p = &*resolved->native;
         looked = resolved->looked && S_ISREG(resolved->lstat.st_mode);   // a link is followed below
         if (looked) st = resolved->lstat;
     } else {
-        p = resolvePath(path);
+        own = resolvePath(path);
+        if (own) p = &own->native();
     }
     if (!p) return nullptr;
     if (!looked && ::stat(p->c_str(), &st) != 0) return nullptr;
@@ -176,7 +178,7 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
         return nullptr;
     }
     detail::KeptContents& kept = detail::KeptContents::instance();
-    if (auto known = kept.find(p->native(), st)) return known;
+    if (auto known = kept.find(*p, st)) return known;
 
     const int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -212,7 +214,7 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
     data.resize(done);
     auto bytes = std::make_shared<const std::string>(std::move(data));
     // Kept only when what was read is what the stat describes (a file growing while read is not).
-    if (bytes->size() == static_cast<std::size_t>(st.st_size)) kept.keep(p->native(), st, bytes);
+    if (bytes->size() == static_cast<std::size_t>(st.st_size)) kept.keep(*p, st, bytes);
     return bytes;
 }
 
@@ -222,7 +224,7 @@ std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uin
     tooLarge = false;
     detail::SnapshotMemo* memo = detail::snapshotMemo();
     if (!memo) return readFile(path, maxBytes, tooLarge);
-    auto known = memo->files.find(std::u16string(path));
+    auto known = memo->files.find(path);
     if (known == memo->files.end()) {
         // Read whole, so that a later call with a larger limit is answered from the same contents.
         bool unlimitedTooLarge = false;
@@ -345,13 +347,28 @@ bool writeLines(std::u16string_view path, const std::vector<std::u16string>& lin
     return writeBytes(path, encodeLines(lines, ending));
 }
 
+namespace {
+
+// Whether the last name of the path holds a wildcard (one in a folder's name is part of that name): asked of
+// every path tested for existence, so only that name is looked at, from the end.
+bool nameHasWildcard(std::u16string_view path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        const char16_t c = path[i - 1];
+        if (c == u'\\' || c == u'/') return false;
+        if (c == u'*' || c == u'?') return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool fileExists(std::u16string_view path) {
-    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Files);
+    if (nameHasWildcard(path)) return anyMatch(path, EntryKind::Files);
     return existingType(path) == fs::file_type::regular;
 }
 
 bool folderExists(std::u16string_view path) {
-    if (hasWildcard(path) && hasWildcard(fileNameOf(path))) return anyMatch(path, EntryKind::Folders);
+    if (nameHasWildcard(path)) return anyMatch(path, EntryKind::Folders);
     return existingType(path) == fs::file_type::directory;
 }
 

@@ -14,7 +14,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -98,26 +104,39 @@ FolderListings& folderListings() {
     return listings;
 }
 
-// The one entry of `folder` whose name equals `name` without case; none when there are several.
-// `folderRead` tells whether the folder could be listed at all.
-std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name, bool* folderRead = nullptr) {
+// The one entry of `folder` (as the file system spells it) whose name equals `name` without case, as the file
+// system spells it; none when there are several. `folderRead` tells whether the folder could be listed at all.
+// Within a snapshot the folder is listed once and looked up by its text, without building a path.
+std::optional<std::string> uniqueCaseMatchNative(const std::string& folder, std::u16string_view name,
+                                                 bool* folderRead = nullptr) {
     FolderListings::Entries entries;
     if (detail::SnapshotMemo* memo = detail::snapshotMemo()) {
-        auto [it, added] = memo->listings.try_emplace(folder.string());
-        if (added) it->second = folderListings().names(folder);
+        auto it = memo->listings.find(folder);
+        if (it == memo->listings.end())
+            it = memo->listings.emplace(folder, folderListings().names(fs::path(folder))).first;
         entries = it->second;
     } else {
-        entries = folderListings().names(folder);
+        entries = folderListings().names(fs::path(folder));
     }
     if (folderRead) *folderRead = entries != nullptr;
     if (!entries) return std::nullopt;
-    std::optional<fs::path> found;
+    const FolderListings::Entry* found = nullptr;
     for (const FolderListings::Entry& entry : *entries) {
         if (!equalsNoCase(entry.name, name)) continue;
         if (found) return std::nullopt; // ambiguous: "Data" and "DATA" side by side
-        found = folder / entry.native;
+        found = &entry;
     }
-    return found;
+    if (!found) return std::nullopt;
+    std::string match = folder;
+    if (!match.empty() && match.back() != '/') match += '/';
+    match += found->native;
+    return match;
+}
+
+std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_view name) {
+    std::optional<std::string> match = uniqueCaseMatchNative(folder.native(), name);
+    if (!match) return std::nullopt;
+    return fs::path(std::move(*match));
 }
 
 } // namespace
@@ -201,33 +220,49 @@ fs::file_status statusOf(const struct stat& st) {
     return fs::file_status(fs::file_type::unknown);
 }
 
-// Whether a name of the path is "." or "..".
-bool hasDotName(std::u16string_view path) {
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] != u'.' || (i > 0 && !isSeparator(path[i - 1]) && !(i == 2 && hasDrive(path)))) continue;
-        std::size_t end = i + 1;
-        if (end < path.size() && path[end] == u'.') ++end;
-        if (end == path.size() || isSeparator(path[end])) return true;
+bool separatorAt(char16_t c) { return c == u'\\' || c == u'/'; }
+
+// The names of `rest` appended to `native`, each after one "/", in the file system's spelling, in one pass;
+// `last` is the last name and `lastAt` where it starts in `native`. False where a name is "." or "..": such a
+// path is resolved name by name. Joined as one native text to be looked at with one lstat: composing fs::path
+// name by name cost more than the look itself.
+bool joinPlainNames(std::string& native, std::u16string_view rest, std::u16string_view& last, std::size_t& lastAt) {
+    native.reserve(native.size() + rest.size() + 1);
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        if (separatorAt(rest[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        bool ascii = true;
+        while (i < rest.size() && !separatorAt(rest[i])) {
+            ascii = ascii && rest[i] < 0x80;
+            ++i;
+        }
+        const std::u16string_view name = rest.substr(start, i - start);
+        if (name == u"." || name == u"..") return false;
+        if (native.empty() || native.back() != '/') native += '/';
+        lastAt = native.size();
+        if (ascii) {
+            native.resize(lastAt + name.size());
+            for (std::size_t k = 0; k < name.size(); ++k) native[lastAt + k] = static_cast<char>(name[k]);
+        } else {
+            native += toUtf8(name);
+        }
+        last = name;
     }
-    return false;
+    return true;
 }
 
-// The name in the file system's spelling, appended; plain ASCII as it is.
-void appendNative(std::string& native, std::u16string_view name) {
-    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; })) {
-        native.append(name.begin(), name.end());
-        return;
-    }
-    native += toUtf8(name);
-}
-
-// resolvePath, telling also what it saw of the result when it looked (file_type::none when it did not), and
-// the lstat of it when that look found it.
-std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
-                                    bool* lookedValid = nullptr) {
+// resolvePath as the file system spells the result, telling also what it saw of the result when it looked
+// (file_type::none when it did not), and the lstat of it when that look found it.
+std::optional<std::string> resolveWith(std::u16string_view path, fs::file_status& seen, struct stat* looked = nullptr,
+                                       bool* lookedValid = nullptr) {
     seen = fs::file_status(fs::file_type::none);
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
     fs::path current;
+    const std::string* base = nullptr;   // `current` as text, or the current folder where the snapshot keeps it
     size_t floor = 0; // how many names of `current` ".." may not take away: a drive's root is its own parent
     if (hasDrive(path)) {
         auto folder = driveFolder(path[0]);
@@ -235,12 +270,12 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
         current = folder->lexically_normal();
         if (!current.has_filename() && current.has_relative_path()) current = current.parent_path();
         floor = static_cast<size_t>(std::distance(current.begin(), current.end()));
-    } else if (isSeparator(path[0])) {
+    } else if (separatorAt(path[0])) {
         current = "/";
     } else {
         detail::SnapshotMemo* memo = detail::snapshotMemo();
         if (memo && memo->currentFolder) {
-            current = *memo->currentFolder;
+            base = &memo->currentFolder->native();
         } else {
             std::error_code ec;
             current = fs::current_path(ec);
@@ -248,24 +283,13 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
             if (memo) memo->currentFolder = current;
         }
     }
+    if (!base) base = &current.native();
 
     // Most paths are spelt as they are on disk: one look at the whole path settles those.
-    if (!hasDotName(path)) {
-        // Joined as one native text and looked at with lstat: composing fs::path name by name cost more than
-        // the look itself.
-        std::string native = current.native();
-        std::u16string_view rest = hasDrive(path) ? path.substr(2) : path;
-        std::u16string_view last;
-        while (!rest.empty()) {
-            std::size_t end = 0;
-            while (end < rest.size() && !isSeparator(rest[end])) ++end;
-            if (end > 0) {
-                last = rest.substr(0, end);
-                if (native.empty() || native.back() != '/') native += '/';
-                appendNative(native, last);
-            }
-            rest.remove_prefix(std::min(end + 1, rest.size()));
-        }
+    std::string native = *base;
+    std::u16string_view last;
+    std::size_t lastAt = native.size();   // where the last name starts in `native`
+    if (joinPlainNames(native, hasDrive(path) ? path.substr(2) : path, last, lastAt)) {
         struct stat st {};
         if (::lstat(native.c_str(), &st) == 0) {
             seen = statusOf(st);
@@ -273,21 +297,22 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
                 *looked = st;
                 *lookedValid = true;
             }
-            return fs::path(std::move(native));
+            return native;
         }
-        const fs::path whole(std::move(native));
         // And most names asked for that are not there sit in a folder that is (the listing tells).
         if (!last.empty()) {
             bool folderRead = false;
-            if (auto match = uniqueCaseMatch(whole.parent_path(), last, &folderRead)) return *match;
+            const std::string folderText = native.substr(0, lastAt > 1 ? lastAt - 1 : lastAt);
+            if (auto match = uniqueCaseMatchNative(folderText, last, &folderRead)) return match;
             if (folderRead) {
                 seen = fs::file_status(fs::file_type::not_found);
-                return whole;
+                return native;
             }
         }
     }
 
     // Once a name is missing, everything below it is missing too and is kept as written.
+    if (base != &current.native()) current = *base;
     const std::vector<std::u16string> names = splitPath(path);
     bool onDisk = true;
     for (const auto& name : names) {
@@ -310,16 +335,37 @@ std::optional<fs::path> resolveWith(std::u16string_view path, fs::file_status& s
             current = exact;
         }
     }
-    return current;
+    return current.native();
 }
 
 // resolveWith, answered from the live snapshot when there is one.
 std::optional<fs::path> resolveSeen(std::u16string_view path, fs::file_status& seen) {
     if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
         seen = known->seen;
-        return known->path;
+        if (!known->native) return std::nullopt;
+        return fs::path(*known->native);
     }
-    return resolveWith(path, seen);
+    std::optional<std::string> native = resolveWith(path, seen);
+    if (!native) return std::nullopt;
+    return fs::path(std::move(*native));
+}
+
+// The name the kernel gives the file `existing` opens, every link followed: one open and one readlink, where
+// resolving name by name reads every folder of the way as a possible link. Nothing where /proc does not tell
+// (or the file went away meanwhile).
+std::optional<fs::path> kernelCanonical(const fs::path& existing) {
+    const int fd = ::open(existing.c_str(), O_PATH | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char target[PATH_MAX + 1];
+    const ssize_t length = ::readlink(link, target, PATH_MAX);
+    ::close(fd);
+    if (length <= 0 || length >= PATH_MAX || target[0] != '/') return std::nullopt;
+    std::string_view name(target, std::size_t(length));
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (name.ends_with(kDeleted)) return std::nullopt;
+    return fs::path(std::string(name));
 }
 
 } // namespace
@@ -329,9 +375,9 @@ namespace detail {
 const ResolvedPath* resolveInSnapshot(std::u16string_view path) {
     SnapshotMemo* memo = snapshotMemo();
     if (!memo) return nullptr;
-    auto [it, added] = memo->resolved.try_emplace(std::u16string(path));
-    ResolvedPath& entry = it->second;
-    if (added) entry.path = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
+    if (const auto known = memo->resolved.find(path); known != memo->resolved.end()) return &known->second;
+    ResolvedPath& entry = memo->resolved.try_emplace(std::u16string(path)).first->second;
+    entry.native = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
     return &entry;
 }
 
@@ -357,16 +403,20 @@ std::optional<fs::path> findExisting(std::u16string_view path) {
 std::optional<fs::path> findCanonical(std::u16string_view path) {
     detail::SnapshotMemo* memo = detail::snapshotMemo();
     if (memo) {
-        const auto it = memo->canonical.find(std::u16string(path));
+        const auto it = memo->canonical.find(path);
         if (it != memo->canonical.end())
             return it->second;
     }
     std::optional<fs::path> result = findExisting(path);
     if (result) {
-        std::error_code ec;
-        fs::path canonical = fs::weakly_canonical(*result, ec);
-        if (!ec)
+        if (std::optional<fs::path> canonical = kernelCanonical(*result)) {
             result = std::move(canonical);
+        } else {
+            std::error_code ec;
+            fs::path weakly = fs::weakly_canonical(*result, ec);
+            if (!ec)
+                result = std::move(weakly);
+        }
     }
     if (memo)
         memo->canonical.emplace(std::u16string(path), result);
@@ -375,11 +425,11 @@ std::optional<fs::path> findCanonical(std::u16string_view path) {
 
 fs::file_type existingType(std::u16string_view path) {
     fs::file_status seen;
-    std::optional<fs::path> own;
-    const fs::path* resolved = nullptr;   // the snapshot's answer is looked at where it is kept
+    std::optional<std::string> own;
+    const std::string* resolved = nullptr;   // the snapshot's answer is looked at where it is kept
     if (const detail::ResolvedPath* known = detail::resolveInSnapshot(path)) {
         seen = known->seen;
-        if (known->path) resolved = &*known->path;
+        if (known->native) resolved = &*known->native;
     } else {
         own = resolveWith(path, seen);
         if (own) resolved = &*own;
@@ -388,13 +438,15 @@ fs::file_type existingType(std::u16string_view path) {
         return fs::file_type::not_found;
     if (fs::exists(seen) && !fs::is_symlink(seen))
         return seen.type();
-    std::error_code ec;
-    const fs::file_status now = fs::status(*resolved, ec);
-    return ec ? fs::file_type::not_found : now.type();
+    struct stat st {};
+    return ::stat(resolved->c_str(), &st) == 0 ? statusOf(st).type() : fs::file_type::not_found;
 }
 
 bool hasWildcard(std::u16string_view text) {
-    return text.find_first_of(u"*?") != std::u16string_view::npos;
+    // Asked of every path tested for existence: one plain pass.
+    for (const char16_t c : text)
+        if (c == u'*' || c == u'?') return true;
+    return false;
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #pragma once
 // What the live FileSystemSnapshot of this thread has seen; used by paths.cpp and files.cpp only.
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,7 +15,7 @@
 namespace os::detail {
 
 struct ResolvedPath {
-    std::optional<std::filesystem::path> path;
+    std::optional<std::string> native;   // the path resolved, as the file system spells it
     std::filesystem::file_status seen;
     bool looked = false;         // `lstat` holds what an lstat of `path` gave
     struct stat lstat {};
@@ -25,12 +27,20 @@ struct FolderEntry {
 };
 using FolderEntries = std::shared_ptr<const std::vector<FolderEntry>>;
 
+// Paths as asked, found by a view of them: most questions within a snapshot were asked before.
+struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view path) const { return std::hash<std::u16string_view>()(path); }
+};
+template <class T>
+using ByPath = std::unordered_map<std::u16string, T, PathHash, std::equal_to<>>;
+
 struct SnapshotMemo {
     std::optional<std::filesystem::path> currentFolder;
-    std::unordered_map<std::u16string, ResolvedPath> resolved;
+    ByPath<ResolvedPath> resolved;
     std::unordered_map<std::string, FolderEntries> listings;   // by native folder path; null: unreadable
-    std::unordered_map<std::u16string, std::shared_ptr<const std::string>> files;   // whole contents read
-    std::unordered_map<std::u16string, std::optional<std::filesystem::path>> canonical;  // findCanonical's answers
+    ByPath<std::shared_ptr<const std::string>> files;           // whole contents read
+    ByPath<std::optional<std::filesystem::path>> canonical;     // findCanonical's answers
 };
 
 // resolvePath answered through the live snapshot, with what its look saw; null when no snapshot is alive.

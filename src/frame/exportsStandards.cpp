@@ -8,6 +8,8 @@
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvVarCell.h"
 
+#include <utility>
+
 bool StartDlgStandardsSS(KvDlgStandardsData& data) {
     KvResourceGuard guard;
     CDlgSSStandards* window = gSSDlgsMgr.getDlg();
@@ -19,10 +21,11 @@ bool StartDlgStandardsSS(KvDlgStandardsData& data) {
         CDlgSSStandards* window;
         ~Release() { gSSDlgsMgr.releaseDlg(window); }
     } release{window};
-    window->m_data = data;
+    window->m_data = data;   // a copy: a failed evaluation leaves the caller's record as it was
     if (window->evaluateStandards() != eOk)
         return false;
-    data = window->m_data;
+    // The window's record is written afresh by its next evaluation.
+    data = std::move(window->m_data);
     return true;
 }
 

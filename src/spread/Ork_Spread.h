@@ -225,6 +225,17 @@ private:
     bool isFreeCell(int column, int row);
     bool setModified();
 
+    // The last number and edit types built, given again to the next cell that asks for the same: a standards
+    // evaluation types every declaration and statement cell, at every evaluation.
+    struct BuiltType {
+        bool built = false;
+        long style = 0;
+        int size = 0;   // decimals of a number type, longest text of an edit type
+        grid::CellType type;
+    };
+    BuiltType m_numberType;
+    BuiltType m_editType;
+
     bool m_created = false;
     int m_controlId = 0;
     Ork_String m_fontFace = u"Tahoma";

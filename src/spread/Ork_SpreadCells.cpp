@@ -251,9 +251,14 @@ bool Ork_Spread::setColumnIndexList(int column, const Ork_Array<int>& indices) {
 bool Ork_Spread::setEditType(int col1, int row1, int col2, int row2, long style, int maxLength) {
     if (!m_created)
         return false;
-    grid::CellType type;
-    ssSetTypeEdit(type, style, maxLength, 0, 1);
-    return ssSetCellTypeRange(col1, row1, col2, row2, type);
+    BuiltType& built = m_editType;
+    if (!built.built || built.style != style || built.size != maxLength) {
+        built.type = grid::CellType{};
+        built.built = ssSetTypeEdit(built.type, style, maxLength, 0, 1);
+        built.style = style;
+        built.size = maxLength;
+    }
+    return ssSetCellTypeRange(col1, row1, col2, row2, built.type);
 }
 
 bool Ork_Spread::setTextCells(int col1, int row1, int col2, int row2) {
@@ -263,10 +268,15 @@ bool Ork_Spread::setTextCells(int col1, int row1, int col2, int row2) {
 bool Ork_Spread::setNumberCell(int column, int row, int decimals, bool styleFlag) {
     if (!m_created)
         return false;
-    grid::CellType type;
-    ssSetTypeNumber(type, 0x10000000L | (styleFlag ? 0x400000L : 0x100000L), decimals, -kNumberLimit, kNumberLimit,
-                    false);
-    return ssSetCellType(column, row, type);
+    const long style = 0x10000000L | (styleFlag ? 0x400000L : 0x100000L);
+    BuiltType& built = m_numberType;
+    if (!built.built || built.style != style || built.size != decimals) {
+        built.type = grid::CellType{};
+        built.built = ssSetTypeNumber(built.type, style, decimals, -kNumberLimit, kNumberLimit, false);
+        built.style = style;
+        built.size = decimals;
+    }
+    return ssSetCellType(column, row, built.type);
 }
 
 bool Ork_Spread::setListType(int col1, int row1, int col2, int row2, const Ork_StringArray& items, bool flag) {

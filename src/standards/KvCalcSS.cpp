@@ -130,7 +130,6 @@ ErrorStatus KvCalcSS::loadStandardsFile(const Ork_String& name) {
 }
 
 ErrorStatus KvCalcSS::readVarCells() {
-    m_varCells.resetVarCells();
     m_namesValid = m_coordinatesValid = false;
     m_textsAsLoaded = nullptr;
     std::shared_ptr<const std::string> loaded = std::move(m_loadedBytes);
@@ -138,16 +137,17 @@ ErrorStatus KvCalcSS::readVarCells() {
     if (loaded && os::FileSystemSnapshot::active() && m_keptDeclarations && m_keptDeclarations->bytes == loaded) {
         m_markers = m_keptDeclarations->markers;
         m_markersValid = true;
-        m_varCells.takeCells(Ork_Array<KvVarCell>(m_keptDeclarations->cells));
-        m_textsAsLoaded = &m_keptDeclarations->texts;
+        m_varCells.copyCells(m_keptDeclarations->cells);
+        m_textsAsLoaded = &*m_keptDeclarations;
         return eOk;
     }
+    m_varCells.resetVarCells();
     SpreadTexts texts(*this);
     Ork_Array<KvVarCell> cells;
     m_markers = readSectionsAndDeclarations(texts, cells);
     m_markersValid = true;
     if (loaded && os::FileSystemSnapshot::active()) {
-        KeptDeclarations kept{std::move(loaded), m_markers, cells, {}};
+        KeptDeclarations kept{std::move(loaded), m_markers, cells, {}, {}, {}, false};
         std::unordered_set<std::uint64_t> declared;
         for (const KvVarCell& cell : cells)
             declared.insert(std::uint64_t(std::uint32_t(cell.col)) << 32 | std::uint32_t(cell.row));
@@ -159,7 +159,7 @@ ErrorStatus KvCalcSS::readVarCells() {
             return true;
         });
         m_keptDeclarations = std::move(kept);
-        m_textsAsLoaded = &m_keptDeclarations->texts;
+        m_textsAsLoaded = &*m_keptDeclarations;
     }
     m_varCells.takeCells(std::move(cells));
     return eOk;
@@ -207,7 +207,7 @@ ErrorStatus KvCalcSS::replaceGenVars() {
 // replaceGenVars on a sheet that is the document as loaded but for its declaration cells: only those and the
 // cells whose loaded text holds a name somewhere need to be read.
 ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
-    const std::vector<KeptText>* loaded = std::exchange(m_textsAsLoaded, nullptr);
+    KeptDeclarations* loaded = std::exchange(m_textsAsLoaded, nullptr);
     if (!loaded)
         return replaceGenVars();
     if (genVarNames.isEmpty() || genVarValues.isEmpty())
@@ -219,10 +219,21 @@ ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
                 return true;
         return false;
     };
+    // Which names take part depends on the values too (an empty value's name does not), but which texts hold
+    // a name only on the names: the texts are as loaded.
+    const bool sameNames = loaded->lookedInKnown && loaded->namesLooked.size() == std::size_t(pairs) &&
+                           std::equal(loaded->namesLooked.begin(), loaded->namesLooked.end(), genVarNames.begin());
+    if (!sameNames) {
+        loaded->lookedIn.clear();
+        for (std::size_t k = 0; k < loaded->texts.size(); ++k)
+            if (loaded->texts[k].declaration || holdsAName(loaded->texts[k].text))
+                loaded->lookedIn.push_back(k);
+        loaded->namesLooked.assign(genVarNames.begin(), genVarNames.begin() + pairs);
+        loaded->lookedInKnown = true;
+    }
     Ork_String text;
-    for (const KeptText& cell : *loaded) {
-        if (!cell.declaration && !holdsAName(cell.text))
-            continue;
+    for (const std::size_t k : loaded->lookedIn) {
+        const KeptText& cell = loaded->texts[k];
         if (getCellText(cell.col, cell.row, text, kTextValue) && !text.isEmpty() &&
             replaceNames(text, genVarNames, genVarValues, true))
             ssSetData(cell.col, cell.row, text.c_str());
@@ -230,9 +241,29 @@ ErrorStatus KvCalcSS::replaceGenVarsAfterPreparing() {
     return eOk;
 }
 
+// Whether the variable cells are those the index and its coordinates were built from.
+bool KvCalcSS::indexStands() const {
+    if (!m_indexBuilt || !m_variables || m_indexed.size() != static_cast<std::size_t>(m_varCells.length()))
+        return false;
+    for (int i = 0; i < m_varCells.length(); ++i) {
+        const KvVarCell& cell = m_varCells[i];
+        const IndexedCell& indexed = m_indexed[static_cast<std::size_t>(i)];
+        if (cell.col != indexed.col || cell.row != indexed.row || cell.name != indexed.name)
+            return false;
+    }
+    return true;
+}
+
 // Indexes the names of the variable cells; false when a name occurs more than once (an empty name too).
 bool KvCalcSS::indexNames() {
     Ork_TimerScope names(gCalcCellGetVarNames);
+    m_nextName = m_nextWord = 0;
+    if (indexStands()) {
+        m_namesValid = m_coordinatesValid = true;
+        return m_indexedDistinct;
+    }
+    m_indexBuilt = false;
+    m_formulas.clear();
     m_variables.reset();
     m_nameMemory.release();
     m_variables.emplace(&m_nameMemory);
@@ -252,10 +283,15 @@ bool KvCalcSS::indexNames() {
     }
     m_namesValid = true;
     m_coordinatesValid = false;
+    m_indexedDistinct = distinct;
     return distinct;
 }
 
 void KvCalcSS::buildCoordinates() {
+    if (indexStands()) {
+        m_namesValid = m_coordinatesValid = true;
+        return;
+    }
     if (!m_namesValid)
         indexNames();
     m_otherNames.clear();
@@ -275,6 +311,11 @@ void KvCalcSS::buildCoordinates() {
         }
     }
     m_coordinatesValid = true;
+    m_indexed.clear();
+    m_indexed.reserve(static_cast<std::size_t>(m_varCells.length()));
+    for (const KvVarCell& cell : m_varCells)
+        m_indexed.push_back({cell.name, cell.col, cell.row});
+    m_indexBuilt = true;
 }
 
 // findVarCell's answer, from the index built with the coordinates (a sheet of many statements would
@@ -314,6 +355,10 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
     Ork_TimerScope replace(gCalcCellReplaceVariables);
     if (!m_coordinatesValid)
         buildCoordinates();
+    if (const auto kept = m_formulas.find(expression); kept != m_formulas.end()) {
+        result.assign(kept->second);
+        return;
+    }
     result.clear();
     result.reserve(expression.size() + 8);
     const std::u16string_view text(expression);
@@ -343,6 +388,8 @@ void KvCalcSS::toCoordinates(const Ork_String& expression, Ork_String& result) {
             result += word;
         i = end;
     }
+    if (m_formulas.size() < kMaxKeptFormulas)
+        m_formulas.emplace(expression, result);
 }
 
 // ---- the calculation
@@ -445,7 +492,7 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     bool childCall = false;
     {
         Ork_TimerScope timer(gCalcCellFindFunctions);
-        childCall = hasASubstr(expression, kChildFunction, false);
+        childCall = std::u16string_view(expression).find(kChildFunction) != std::u16string_view::npos;
     }
     if (!childCall && !assignment) {
         reportFailedEquation(name, expression, row);
@@ -494,15 +541,18 @@ Ork_String KvCalcSS::resolveChildFile(const Ork_String& name, bool& found) const
     if (local.startsWith(u"\\"))
         local = local.mid(1);
     const Ork_String library = Ork_Settings::libDir();
-    const Ork_String candidates[] = {
-        getPath(loadedFile) + local,
-        library + u"Connection Standards\\" + name,
-        library + u"Connection Standards\\Childs\\" + name,
-        library + u"Connection Standards\\Data\\" + name,
-        library + u"Connection Standards\\Parents\\" + name,
+    // Built one at a time: the first that exists ends the search.
+    const auto candidateAt = [&](int i) {
+        switch (i) {
+        case 0: return getPath(loadedFile) + local;
+        case 1: return library + u"Connection Standards\\" + name;
+        case 2: return library + u"Connection Standards\\Childs\\" + name;
+        case 3: return library + u"Connection Standards\\Data\\" + name;
+        default: return library + u"Connection Standards\\Parents\\" + name;
+        }
     };
-    for (const Ork_String& candidate : candidates)
-        if (ObjectExportFileExists(candidate))
+    for (int i = 0; i < 5; ++i)
+        if (Ork_String candidate = candidateAt(i); ObjectExportFileExists(candidate))
             return candidate;
     found = false;
     return name;

@@ -76,6 +76,7 @@ private:
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
     bool indexNames();
     void buildCoordinates();
+    bool indexStands() const;
     struct Variable;
     Variable* lookUp(std::u16string_view name, std::size_t& next);
     int findVariable(const Ork_String& name);
@@ -107,12 +108,18 @@ private:
         KvSectionMarkers markers;
         Ork_Array<KvVarCell> cells;
         std::vector<KeptText> texts;   // every cell holding text, in reading order
+        // The texts the general variables' names last substituted are looked for in: the declarations and
+        // the other texts that hold one of the names somewhere. The rows of a batch give the same names again
+        // and again.
+        std::vector<Ork_String> namesLooked;
+        std::vector<std::size_t> lookedIn;
+        bool lookedInKnown = false;
     };
     std::optional<KeptDeclarations> m_keptDeclarations;
     std::shared_ptr<const std::string> m_loadedBytes;   // of the document just loaded, while nothing was read since
-    // The texts of the document as loaded, from the declarations just read until the general variables are
-    // substituted: meanwhile only declaration cells are written.
-    const std::vector<KeptText>* m_textsAsLoaded = nullptr;
+    // What was kept of the document as loaded (its texts), from the declarations just read until the general
+    // variables are substituted: meanwhile only declaration cells are written.
+    KeptDeclarations* m_textsAsLoaded = nullptr;
     ErrorStatus replaceGenVarsAfterPreparing();
     struct StatementTexts {
         Ork_String text, name, expression, formula, result;
@@ -134,4 +141,16 @@ private:
     std::size_t m_nextWord = 0;
     bool m_digitNames = false;    // whether a name starts with a digit (else such words are never looked up)
     KvNameReplacer m_otherNames;
+    // The names and declaration cells the index and its coordinates were built from. An evaluation of the
+    // same document finds them again and keeps the index, and with it the formulas its statements became.
+    struct IndexedCell {
+        Ork_String name;
+        int col = 0, row = 0;
+    };
+    std::vector<IndexedCell> m_indexed;
+    bool m_indexBuilt = false;       // m_indexed describes the index and its coordinates
+    bool m_indexedDistinct = true;   // what indexNames answered for them
+    // toCoordinates's answers while the index stands, by expression.
+    static constexpr std::size_t kMaxKeptFormulas = 4096;
+    std::unordered_map<std::u16string, std::u16string> m_formulas;
 };

@@ -6,6 +6,8 @@
 KvDlgStandardsData::KvDlgStandardsData() = default;
 KvDlgStandardsData::KvDlgStandardsData(const KvDlgStandardsData& other) = default;
 KvDlgStandardsData& KvDlgStandardsData::operator=(const KvDlgStandardsData& other) = default;
+KvDlgStandardsData::KvDlgStandardsData(KvDlgStandardsData&& other) noexcept = default;
+KvDlgStandardsData& KvDlgStandardsData::operator=(KvDlgStandardsData&& other) noexcept = default;
 KvDlgStandardsData::~KvDlgStandardsData() = default;
 
 ErrorStatus KvDlgStandardsData::initialize(Ork_DbMacro* dbMacro_, const Ork_String& file_, const Ork_String& target_,

@@ -33,6 +33,8 @@ public:
     KvDlgStandardsData();
     KvDlgStandardsData(const KvDlgStandardsData& other);
     KvDlgStandardsData& operator=(const KvDlgStandardsData& other);
+    KvDlgStandardsData(KvDlgStandardsData&& other) noexcept;
+    KvDlgStandardsData& operator=(KvDlgStandardsData&& other) noexcept;
     virtual ~KvDlgStandardsData();
 
     // Prepares a macro-mode evaluation of `file` for `target`; both pointers must be set, else nothing changes

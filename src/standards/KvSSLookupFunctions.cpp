@@ -94,13 +94,21 @@ int getArrayItem(SSValueRecord* result, SSValueRecord* args, std::int16_t count)
     double number = 0;
     if (count < 2 || !rec::readText(args[0], list) || !rec::readNumber(args[1], number))
         return false;
-    const Ork_StringArray items = strToArr(list, u';');
     int n = 0;
-    Ork_String item;
-    // An index outside the list (or no index at all) gives the empty text, not a failure.
-    if (rec::truncateToInt(number, n) && n >= 1 && n <= items.length())
-        item = items[n - 1];
-    return rec::setText(*result, item);
+    // An index outside the list (or no index at all) gives the empty text, not a failure. The items are those
+    // strToArr(list, ';') gives; only the one asked for is taken out (a sheet reads a list item by item).
+    std::u16string_view item;
+    if (rec::truncateToInt(number, n) && n >= 1 && !list.isEmpty()) {
+        const std::u16string_view items(list);
+        std::size_t start = 0;
+        for (int k = 1; k < n && start != std::u16string_view::npos; ++k) {
+            const std::size_t separator = items.find(u';', start);
+            start = separator == std::u16string_view::npos ? separator : separator + 1;
+        }
+        if (start != std::u16string_view::npos)
+            item = items.substr(start, items.find(u';', start) - start);
+    }
+    return rec::setText(*result, Ork_String(item.data(), item.size()));
 }
 
 int toNumber(SSValueRecord* result, SSValueRecord* args, std::int16_t count) {

@@ -11,6 +11,8 @@
 KvVarCells::KvVarCells() = default;
 KvVarCells::KvVarCells(const KvVarCells& other) = default;
 KvVarCells& KvVarCells::operator=(const KvVarCells& other) = default;
+KvVarCells::KvVarCells(KvVarCells&& other) noexcept = default;
+KvVarCells& KvVarCells::operator=(KvVarCells&& other) noexcept = default;
 KvVarCells::~KvVarCells() = default;
 
 ErrorStatus KvVarCells::findVarCell(const Ork_String& name, int& index) const {

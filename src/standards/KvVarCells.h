@@ -15,6 +15,8 @@ public:
     KvVarCells();
     KvVarCells(const KvVarCells& other);
     KvVarCells& operator=(const KvVarCells& other);
+    KvVarCells(KvVarCells&& other) noexcept;
+    KvVarCells& operator=(KvVarCells&& other) noexcept;
     virtual ~KvVarCells();
 
     int length() const { return cells_.length(); }
@@ -31,6 +33,16 @@ public:
     void resetVarCells() { cells_.removeAll(); }
     // Replaces the cells with these; the mapping stays.
     void takeCells(Ork_Array<KvVarCell>&& cells) { cells_ = std::move(cells); }
+    // Replaces the cells with copies of these, in the room of the cells held when there are as many (an
+    // evaluation of the same document takes the same declarations again); the mapping stays.
+    void copyCells(const Ork_Array<KvVarCell>& cells) {
+        if (cells_.length() != cells.length()) {
+            cells_ = cells;
+            return;
+        }
+        for (int i = 0; i < cells.length(); ++i)
+            cells_[i] = cells[i];
+    }
     KvSSMapping& mapping() { return mapping_; }
     const KvSSMapping& mapping() const { return mapping_; }
 

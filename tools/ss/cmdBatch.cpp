@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -197,7 +198,14 @@ private:
     Clock::time_point m_start, m_last;
 };
 
-std::string csvField(std::string_view utf8) { return os::toUtf8(grid::Csv::quoteField(os::toUtf16(utf8))); }
+std::string csvField(std::string_view utf8) {
+    // Plain ASCII with nothing to quote stands as it is (most fields of a table); anything else goes through the
+    // grid's quoting, which also mends what is no UTF-8.
+    const bool plain = std::all_of(utf8.begin(), utf8.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && c != ',' && c != '"' && c != '\r' && c != '\n';
+    });
+    return plain ? std::string(utf8) : os::toUtf8(grid::Csv::quoteField(os::toUtf16(utf8)));
+}
 
 const char* typeName(KvValueType type) {
     switch (type) {

@@ -4,6 +4,8 @@
 #include "nuvo/fileHelpers.h"
 #include "nuvo/textHelpers.h"
 
+#include <string_view>
+
 namespace {
 
 // Tables are written with an "I/O" column (whether a size is offered); registered tables go without it,
@@ -21,9 +23,13 @@ void removeActiveColumn(Ork_StringArray& headers, Ork_Array<Ork_StringArray>& ro
 
 Ork_SectionTableManager& Ork_SectionTableManager::instance() {
     static Ork_SectionTableManager manager;
-    const Ork_String folder = Ork_Settings::libDir() + u"prof\\";
-    if (!manager.loaded_ || folder != manager.loadedFolder_)
-        manager.loadFolder(folder);
+    // Asked for by every section look-up of a sheet: the folder is compared in its two parts, not built.
+    constexpr std::u16string_view kFolder = u"prof\\";
+    const Ork_String library = Ork_Settings::libDir();
+    const std::u16string_view loaded(manager.loadedFolder_);
+    if (!manager.loaded_ || loaded.size() != library.size() + kFolder.size() || !loaded.starts_with(library) ||
+        !loaded.ends_with(kFolder))
+        manager.loadFolder(library + Ork_String(kFolder.data(), kFolder.size()));
     return manager;
 }
 

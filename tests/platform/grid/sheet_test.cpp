@@ -85,6 +85,27 @@ TEST_F(SheetTest, NumberCellsKeepEmptyValuesAndTextThatIsNoNumber) {
     EXPECT_EQ(sheet.valueText(1, 1), u"1234.5");
 }
 
+// Numbers read from text: decimals as the C library reads them, whatever the locale, and nothing else.
+TEST(NumberText, ReadsDecimalsWithSignsExponentsAndPercent) {
+    const auto read = [](std::u16string_view text) {
+        double n = -1;
+        return parseNumber(text, n) ? n : -999.0;
+    };
+    EXPECT_EQ(read(u" 12.5 "), 12.5);
+    EXPECT_EQ(read(u"-.5"), -0.5);
+    EXPECT_EQ(read(u"+5"), 5);
+    EXPECT_EQ(read(u"1.5e+3"), 1500);
+    EXPECT_EQ(read(u"12%"), 0.12);
+    EXPECT_EQ(read(u"0.1"), 0.1);
+    EXPECT_EQ(read(u"1e-400"), 0);   // too small to hold: nought, as strtod reads it
+    EXPECT_EQ(read(u"1e400"), -999.0);
+    EXPECT_EQ(read(u"+-5"), -999.0);
+    EXPECT_EQ(read(u"1.2.3"), -999.0);
+    EXPECT_EQ(read(u"."), -999.0);
+    EXPECT_EQ(read(u"inf"), -999.0);
+    EXPECT_EQ(read(u"0x10"), -999.0);
+}
+
 TEST_F(SheetTest, EditCellsKeepTextBeyondTheirTypingLimit) {
     CellType edit;
     edit.kind = CellKind::Edit;

@@ -257,6 +257,21 @@ TEST_F(Evaluation, EachEvaluationReadsTheDeclarationsOfTheSheetAsItIsNow) {
     EXPECT_EQ(record.varCells[2].value, u"15");
 }
 
+// A statement of a rewritten sheet reads its variables where they are declared now, even where its own text
+// and the names are those an evaluation before saw.
+TEST_F(Evaluation, StatementsReadTheVariablesWhereTheSheetDeclaresThemNow) {
+    const Ork_String file =
+        writeSheet("m.kvs", {{"Input"}, {"Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
+    KvDlgStandardsData before = directRecord(file, {input(u"A", u"3"), output(u"B")});
+    ASSERT_TRUE(StartDlgStandardsSS(before));
+    EXPECT_EQ(before.varCells[1].value, u"6");
+
+    writeSheet("m.kvs", {{"Input"}, {"", "Double A"}, {"Output"}, {"Double B"}, {"Calc"}, {"B = A * 2"}});
+    KvDlgStandardsData after = directRecord(file, {input(u"A", u"4"), output(u"B")});
+    ASSERT_TRUE(StartDlgStandardsSS(after));
+    EXPECT_EQ(after.varCells[1].value, u"8");
+}
+
 // General variables are substituted into the sheet as each evaluation finds it, whichever evaluated it before:
 // into the statements, and into a value just given to a declaration.
 TEST_F(Evaluation, GeneralVariablesReachEveryCellAtEveryEvaluation) {

@@ -282,6 +282,8 @@ TEST_F(SheetFunctions, GetArrayItemCountsFromOne) {
     EXPECT_EQ(eval(u"GETARRAYITEM(\"a;b;c\", 3)"), u"c");
     EXPECT_EQ(eval(u"GETARRAYITEM(\"a;b;c\", 2.9)"), u"b");
     EXPECT_EQ(eval(u"GETARRAYITEM(\"a;;c\", 2)"), u"");
+    EXPECT_EQ(eval(u"GETARRAYITEM(\"a;b;\", 3) & \"|\""), u"|");
+    EXPECT_EQ(eval(u"GETARRAYITEM(\";b\", 2)"), u"b");
 }
 
 TEST_F(SheetFunctions, GetArrayItemOutsideTheListIsTheEmptyText) {
