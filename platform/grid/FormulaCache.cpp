@@ -6,10 +6,11 @@
 namespace grid {
 namespace {
 
-// The cell and the style lead the text, so equal keys mean equal inputs of the parser. An A1 formula is kept by
-// its shape instead, which leaves the cell out: a column of filled-down formulas is one key.
-void makeKey(std::u16string& key, std::u16string_view text, int col, int row, RefStyle style) {
-    if (style == RefStyle::A1 && formulaShape(text, col, row, key)) {
+// The cell and the style lead the text, so equal keys mean equal inputs of the parser. An A1 formula looked up
+// by its shape leaves the cell out: a column of filled-down formulas is one key.
+void makeKey(std::u16string& key, std::u16string_view text, int col, int row, RefStyle style,
+             FormulaCache::KeyBy by) {
+    if (by == FormulaCache::KeyBy::Shape && style == RefStyle::A1 && formulaShape(text, col, row, key)) {
         key.insert(key.begin(), u'S');   // apart from the other keys, which start with the style
         return;
     }
@@ -30,10 +31,10 @@ FormulaCache& FormulaCache::instance() {
 }
 
 std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view text, int col, int row, RefStyle style,
-                                                         ParseError* error) {
+                                                         ParseError* error, KeyBy by) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        makeKey(lookup_, text, col, row, style);
+        makeKey(lookup_, text, col, row, style, by);
         const int found = keys_.find(lookup_);
         if (found >= 0)
             return programs_[static_cast<std::size_t>(found)];
@@ -48,7 +49,7 @@ std::shared_ptr<const ParsedProgram> FormulaCache::parse(std::u16string_view tex
     parsed->key = parsed->formula.key();
     std::lock_guard<std::mutex> lock(mutex_);
     std::shared_ptr<const ParsedProgram> program = shareLocked(std::move(parsed));
-    makeKey(lookup_, text, col, row, style);
+    makeKey(lookup_, text, col, row, style, by);
     if (keys_.find(lookup_) >= 0)
         return program;   // another thread parsed it meanwhile
     if (programs_.size() >= kMaxPrograms || keys_.textChars() + lookup_.size() > kMaxTextChars) {

@@ -34,10 +34,15 @@ public:
 
     static FormulaCache& instance();
 
+    // How a text is looked up. By its cell: the text and the cell, cheap to build, found again when the same
+    // statement is written into the same cell (every standards evaluation). By its shape: the references as
+    // offsets, dearer to build but one entry for a formula filled down a column (a document being loaded).
+    enum class KeyBy { Cell, Shape };
+
     // The program of `text` as the formula of cell (col, row); null, with `error` filled, when the text does
     // not parse (failures are not kept).
     std::shared_ptr<const ParsedProgram> parse(std::u16string_view text, int col, int row, RefStyle style,
-                                               ParseError* error = nullptr);
+                                               ParseError* error = nullptr, KeyBy by = KeyBy::Cell);
     // The shared program equal to `formula` (one built by changing another, as when rows move).
     std::shared_ptr<const ParsedProgram> share(Formula&& formula);
     void clear();

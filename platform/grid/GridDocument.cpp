@@ -691,7 +691,8 @@ private:
         while (b < text.size() && (text[b] == u' ' || text[b] == u'\t'))
             ++b;
         if (b < text.size() && text.substr(b) != u"=")
-            cell.program = FormulaCache::instance().parse(text, cell.col, cell.row, formulaStyle_, &pe);
+            cell.program = FormulaCache::instance().parse(text, cell.col, cell.row, formulaStyle_, &pe,
+                                                           FormulaCache::KeyBy::Shape);
         if (!cell.program && badFormulaLine_ == 0) {
             badFormulaLine_ = line_;
             badFormula_ = pe.message.empty() ? u"the formula is empty" : u"bad formula: " + pe.message;

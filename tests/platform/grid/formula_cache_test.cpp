@@ -74,6 +74,26 @@ TEST(FormulaCache, EqualProgramsAreOneObject) {
     EXPECT_NE(cache.parse(u"A1*10", 2, 2, RefStyle::A1), first);   // another offset
 }
 
+// Looked up by shape, a filled-down column is one entry; by cell, each cell keeps its own, and the two kinds of
+// keys never answer for each other.
+TEST(FormulaCache, ShapeKeysServeAColumnCellKeysACell) {
+    FormulaCache& cache = FormulaCache::instance();
+    cache.clear();
+    using KeyBy = FormulaCache::KeyBy;
+    for (int row = 1; row <= 3; ++row) {
+        const std::u16string text = u"A" + std::u16string(1, static_cast<char16_t>(u'0' + row)) + u"*10";
+        ASSERT_TRUE(cache.parse(text, 2, row, RefStyle::A1, nullptr, KeyBy::Shape));
+    }
+    EXPECT_EQ(cache.size(), 1u);
+    ASSERT_TRUE(cache.parse(u"A1*10", 2, 1, RefStyle::A1));
+    ASSERT_TRUE(cache.parse(u"A2*10", 2, 2, RefStyle::A1));
+    EXPECT_EQ(cache.size(), 3u);
+    // A cell's key is found again; the program is the one the shape gave, shared by content.
+    EXPECT_EQ(cache.parse(u"A1*10", 2, 1, RefStyle::A1), cache.parse(u"A3*10", 2, 3, RefStyle::A1, nullptr,
+                                                                     KeyBy::Shape));
+    EXPECT_EQ(cache.size(), 3u);
+}
+
 // Formulas of one shape are parsed once: whatever the texts and cells, an equal shape must mean an equal
 // program, or a failure for both.
 TEST(FormulaCache, FormulasOfOneShapeParseAlike) {
