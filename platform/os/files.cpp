@@ -231,6 +231,8 @@ std::shared_ptr<const std::string> readShared(std::u16string_view path, std::uin
         auto read = readFile(path, std::numeric_limits<std::uint64_t>::max(), unlimitedTooLarge);
         if (!read) return nullptr;
         known = memo->files.emplace(std::u16string(path), std::move(read)).first;
+        if (const detail::ResolvedPath* resolved = detail::resolveInSnapshot(path); resolved && resolved->native)
+            detail::relyOn(*resolved->native, detail::ChangeWatch::Reliance::Contents);
     }
     if (known->second->size() > maxBytes) {
         tooLarge = true;

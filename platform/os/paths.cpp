@@ -112,8 +112,10 @@ std::optional<std::string> uniqueCaseMatchNative(const std::string& folder, std:
     FolderListings::Entries entries;
     if (detail::SnapshotMemo* memo = detail::snapshotMemo()) {
         auto it = memo->listings.find(folder);
-        if (it == memo->listings.end())
+        if (it == memo->listings.end()) {
             it = memo->listings.emplace(folder, folderListings().names(fs::path(folder))).first;
+            detail::relyOn(folder, detail::ChangeWatch::Reliance::Entries);
+        }
         entries = it->second;
     } else {
         entries = folderListings().names(fs::path(folder));
@@ -144,6 +146,7 @@ std::optional<fs::path> uniqueCaseMatch(const fs::path& folder, std::u16string_v
 void setDriveFolder(char16_t drive, const fs::path& folder) {
     const int i = driveIndex(drive);
     if (i < 0) return;
+    detail::forgetSnapshot();   // its paths on the drive lead elsewhere now
     if (folder.empty())
         driveTable()[i].reset();
     else
@@ -157,6 +160,7 @@ std::optional<fs::path> driveFolder(char16_t drive) {
 }
 
 void clearDriveFolders() {
+    detail::forgetSnapshot();
     for (auto& d : driveTable()) d.reset();
 }
 
@@ -378,6 +382,11 @@ const ResolvedPath* resolveInSnapshot(std::u16string_view path) {
     if (const auto known = memo->resolved.find(path); known != memo->resolved.end()) return &known->second;
     ResolvedPath& entry = memo->resolved.try_emplace(std::u16string(path)).first->second;
     entry.native = resolveWith(path, entry.seen, &entry.lstat, &entry.looked);
+    // What a link leads to lies on another path, which no watch of this one covers.
+    if (fs::is_symlink(entry.seen))
+        relyOnUnwatchable();
+    else if (entry.native)
+        relyOn(*entry.native, ChangeWatch::Reliance::Path);
     return &entry;
 }
 
@@ -418,8 +427,13 @@ std::optional<fs::path> findCanonical(std::u16string_view path) {
                 result = std::move(weakly);
         }
     }
-    if (memo)
+    if (memo) {
+        // A link on the way makes the kernel's name another path than the one the view watches.
+        const detail::ResolvedPath* resolved = detail::resolveInSnapshot(path);
+        if (result && (!resolved || !resolved->native || result->native() != *resolved->native))
+            detail::relyOnUnwatchable();
         memo->canonical.emplace(std::u16string(path), result);
+    }
     return result;
 }
 

@@ -8,6 +8,10 @@
 // The view is the thread's own and ends with the outermost snapshot; nested snapshots share it. Every write,
 // rename, removal or folder creation made through os drops what the view holds, so the thread always sees its
 // own changes. Changes made by others during the snapshot are seen only by the next one.
+//
+// Where the kernel can tell of every change to what a view rests on, the next snapshot starts from the view the
+// last one left instead of from nothing, and asks the kernel only what is new to it; it sees others' changes all
+// the same, as they are when it begins.
 #include <cstddef>
 
 namespace os {
@@ -21,6 +25,9 @@ public:
 
     // Whether a snapshot is alive on this thread.
     static bool active();
+    // Whether the live snapshot started from the view the last one left, nothing it rests on having changed
+    // since (see os/changeWatch.h); for tests and diagnostics.
+    static bool startedFromLast();
 };
 
 } // namespace os

@@ -1,5 +1,7 @@
 #pragma once
 // What the live FileSystemSnapshot of this thread has seen; used by paths.cpp and files.cpp only.
+#include "os/changeWatch.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -36,6 +38,9 @@ template <class T>
 using ByPath = std::unordered_map<std::u16string, T, PathHash, std::equal_to<>>;
 
 struct SnapshotMemo {
+    // Whether everything below was seen while what it rests on was watched: only then may the next snapshot
+    // start from it.
+    bool covered = true;
     std::optional<std::filesystem::path> currentFolder;
     ByPath<ResolvedPath> resolved;
     std::unordered_map<std::string, FolderEntries> listings;   // by native folder path; null: unreadable
@@ -48,7 +53,13 @@ const ResolvedPath* resolveInSnapshot(std::u16string_view path);
 
 // The memo of the snapshot alive on this thread; null when there is none.
 SnapshotMemo* snapshotMemo();
-// Drops everything the live snapshot holds (a write through os changed the file system).
+// Drops everything the live snapshot holds, and the view kept for the next one (a write through os changed the
+// file system, or the drive folders changed).
 void forgetSnapshot();
+
+// What the live snapshot holds of `native` (as the file system spells it) and so rests on.
+void relyOn(std::string_view native, ChangeWatch::Reliance what);
+// The live snapshot holds something not worth keeping beyond it (what a link leads to, say).
+void relyOnUnwatchable();
 
 } // namespace os::detail

@@ -97,3 +97,108 @@ TEST(FileSystemSnapshot, RelativeAndCaseInsensitiveNamesResolveAsWithout) {
     EXPECT_FALSE(os::findExisting(u"Childs\\Missing.kvs"));
     EXPECT_EQ(os::resolvePath(u"Childs\\Missing.kvs"), tmp.path() / "Childs" / "Missing.kvs");
 }
+
+namespace {
+
+// Snapshots one after the other, as evaluations run, each reading the file and testing the name.
+struct Look {
+    std::string bolts;
+    bool plates = false;
+    bool fromLast = false;
+};
+Look lookInSnapshot(const TempFolder& tmp) {
+    const os::FileSystemSnapshot still;
+    return {readOrEmpty(tmp.text(u"Data\\Bolts.txt")), os::fileExists(tmp.text(u"data\\PLATES.std")),
+            os::FileSystemSnapshot::startedFromLast()};
+}
+
+// Whether a snapshot can start from the last one's view here at all (not on file systems whose changes the
+// kernel cannot report).
+bool viewsAreKept(const TempFolder& tmp) {
+    for (int i = 0; i < 3; ++i)
+        if (lookInSnapshot(tmp).fromLast)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// A snapshot starts from the view the last one left only while nothing it rests on changed: every change
+// another program makes between two evaluations is seen by the second, whichever way it is made.
+TEST(FileSystemSnapshot, StartsFromTheLastViewOnlyWhileNothingItRestsOnChanged) {
+    TempFolder tmp;
+    tmp.put("Data/Bolts.txt", "M16");
+    tmp.put("Notes/old.txt", "-");
+    if (!viewsAreKept(tmp))
+        GTEST_SKIP() << "the kernel cannot report every change under " << tmp.path();
+    Look look = lookInSnapshot(tmp);
+    EXPECT_TRUE(look.fromLast);
+    EXPECT_EQ(look.bolts, "M16");
+    EXPECT_FALSE(look.plates);
+
+    tmp.put("Notes/new.txt", "x");   // nothing the view rests on
+    EXPECT_TRUE(lookInSnapshot(tmp).fromLast);
+
+    tmp.put("Data/Bolts.txt", "M20");
+    look = lookInSnapshot(tmp);
+    EXPECT_FALSE(look.fromLast);
+    EXPECT_EQ(look.bolts, "M20");
+
+    viewsAreKept(tmp);
+    tmp.put("Data/Plates.std", "10");   // a name looked for without case appears
+    EXPECT_TRUE(lookInSnapshot(tmp).plates);
+
+    viewsAreKept(tmp);
+    fs::rename(tmp.path() / "Data", tmp.path() / "Old");   // a folder on the way goes
+    look = lookInSnapshot(tmp);
+    EXPECT_EQ(look.bolts, "<unreadable>");
+    EXPECT_FALSE(look.plates);
+
+    fs::rename(tmp.path() / "Old", tmp.path() / "Data");
+    viewsAreKept(tmp);
+    fs::remove(tmp.path() / "Data" / "Bolts.txt");
+    EXPECT_EQ(lookInSnapshot(tmp).bolts, "<unreadable>");
+}
+
+// Relative names lead elsewhere from another current folder, and drive names from another drive folder.
+TEST(FileSystemSnapshot, StartsAfreshInAnotherCurrentOrDriveFolder) {
+    TempFolder one, two;
+    one.put("Data/Bolts.txt", "M16");
+    two.put("Data/Bolts.txt", "M30");
+    const auto lookRelative = [] {
+        const os::FileSystemSnapshot still;
+        return readOrEmpty(u"Data\\Bolts.txt");
+    };
+    {
+        const CurrentFolder here(one.path());
+        lookRelative();
+        lookRelative();
+        EXPECT_EQ(lookRelative(), "M16");
+    }
+    const CurrentFolder there(two.path());
+    EXPECT_EQ(lookRelative(), "M30");
+
+    const auto lookOnDrive = [] {
+        const os::FileSystemSnapshot still;
+        return readOrEmpty(u"L:\\Data\\Bolts.txt");
+    };
+    os::setDriveFolder(u'L', one.path());
+    lookOnDrive();
+    lookOnDrive();
+    EXPECT_EQ(lookOnDrive(), "M16");
+    os::setDriveFolder(u'L', two.path());
+    EXPECT_EQ(lookOnDrive(), "M30");
+    os::setDriveFolder(u'L', {});
+}
+
+// What a link leads to is not watched through it, so a view holding it is never kept, and changes behind the
+// link are seen.
+TEST(FileSystemSnapshot, ViewsThroughLinksAreNotKept) {
+    TempFolder tmp;
+    tmp.put("Real/Bolts.txt", "M16");
+    fs::create_directory_symlink(tmp.path() / "Real", tmp.path() / "Data");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(lookInSnapshot(tmp).fromLast);
+    tmp.put("Real/Bolts.txt", "M20");
+    EXPECT_EQ(lookInSnapshot(tmp).bolts, "M20");
+}
