@@ -92,4 +92,8 @@ private:
     std::u16string_view view_;
 };
 
+// Whether `name` in any case of plain ASCII letters is `upper`, an upper-case name: the quick test of a name
+// against a known function's. False for names with other characters, which only UpperName cases.
+bool sameAsUpperName(std::u16string_view name, std::u16string_view upper);
+
 } // namespace grid

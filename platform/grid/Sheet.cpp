@@ -34,6 +34,7 @@ void Sheet::reset() {
     properties_.clear();
     refStyle_ = kRefStyleDefault;
     custom_.clear();
+    ++customGeneration_;
     dirty_.clear();
     byName_.clear();
     switches_[kSwitchAutoCalc] = true;
@@ -46,8 +47,10 @@ void Sheet::clearDocument() {
     if (calculating_)
         return;
     auto functions = std::move(custom_);
+    const std::uint64_t generation = customGeneration_;
     reset();
-    custom_ = std::move(functions);
+    custom_ = std::move(functions);   // the very entries: what was found of them still holds
+    customGeneration_ = generation;
 }
 
 bool Sheet::setMaxCols(int count) {
@@ -645,6 +648,17 @@ UpperName::UpperName(std::u16string_view name) {
     view_ = std::u16string_view(inline_, name.size());
 }
 
+bool sameAsUpperName(std::u16string_view name, std::u16string_view upper) {
+    if (name.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        if (c >= 0x80 || ((c >= u'a' && c <= u'z') ? char16_t(c - 32) : c) != upper[i])
+            return false;
+    }
+    return true;
+}
+
 bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs, CustomCallback callback,
                               unsigned flags) {
     if (!validCustomFunction(name, minArgs, maxArgs) || !callback)
@@ -656,6 +670,7 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
     fn->callback = std::move(callback);
     fn->flags = flags;
     custom_[fn->name] = std::move(fn);
+    ++customGeneration_;
     markNamedCallsDirty();
     return true;
 }
@@ -684,10 +699,10 @@ bool Sheet::addCustomFunction(std::u16string_view name, int minArgs, int maxArgs
         return false;
     // The same function registered again under the same name and limits (a program registers its functions
     // before every calculation) keeps its entry; the formulas that call it are brought up to date as always.
-    if (validCustomFunction(name, minArgs, maxArgs)) {
-        const auto it = custom_.find(UpperName(name).view());
-        if (it != custom_.end() && it->second->proc == callback && it->second->minArgs == minArgs &&
-            it->second->maxArgs == maxArgs && it->second->flags == flags) {
+    // Found by the function itself first: a dozen entries are looked through sooner than a name is cased.
+    for (const auto& [upper, fn] : custom_) {
+        if (fn->proc == callback && fn->minArgs == minArgs && fn->maxArgs == maxArgs && fn->flags == flags &&
+            sameAsUpperName(name, upper)) {
             markNamedCallsDirty();
             return true;
         }

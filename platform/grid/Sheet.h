@@ -224,6 +224,7 @@ private:
     void evaluateCell(CellId id, std::vector<Operand>& stack);
     void gatherPrecedents(CellId id, std::vector<CellId>& out);
     Value callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row);
+    const std::shared_ptr<CustomFunction>* findCustom(std::u16string_view name);
 
     // Structure.
     using CellMap = std::function<bool(int& col, int& row)>;      // false: the cell is deleted
@@ -242,6 +243,18 @@ private:
     std::unordered_map<int, std::int64_t> properties_;
     int refStyle_ = kRefStyleDefault;
     CustomFunctions custom_;
+    std::uint64_t customGeneration_ = 0;   // advanced whenever an entry of custom_ is added, replaced or removed
+    // The functions found last by the text of the call that named them, a call being named by its formula's
+    // text: formulas call the same few functions over and over, and casing and hashing each name cost more
+    // than the call. A hit is checked against the name, so text reused at a freed formula's place is no harm.
+    struct RecentCall {
+        const char16_t* text = nullptr;
+        std::size_t size = 0;
+        std::uint64_t generation = 0;
+        const std::shared_ptr<CustomFunction>* fn = nullptr;
+    };
+    static constexpr std::size_t kRecentCalls = 64;
+    RecentCall recentCalls_[kRecentCalls];
     // The working lists of calculate(), one set per nesting level (a custom function may write to the sheet
     // and so calculate inside a calculation), kept so that a pass allocates nothing once they have grown.
     struct CalcScratch {

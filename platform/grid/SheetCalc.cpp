@@ -295,15 +295,29 @@ void Sheet::calculate(std::span<const CellId> roots, bool forceRoots) {
     --calculating_;
 }
 
+const std::shared_ptr<CustomFunction>* Sheet::findCustom(std::u16string_view name) {
+    // Names stand in the formulas' string tables at like offsets, so their addresses share their low bits.
+    const std::uint64_t mixed = std::uint64_t(reinterpret_cast<std::uintptr_t>(name.data())) * 0x9E3779B97F4A7C15u;
+    RecentCall& recent = recentCalls_[(mixed >> 32) % kRecentCalls];
+    if (recent.generation == customGeneration_ && recent.text == name.data() && recent.size == name.size() &&
+        recent.fn && sameAsUpperName(name, (*recent.fn)->name))
+        return recent.fn;
+    const auto it = custom_.find(UpperName(name).view());
+    if (it == custom_.end())
+        return nullptr;
+    recent = {name.data(), name.size(), customGeneration_, &it->second};
+    return &it->second;
+}
+
 Value Sheet::callCustom(std::u16string_view name, Operand* args, int count, bool& known, int col, int row) {
-    auto it = custom_.find(UpperName(name).view());
-    if (it == custom_.end()) {
+    const std::shared_ptr<CustomFunction>* found = findCustom(name);
+    if (!found) {
         known = false;
         return {};
     }
     known = true;
     // Held while it runs: the callback may register the function again, replacing this entry.
-    std::shared_ptr<CustomFunction> fn = it->second;
+    std::shared_ptr<CustomFunction> fn = *found;
     if (count < fn->minArgs || count > fn->maxArgs)
         return Value::error(ErrorCode::Value);
 
