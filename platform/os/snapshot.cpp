@@ -3,6 +3,7 @@
 #include "os/changeWatch.h"
 #include "os/snapshotMemo.h"
 
+#include <atomic>
 #include <system_error>
 
 namespace os {
@@ -18,12 +19,19 @@ struct ThreadSnapshot {
     detail::SnapshotMemo memo;
     bool kept = false;   // `memo` is the view of the last snapshot, for the next one to start from
     bool fromLast = false;
+    std::uint64_t view = 0;
     detail::ChangeWatch watch;
 };
 
 ThreadSnapshot& threadSnapshot() {
     thread_local ThreadSnapshot snapshot;
     return snapshot;
+}
+
+// Views are numbered across threads, so that no two ever share a number.
+std::uint64_t newView() {
+    static std::atomic<std::uint64_t> views{0};
+    return ++views;
 }
 
 bool worthKeeping(const detail::SnapshotMemo& memo) {
@@ -55,8 +63,10 @@ FileSystemSnapshot::FileSystemSnapshot() {
     // The events are taken every time, so that those before this snapshot never count against the next one.
     const bool changed = snapshot.watch.changed();
     snapshot.fromLast = snapshot.kept && !changed && sameCurrentFolder(snapshot.memo);
-    if (!snapshot.fromLast)
+    if (!snapshot.fromLast) {
         snapshot.memo = detail::SnapshotMemo{};
+        snapshot.view = newView();
+    }
     snapshot.kept = false;
 }
 
@@ -70,6 +80,11 @@ FileSystemSnapshot::~FileSystemSnapshot() {
 }
 
 bool FileSystemSnapshot::active() { return threadSnapshot().depth > 0; }
+
+std::uint64_t FileSystemSnapshot::view() {
+    const ThreadSnapshot& snapshot = threadSnapshot();
+    return snapshot.depth > 0 ? snapshot.view : 0;
+}
 
 bool FileSystemSnapshot::startedFromLast() {
     const ThreadSnapshot& snapshot = threadSnapshot();
@@ -87,6 +102,7 @@ void forgetSnapshot() {
     ThreadSnapshot& snapshot = threadSnapshot();
     snapshot.memo = SnapshotMemo{};
     snapshot.kept = snapshot.fromLast = false;
+    snapshot.view = newView();
 }
 
 void relyOn(std::string_view native, ChangeWatch::Reliance what) {

@@ -13,6 +13,7 @@
 // last one left instead of from nothing, and asks the kernel only what is new to it; it sees others' changes all
 // the same, as they are when it begins.
 #include <cstddef>
+#include <cstdint>
 
 namespace os {
 
@@ -28,6 +29,11 @@ public:
     // Whether the live snapshot started from the view the last one left, nothing it rests on having changed
     // since (see os/changeWatch.h); for tests and diagnostics.
     static bool startedFromLast();
+    // Names the view the live snapshot gives: the same number as long as what it answers stays what it
+    // answered (from snapshot to snapshot while nothing changes), another one once it may differ; 0 when no
+    // snapshot is alive. Answers derived from the view (which candidate path of several exists) may be kept
+    // under it.
+    static std::uint64_t view();
 };
 
 } // namespace os

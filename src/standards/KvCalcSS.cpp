@@ -13,6 +13,7 @@
 #include "standards/KvDeclarations.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvNameReplacer.h"
+#include "standards/KvResolvedPaths.h"
 #include "standards/KvSSFunctions.h"
 #include "ui/Services.h"
 #include "ui/constants.h"
@@ -534,17 +535,31 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
 // ---- child spreadsheets
 
 Ork_String KvCalcSS::resolveChildFile(const Ork_String& name, bool& found) const {
+    const Ork_String library = Ork_Settings::libDir();
+    static KvResolvedPaths resolved;
+    const Ork_String folder = getPath(loadedFile);
+    const std::u16string key = folder + u"\n" + library + u"\n" + name;
+    if (const std::optional<Ork_String>* known = resolved.find(key)) {
+        found = known->has_value();
+        return found ? **known : name;
+    }
+    const Ork_String path = findChildFile(name, folder, library, found);
+    resolved.keep(key, found ? std::optional<Ork_String>(path) : std::nullopt);
+    return path;
+}
+
+Ork_String KvCalcSS::findChildFile(const Ork_String& name, const Ork_String& folder, const Ork_String& library,
+                                   bool& found) {
     found = true;
     if (ObjectExportFileExists(name))
         return name;
     Ork_String local = name;
     if (local.startsWith(u"\\"))
         local = local.mid(1);
-    const Ork_String library = Ork_Settings::libDir();
     // Built one at a time: the first that exists ends the search.
     const auto candidateAt = [&](int i) {
         switch (i) {
-        case 0: return getPath(loadedFile) + local;
+        case 0: return folder + local;
         case 1: return library + u"Connection Standards\\" + name;
         case 2: return library + u"Connection Standards\\Childs\\" + name;
         case 3: return library + u"Connection Standards\\Data\\" + name;

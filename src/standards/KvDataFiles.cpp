@@ -5,6 +5,7 @@
 #include "nuvo/sections/Ork_SectionTableManager.h"
 #include "nuvo/textHelpers.h"
 #include "os/files.h"
+#include "standards/KvResolvedPaths.h"
 
 #include <limits>
 #include <string>
@@ -72,13 +73,8 @@ Ork_String withoutLineComment(const Ork_String& line) {
     return out;
 }
 
-} // namespace
-
-bool resolveDataFile(const Ork_String& name, Ork_String& path) {
-    path.clear();
-    if (name.isEmpty())
-        return false;   // the folders themselves exist, but they are no data file
-    const Ork_String lib = Ork_Settings::libDir();
+// The first candidate path of a data file that exists, as the reader needs it.
+bool findDataFile(const Ork_String& lib, const Ork_String& name, Ork_String& path) {
     // Built one at a time: the first that exists ends the search.
     const auto candidateAt = [&](int i) {
         switch (i) {
@@ -101,6 +97,25 @@ bool resolveDataFile(const Ork_String& name, Ork_String& path) {
         return true;
     }
     return false;
+}
+
+} // namespace
+
+bool resolveDataFile(const Ork_String& name, Ork_String& path) {
+    path.clear();
+    if (name.isEmpty())
+        return false;   // the folders themselves exist, but they are no data file
+    const Ork_String lib = Ork_Settings::libDir();
+    static KvResolvedPaths resolved;
+    const std::u16string key = lib + u"\n" + name;
+    if (const std::optional<Ork_String>* known = resolved.find(key)) {
+        if (*known)
+            path = **known;
+        return known->has_value();
+    }
+    const bool found = findDataFile(lib, name, path);
+    resolved.keep(key, found ? std::optional<Ork_String>(path) : std::nullopt);
+    return found;
 }
 
 Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines) {

@@ -240,6 +240,29 @@ TEST_F(Evaluation, EachEvaluationSeesTheSheetAndDataFilesAsTheyAreNow) {
     EXPECT_EQ(third.varCells[0].value, u"23");
 }
 
+// Which of its candidate folders a data file or a child sheet is taken from is settled again once the library
+// changed: a file appearing in a folder searched earlier is the one the next evaluation reads.
+TEST_F(Evaluation, AFileAppearingInAnEarlierCandidateFolderIsTakenNext) {
+    write("holes.txt", "M16\t18\n");
+    write("Childs/tripler.kvs", enginetest::sheetDocument({{"Input"}, {"Double X"}, {"Output"}, {"Double Y"}, {"Calc"}, {"Y = X * 3"}}));
+    const Ork_String file = writeSheet("h.kvs", {{"Output"}, {"Double Hole"}, {"Double Y"}, {"Local"}, {"Double X"},
+                                                 {"Calc"}, {"Hole = GETCELL(\"holes.txt\", \"M16\")"}, {"X = 2"},
+                                                 {"CallChild(\"tripler.kvs\", X, Y)"}});
+    const auto evaluate = [&] {
+        KvDlgStandardsData record = directRecord(file, {output(u"Hole"), output(u"Y")});
+        EXPECT_TRUE(StartDlgStandardsSS(record));
+        return record.varCells[0].value + u"|" + record.varCells[1].value;
+    };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(evaluate(), u"18|6");
+    write("Data/holes.txt", "M16\t22\n");
+    write("tripler.kvs", enginetest::sheetDocument({{"Input"}, {"Double X"}, {"Output"}, {"Double Y"}, {"Calc"}, {"Y = X * 4"}}));
+    EXPECT_EQ(evaluate(), u"22|8");
+    std::filesystem::remove(m_library->standards() / "Data" / "holes.txt");
+    std::filesystem::remove(m_library->standards() / "tripler.kvs");
+    EXPECT_EQ(evaluate(), u"18|6");
+}
+
 // Evaluations of an unchanged sheet share what its declarations are; a sheet rewritten in between declares
 // what it declares now.
 TEST_F(Evaluation, EachEvaluationReadsTheDeclarationsOfTheSheetAsItIsNow) {

@@ -1,0 +1,24 @@
+#pragma once
+// Which of a name's candidate paths exists, kept while the file-system view that answered stays the same (see
+// os::FileSystemSnapshot::view): a sheet resolves the same data files and child sheets at every evaluation,
+// each through up to five candidate paths, and the view only changes when something it rests on does.
+#include "nuvo/Ork_String.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+class KvResolvedPaths {
+public:
+    static constexpr std::size_t kMaxAnswers = 1024;
+
+    // The answer kept for `key` under the live view (no value: none of the candidates exists), or null when
+    // there is none, or no snapshot is alive.
+    const std::optional<Ork_String>* find(const std::u16string& key);
+    void keep(const std::u16string& key, std::optional<Ork_String> path);
+
+private:
+    std::uint64_t view_ = 0;
+    std::unordered_map<std::u16string, std::optional<Ork_String>> answers_;
+};
