@@ -66,27 +66,56 @@ Ork_Timer::Clock& currentClock() {
     return clock;
 }
 
-std::chrono::nanoseconds now() {
+} // namespace
+
+std::chrono::nanoseconds Ork_Timer::now() {
     const auto& clock = currentClock();
     return clock ? clock() : monotonicNow();
 }
 
-} // namespace
-
 Ork_Timer::Ork_Timer(std::u16string name) : name_(std::move(name)) {}
 
+// Only the outermost start and end read the clock.
 void Ork_Timer::start() {
-    if (depth_++ == 0)
-        startedAt_ = now();
+    if (depth_ == 0)
+        startAt(now());
+    else
+        ++depth_;
 }
 
 void Ork_Timer::end() {
+    if (depth_ == 1)
+        endAt(now());
+    else if (depth_ > 1)
+        --depth_;
+}
+
+void Ork_Timer::startAt(std::chrono::nanoseconds at) {
+    if (depth_++ == 0)
+        startedAt_ = at;
+}
+
+void Ork_Timer::endAt(std::chrono::nanoseconds at) {
     if (depth_ == 0)
         return;
     if (--depth_ == 0) {
-        total_ += now() - startedAt_;
+        total_ += at - startedAt_;
         ++count_;
     }
+}
+
+void Ork_TimerSteps::next(Ork_Timer& timer) {
+    const std::chrono::nanoseconds at = Ork_Timer::now();
+    if (running_)
+        running_->endAt(at);
+    timer.startAt(at);
+    running_ = &timer;
+}
+
+void Ork_TimerSteps::stop() {
+    if (running_)
+        running_->end();
+    running_ = nullptr;
 }
 
 void Ork_Timer::reset() {

@@ -18,7 +18,14 @@ public:
 
     void start();
     void end();
+    // The same at a time read already (now()): steps that follow one another share the reading at their
+    // boundary, and reading the clock is most of what a timer costs.
+    void startAt(std::chrono::nanoseconds at);
+    void endAt(std::chrono::nanoseconds at);
     void reset();
+
+    // The time every timer reads.
+    static std::chrono::nanoseconds now();
 
     const std::u16string& name() const { return name_; }
     bool isRunning() const { return depth_ > 0; }
@@ -53,3 +60,21 @@ private:
 
 // The module's name for the same bracket around one step.
 using Ork_TimerScope = Ork_FunctionTimer;
+
+// Brackets steps that follow one another, each with its own timer, with one reading of the clock at each
+// boundary: the end of one step is the start of the next. The step running when it is destroyed ends then.
+class Ork_TimerSteps {
+public:
+    Ork_TimerSteps() = default;
+    ~Ork_TimerSteps() { stop(); }
+    Ork_TimerSteps(const Ork_TimerSteps&) = delete;
+    Ork_TimerSteps& operator=(const Ork_TimerSteps&) = delete;
+
+    // Ends the running step, if any, and starts `timer`.
+    void next(Ork_Timer& timer);
+    // Ends the running step: what follows is no step.
+    void stop();
+
+private:
+    Ork_Timer* running_ = nullptr;
+};

@@ -469,38 +469,35 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
     if (!getCellText(col, row, text, kTextValue) || text.isEmpty())
         return eInvalidInput;
 
+    // The steps follow one another, each timed, with one reading of the clock between two.
+    Ork_TimerSteps steps;
     bool assignment = true;
-    {
-        // At the first "=", both sides trimmed of blanks and tabs.
-        Ork_TimerScope timer(gCalcCellSplitSymbol);
-        const std::u16string_view whole(text);
-        const std::size_t equals = whole.find(u'=');
-        if (equals != std::u16string_view::npos) {
-            name.assign(trimmedView(whole.substr(0, equals)));
-            expression.assign(trimmedView(whole.substr(equals + 1)));
-        } else {
-            expression.assign(trimmedView(whole));
-            assignment = false;
-        }
+    // At the first "=", both sides trimmed of blanks and tabs.
+    steps.next(gCalcCellSplitSymbol);
+    const std::u16string_view whole(text);
+    const std::size_t equals = whole.find(u'=');
+    if (equals != std::u16string_view::npos) {
+        name.assign(trimmedView(whole.substr(0, equals)));
+        expression.assign(trimmedView(whole.substr(equals + 1)));
+    } else {
+        expression.assign(trimmedView(whole));
+        assignment = false;
     }
-    int index = -1;
-    {
-        Ork_TimerScope timer(gCalcCellFindVarCell);
-        index = findVariable(name);
-        if (index < 0)
-            assignment = false;
-    }
-    bool childCall = false;
-    {
-        Ork_TimerScope timer(gCalcCellFindFunctions);
-        childCall = std::u16string_view(expression).find(kChildFunction) != std::u16string_view::npos;
-    }
+
+    steps.next(gCalcCellFindVarCell);
+    const int index = findVariable(name);
+    if (index < 0)
+        assignment = false;
+
+    steps.next(gCalcCellFindFunctions);
+    const bool childCall = std::u16string_view(expression).find(kChildFunction) != std::u16string_view::npos;
     if (!childCall && !assignment) {
+        steps.stop();
         reportFailedEquation(name, expression, row);
         return eInvalidInput;
     }
     if (childCall) {
-        Ork_TimerScope timer(gCalcCellCalcNativeFunctions);
+        steps.next(gCalcCellCalcNativeFunctions);
         if (callChild(expression, kChildFunction) != eOk) {
             reportFailedEquation(name, expression, row);
             return eInvalidInput;
@@ -508,20 +505,19 @@ ErrorStatus KvCalcSS::calcCell(int col, int row) {
         return eOk;
     }
 
-    {
-        Ork_TimerScope timer(gCalcCellCalcFunctionsPrepare);
-        if (m_varCells[index].valueType == KvValueType::String)
-            setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
-        else
-            setNumberCell(col, row, 7, false);
-        Ork_String& formula = m_statement.formula;
-        toCoordinates(expression, formula);
-        if (!ssSetFormula(col, row, formula.c_str(), true)) {
-            reportFailedEquation(name, expression, row);
-            return eInvalidInput;
-        }
+    steps.next(gCalcCellCalcFunctionsPrepare);
+    if (m_varCells[index].valueType == KvValueType::String)
+        setEditType(col, row, col, row, 0x110000, KvVarCell::kMaxTextLength);
+    else
+        setNumberCell(col, row, 7, false);
+    Ork_String& formula = m_statement.formula;
+    toCoordinates(expression, formula);
+    if (!ssSetFormula(col, row, formula.c_str(), true)) {
+        reportFailedEquation(name, expression, row);
+        return eInvalidInput;
     }
-    Ork_TimerScope timer(gCalcCellCalcFunctions);
+
+    steps.next(gCalcCellCalcFunctions);
     Ork_String& result = m_statement.result;
     // An error value (a look-up without its key, a section the tables do not know) is no value: stored, its text
     // would reach the caller as an output or the macro through the mapping.

@@ -116,3 +116,32 @@ TEST(Timer, TheDefaultClockAgreesWithTheSteadyClock) {
     EXPECT_GE(t.total(), std::chrono::microseconds(4900));
     EXPECT_LE(t.total(), elapsed + std::chrono::microseconds(100));
 }
+
+// Steps that follow one another split the time between them at their boundaries, none counted twice; a timer
+// already running (an outer step of the same kind) keeps counting its own outermost span only.
+TEST(Timer, StepsShareTheirBoundaries) {
+    ManualClock clock;
+    Ork_Timer split(u"split"), find(u"find"), outer(u"outer");
+    outer.start();
+    {
+        Ork_TimerSteps steps;
+        steps.next(split);
+        clock.advance(3);
+        steps.next(find);
+        clock.advance(4);
+        steps.next(outer);   // nested in its own running span
+        clock.advance(5);
+        steps.stop();
+        clock.advance(100);   // between steps: no step's time
+        steps.next(split);
+        clock.advance(2);
+    }   // ends the running step
+    clock.advance(1);
+    outer.end();
+    EXPECT_EQ(split.total(), std::chrono::milliseconds(5));
+    EXPECT_EQ(split.count(), 2);
+    EXPECT_EQ(find.total(), std::chrono::milliseconds(4));
+    EXPECT_EQ(outer.total(), std::chrono::milliseconds(115));
+    EXPECT_EQ(outer.count(), 1);
+    EXPECT_FALSE(split.isRunning() || find.isRunning() || outer.isRunning());
+}
