@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -211,6 +213,16 @@ std::u16string formatNumber(double n) {
         return u"#NUM!";
     if (n == 0)
         return u"0";
+    // Whole numbers of up to fifteen digits, most of what sheets hold, read as their digits.
+    if (std::fabs(n) < 1e15 && n == std::trunc(n)) {
+        char16_t digits[17];
+        char16_t* first = std::end(digits);
+        for (auto v = static_cast<std::uint64_t>(std::fabs(n)); v != 0; v /= 10)
+            *--first = char16_t(u'0' + v % 10);
+        if (n < 0)
+            *--first = u'-';
+        return std::u16string(first, std::end(digits));
+    }
     std::u16string text;
     if (shortestAsG15(n, text))
         return text;

@@ -128,7 +128,11 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
     sheet.forEachCellInReadingOrder(all, [&](int col, int row) {
         sheet.textInto(col, row, grid::TextKind::Value, text);
         const std::size_t begin = texts.size();
-        texts += os::toUtf8(text);
+        // Numbers and most texts are ASCII, taken over as they are.
+        if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
+            texts.append(text.begin(), text.end());
+        else
+            texts += os::toUtf8(text);
         for (std::size_t i = begin; i < texts.size(); ++i)
             if (texts[i] == '\n' || texts[i] == '\r' || texts[i] == '\t')
                 texts[i] = ' ';
