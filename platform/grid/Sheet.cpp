@@ -315,10 +315,12 @@ Value Sheet::value(int col, int row) const {
 }
 
 bool Sheet::numberValue(int col, int row, double& out) const {
-    Value v = value(col, row);
-    if (!v.isNumber())
+    // Asked of every cell a table is printed from: the value is looked at where it is, not copied.
+    col = internal(col), row = internal(row);
+    const CellId id = readable(col, row) ? cellAt(col, row) : 0;
+    if (!id || !store_.cell(id).value.isNumber())
         return false;
-    out = v.numberValue();
+    out = store_.cell(id).value.numberValue();
     return true;
 }
 

@@ -119,26 +119,31 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
     std::vector<std::size_t> widths(std::size_t(std::max(cols, 0)), 0);
     struct Shown {
         int col, row;
-        std::size_t end;   // of its text in `texts`
-        bool number;       // right-aligned
+        std::size_t end;     // of its text in `texts`
+        std::size_t width;   // of its text, in characters
+        bool number;         // right-aligned
     };
     std::vector<Shown> shown;
     std::string texts;
     std::u16string text;
+    const auto oneLine = [](char c) { return c == '\n' || c == '\r' || c == '\t' ? ' ' : c; };
     sheet.forEachCellInReadingOrder(all, [&](int col, int row) {
         sheet.textInto(col, row, grid::TextKind::Value, text);
         const std::size_t begin = texts.size();
+        std::size_t textWidth = text.size();
         // Numbers and most texts are ASCII, taken over as they are.
-        if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
-            texts.append(text.begin(), text.end());
-        else
-            texts += os::toUtf8(text);
-        for (std::size_t i = begin; i < texts.size(); ++i)
-            if (texts[i] == '\n' || texts[i] == '\r' || texts[i] == '\t')
-                texts[i] = ' ';
+        if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+            for (const char16_t c : text)
+                texts += oneLine(char(c));
+        } else {
+            for (const char c : os::toUtf8(text))
+                texts += oneLine(c);
+            textWidth = width(std::string_view(texts).substr(begin));
+        }
         std::size_t& w = widths[std::size_t(col - 1)];
-        w = std::max(w, width(std::string_view(texts).substr(begin)));
-        shown.push_back({col, row, texts.size(), sheet.value(col, row).isNumber()});
+        w = std::max(w, textWidth);
+        double number = 0;
+        shown.push_back({col, row, texts.size(), textWidth, sheet.numberValue(col, row, number)});
         return true;
     });
     std::string line;
@@ -165,7 +170,7 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
         pad(cell.col);
         const std::string_view cellText = std::string_view(texts).substr(begin, cell.end - begin);
         begin = cell.end;
-        const std::size_t fill = widths[std::size_t(cell.col - 1)] - width(cellText);
+        const std::size_t fill = widths[std::size_t(cell.col - 1)] - cell.width;
         if (cell.col > 1)
             line += "  ";
         if (cell.number)
