@@ -68,6 +68,8 @@ bool ChangeWatch::cover(std::string_view native, Reliance what) {
         native.remove_suffix(1);
     if (fd_ < 0 || native.empty() || native.front() != '/')
         return false;
+    if (paths_.size() >= kMaxPaths)
+        reset();   // what was seen under the old watches is no longer covered: this look says so
     // From the root down, so that a folder's own watch is in place before anything in it is looked at: a
     // change made between a look and the watch of the folder looked into would go unreported.
     bool covered = true;

@@ -23,6 +23,8 @@ namespace os::detail {
 class ChangeWatch {
 public:
     static constexpr std::size_t kMaxWatches = 1024;
+    // Names relied on are kept beyond any one view; past this many it starts again with none.
+    static constexpr std::size_t kMaxPaths = 16384;
 
     // What a view holds of a path.
     enum class Reliance {
