@@ -534,19 +534,14 @@ Ork_String KvCalcSS::resolveChildFile(const Ork_String& name, bool& found) const
     const Ork_String library = Ork_Settings::libDir();
     static KvResolvedPaths resolved;
     const Ork_String folder = getPath(loadedFile);
-    const std::u16string key = folder + u"\n" + library + u"\n" + name;
-    if (const std::optional<Ork_String>* known = resolved.find(key)) {
-        found = known->has_value();
-        return found ? **known : name;
-    }
-    const Ork_String path = findChildFile(name, folder, library, found);
-    resolved.keep(key, found ? std::optional<Ork_String>(path) : std::nullopt);
-    return path;
+    const std::optional<Ork_String> path = resolved.resolve(folder + u"\n" + library + u"\n" + name,
+                                                            [&] { return findChildFile(name, folder, library); });
+    found = path.has_value();
+    return found ? *path : name;
 }
 
-Ork_String KvCalcSS::findChildFile(const Ork_String& name, const Ork_String& folder, const Ork_String& library,
-                                   bool& found) {
-    found = true;
+std::optional<Ork_String> KvCalcSS::findChildFile(const Ork_String& name, const Ork_String& folder,
+                                                  const Ork_String& library) {
     if (ObjectExportFileExists(name))
         return name;
     Ork_String local = name;
@@ -565,8 +560,7 @@ Ork_String KvCalcSS::findChildFile(const Ork_String& name, const Ork_String& fol
     for (int i = 0; i < 5; ++i)
         if (Ork_String candidate = candidateAt(i); ObjectExportFileExists(candidate))
             return candidate;
-    found = false;
-    return name;
+    return std::nullopt;
 }
 
 ErrorStatus KvCalcSS::callChild(const Ork_String& expression, const Ork_String& functionName) {

@@ -73,8 +73,9 @@ public:
     Ork_String resolveChildFile(const Ork_String& name, bool& found) const;
 
 private:
-    static Ork_String findChildFile(const Ork_String& name, const Ork_String& folder, const Ork_String& library,
-                                    bool& found);
+    // The first candidate of resolveChildFile that exists.
+    static std::optional<Ork_String> findChildFile(const Ork_String& name, const Ork_String& folder,
+                                                   const Ork_String& library);
     void reportFailedEquation(const Ork_String& name, const Ork_String& expression, int row);
     bool indexNames();
     void buildCoordinates();

@@ -8,6 +8,7 @@
 #include "standards/KvResolvedPaths.h"
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace KvDataFiles {
@@ -74,7 +75,7 @@ Ork_String withoutLineComment(const Ork_String& line) {
 }
 
 // The first candidate path of a data file that exists, as the reader needs it.
-bool findDataFile(const Ork_String& lib, const Ork_String& name, Ork_String& path) {
+std::optional<Ork_String> findDataFile(const Ork_String& lib, const Ork_String& name) {
     // Built one at a time: the first that exists ends the search.
     const auto candidateAt = [&](int i) {
         switch (i) {
@@ -91,12 +92,10 @@ bool findDataFile(const Ork_String& lib, const Ork_String& name, Ork_String& pat
         // A name with wildcards exists when something matches it; the reader needs the file it matched.
         Ork_StringArray matches;
         if (hasWildcards(candidate) && ObjectExportFindFiles(candidate, matches))
-            path = matches[0];
-        else
-            path = candidate;
-        return true;
+            return matches[0];
+        return candidate;
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -107,15 +106,11 @@ bool resolveDataFile(const Ork_String& name, Ork_String& path) {
         return false;   // the folders themselves exist, but they are no data file
     const Ork_String lib = Ork_Settings::libDir();
     static KvResolvedPaths resolved;
-    const std::u16string key = lib + u"\n" + name;
-    if (const std::optional<Ork_String>* known = resolved.find(key)) {
-        if (*known)
-            path = **known;
-        return known->has_value();
-    }
-    const bool found = findDataFile(lib, name, path);
-    resolved.keep(key, found ? std::optional<Ork_String>(path) : std::nullopt);
-    return found;
+    const std::optional<Ork_String> found =
+        resolved.resolve(lib + u"\n" + name, [&] { return findDataFile(lib, name); });
+    if (found)
+        path = *found;
+    return found.has_value();
 }
 
 Ork_Array<Ork_StringArray> parseDataTable(const Ork_StringArray& lines) {

@@ -2,7 +2,7 @@
 
 #include "os/snapshot.h"
 
-const std::optional<Ork_String>* KvResolvedPaths::find(const std::u16string& key) {
+const std::optional<Ork_String>* KvResolvedPaths::lookUp(const std::u16string& key) {
     const std::uint64_t view = os::FileSystemSnapshot::view();
     if (view == 0)
         return nullptr;

@@ -11,44 +11,46 @@ using Reliance = os::detail::ChangeWatch::Reliance;
 
 namespace {
 
-// The folders the tests run in may lie on a file system whose changes inotify cannot all report.
-bool watchable(const TempFolder& tmp) {
-    os::detail::ChangeWatch probe;
-    probe.cover(tmp.path().string(), Reliance::Entries);
-    return probe.cover(tmp.path().string(), Reliance::Entries);
-}
+// A fresh folder and a fresh watch. The folder may lie on a file system whose changes inotify cannot all
+// report: the tests are skipped there.
+class ChangeWatchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        os::detail::ChangeWatch probe;
+        probe.cover(tmp.path().string(), Reliance::Entries);
+        if (!probe.cover(tmp.path().string(), Reliance::Entries))
+            GTEST_SKIP() << "inotify cannot watch " << tmp.path();
+    }
+    std::string at(const std::string& relative) const { return (tmp.path() / relative).string(); }
+
+    TempFolder tmp;
+    os::detail::ChangeWatch watch;
+};
 
 } // namespace
 
-TEST(ChangeWatch, CoversWhatWasWatchedBeforeItWasSeen) {
-    TempFolder tmp;
-    if (!watchable(tmp))
-        GTEST_SKIP() << "inotify cannot watch " << tmp.path();
+TEST_F(ChangeWatchTest, CoversWhatWasWatchedBeforeItWasSeen) {
     tmp.put("Data/Bolts.txt", "M16");
-    const std::string bolts = (tmp.path() / "Data" / "Bolts.txt").string();
-    os::detail::ChangeWatch watch;
+    const std::string bolts = at("Data/Bolts.txt");
     EXPECT_FALSE(watch.cover(bolts, Reliance::Contents));   // the watches come after the look
     EXPECT_TRUE(watch.cover(bolts, Reliance::Contents));
     EXPECT_TRUE(watch.cover(bolts, Reliance::Path));
-    EXPECT_TRUE(watch.cover((tmp.path() / "Data" / "Plates.std").string(), Reliance::Path));   // its folder's
-    EXPECT_FALSE(watch.cover((tmp.path() / "Data").string(), Reliance::Entries) &&
-                 watch.cover((tmp.path() / "Other").string(), Reliance::Entries));
+    EXPECT_TRUE(watch.cover(at("Data/Plates.std"), Reliance::Path));   // its folder's
+    EXPECT_TRUE(watch.cover(at("Data"), Reliance::Entries)) << "watched already, on the way to the file";
+    EXPECT_FALSE(watch.cover(at("Other/Welds.txt"), Reliance::Contents));   // looked for now: missing
+    EXPECT_TRUE(watch.cover(at("Other/Welds.txt"), Reliance::Contents)) << "its folder's watch tells of it";
     EXPECT_FALSE(watch.cover("relative/path", Reliance::Path));
     EXPECT_FALSE(watch.changed());
 }
 
-TEST(ChangeWatch, TellsOfChangesToWhatIsReliedOnOnly) {
-    TempFolder tmp;
-    if (!watchable(tmp))
-        GTEST_SKIP() << "inotify cannot watch " << tmp.path();
+TEST_F(ChangeWatchTest, TellsOfChangesToWhatIsReliedOnOnly) {
     tmp.put("Data/Bolts.txt", "M16");
     tmp.put("Data/Plates.std", "10");
     tmp.put("Notes/readme.txt", "-");
     const fs::path data = tmp.path() / "Data";
-    os::detail::ChangeWatch watch;
     watch.cover((data / "Bolts.txt").string(), Reliance::Contents);
     watch.cover((data / "Welds.txt").string(), Reliance::Path);   // missing
-    watch.cover((tmp.path() / "Notes").string(), Reliance::Entries);
+    watch.cover(at("Notes"), Reliance::Entries);
     ASSERT_FALSE(watch.changed());
 
     tmp.put("Data/Plates.std", "12");   // a neighbour nothing rests on
@@ -63,18 +65,14 @@ TEST(ChangeWatch, TellsOfChangesToWhatIsReliedOnOnly) {
     tmp.put("Data/Welds.txt", "a4");   // the missing name appears
     EXPECT_TRUE(watch.changed());
 
-    watch.cover((tmp.path() / "Notes").string(), Reliance::Entries);
+    watch.cover(at("Notes"), Reliance::Entries);
     tmp.put("Notes/new.txt", "any name counts in a listed folder");
     EXPECT_TRUE(watch.changed());
 }
 
-TEST(ChangeWatch, TellsOfFoldersOnTheWayRenamedAndWatchesAfresh) {
-    TempFolder tmp;
-    if (!watchable(tmp))
-        GTEST_SKIP() << "inotify cannot watch " << tmp.path();
+TEST_F(ChangeWatchTest, TellsOfFoldersOnTheWayRenamedAndWatchesAfresh) {
     tmp.put("Lib/Data/Bolts.txt", "M16");
-    const std::string bolts = (tmp.path() / "Lib" / "Data" / "Bolts.txt").string();
-    os::detail::ChangeWatch watch;
+    const std::string bolts = at("Lib/Data/Bolts.txt");
     watch.cover(bolts, Reliance::Contents);
     ASSERT_TRUE(watch.cover(bolts, Reliance::Contents));
     fs::rename(tmp.path() / "Lib", tmp.path() / "Old");
@@ -90,19 +88,15 @@ TEST(ChangeWatch, TellsOfFoldersOnTheWayRenamedAndWatchesAfresh) {
 
 // A link leads to folders no watch of its own path covers, and a file changed through another name of it is
 // not reported to the folder it was read from: the first is refused, the second is watched on the file itself.
-TEST(ChangeWatch, RefusesLinksAndWatchesFilesThemselves) {
-    TempFolder tmp;
-    if (!watchable(tmp))
-        GTEST_SKIP() << "inotify cannot watch " << tmp.path();
+TEST_F(ChangeWatchTest, RefusesLinksAndWatchesFilesThemselves) {
     tmp.put("Real/Bolts.txt", "M16");
     tmp.put("Elsewhere/keep", "");
     fs::create_directory_symlink(tmp.path() / "Real", tmp.path() / "Link");
-    os::detail::ChangeWatch watch;
-    const std::string viaLink = (tmp.path() / "Link" / "Bolts.txt").string();
+    const std::string viaLink = at("Link/Bolts.txt");
     EXPECT_FALSE(watch.cover(viaLink, Reliance::Contents));
     EXPECT_FALSE(watch.cover(viaLink, Reliance::Contents));
 
-    const std::string bolts = (tmp.path() / "Real" / "Bolts.txt").string();
+    const std::string bolts = at("Real/Bolts.txt");
     watch.cover(bolts, Reliance::Contents);
     ASSERT_TRUE(watch.cover(bolts, Reliance::Contents));
     watch.changed();
