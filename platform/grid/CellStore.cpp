@@ -1,6 +1,9 @@
 #include "grid/CellStore.h"
 
 #include <algorithm>
+#include <memory>
+
+#include "os/bulkMemory.h"
 
 namespace grid {
 
@@ -16,6 +19,39 @@ void CellStore::place(CellId id, int col, int row) {
     column[page][std::size_t(row) & kPageMask] = id;
 }
 
+CellStore::~CellStore() { dropChunksFrom(0); }
+
+void CellStore::addChunk() {
+    chunks_.push_back(nullptr);   // first, so that a failure below leaves every count as it was
+    if (slabs_.empty() || slabs_.back().made == slabs_.back().chunks) {
+        const std::size_t chunks = chunks_.size() <= kKeptChunks ? 1 : kSlabChunks;
+        try {
+            slabs_.reserve(slabs_.size() + 1);
+            slabs_.push_back({static_cast<Cell*>(os::allocateBulk(chunks * kChunkCells * sizeof(Cell))), chunks, 0});
+        } catch (...) {
+            chunks_.pop_back();
+            throw;
+        }
+    }
+    Slab& slab = slabs_.back();
+    Cell* chunk = slab.cells + slab.made * kChunkCells;
+    std::uninitialized_value_construct_n(chunk, kChunkCells);   // cannot fail: a cell's parts start empty
+    ++slab.made;
+    chunks_.back() = chunk;
+}
+
+void CellStore::dropChunksFrom(std::size_t chunk) {
+    std::size_t first = chunks_.size();   // of the slab at the back
+    while (!slabs_.empty() && chunks_.size() > chunk) {
+        Slab& slab = slabs_.back();
+        first -= slab.made;
+        std::destroy_n(slab.cells, slab.made * kChunkCells);
+        os::releaseBulk(slab.cells, slab.chunks * kChunkCells * sizeof(Cell));
+        slabs_.pop_back();
+        chunks_.resize(first);
+    }
+}
+
 CellId CellStore::findOrCreate(int col, int row) {
     if (CellId id = find(col, row))
         return id;
@@ -25,7 +61,7 @@ CellId CellStore::findOrCreate(int col, int row) {
         free_.pop_back();
     } else {
         if ((allocated_ >> kChunkBits) >= chunks_.size())
-            chunks_.push_back(std::make_unique<Cell[]>(kChunkMask + 1));
+            addChunk();
         id = ++allocated_;
     }
     Cell& c = cell(id);
@@ -57,8 +93,7 @@ void CellStore::clear() {
     // every evaluation, and giving a large sheet's cells back only to ask for them again cost page faults.
     for (CellId id = 1; id <= allocated_; ++id)
         cell(id) = Cell{};
-    if (chunks_.size() > kKeptChunks)
-        chunks_.resize(kKeptChunks);
+    dropChunksFrom(kKeptChunks);
     allocated_ = 0;
     free_.clear();
     std::size_t pages = 0;

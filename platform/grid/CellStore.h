@@ -12,6 +12,11 @@ namespace grid {
 
 class CellStore {
 public:
+    CellStore() = default;
+    CellStore(const CellStore&) = delete;
+    CellStore& operator=(const CellStore&) = delete;
+    ~CellStore();
+
     CellId find(int col, int row) const {
         if (col < 0 || std::size_t(col) >= columns_.size())
             return 0;
@@ -38,14 +43,27 @@ public:
 private:
     static constexpr std::size_t kPageBits = 8, kPageMask = (1u << kPageBits) - 1;
     static constexpr std::size_t kChunkBits = 10, kChunkMask = (1u << kChunkBits) - 1;
+    static constexpr std::size_t kChunkCells = kChunkMask + 1;
     static constexpr std::size_t kKeptChunks = 64;    // cells whose memory clear() keeps: 65536
+    // Past the kept chunks, a sheet is big: its chunks come 64 at a time (6 MB of 96-byte cells, three huge
+    // pages) from one bulk block.
+    static constexpr std::size_t kSlabChunks = 64;
     static constexpr std::size_t kKeptPages = 1024;   // position pages it keeps (1 KB each)
     using Page = std::unique_ptr<CellId[]>;
     using Column = std::vector<Page>;
 
-    void place(CellId id, int col, int row);
+    // The memory of some chunks, in chunk order; the first kKeptChunks chunks each have their own.
+    struct Slab {
+        Cell* cells;
+        std::size_t chunks, made;   // of room, and constructed
+    };
 
-    std::vector<std::unique_ptr<Cell[]>> chunks_;
+    void place(CellId id, int col, int row);
+    void addChunk();
+    void dropChunksFrom(std::size_t chunk);
+
+    std::vector<Cell*> chunks_;
+    std::vector<Slab> slabs_;
     std::uint32_t allocated_ = 0;
     std::vector<CellId> free_;
     std::vector<Column> columns_;

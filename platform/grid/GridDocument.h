@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "grid/Sheet.h"
+#include "os/bulkMemory.h"
 
 namespace grid {
 
@@ -74,7 +75,7 @@ private:
     std::map<int, std::int64_t> properties_;
     std::map<int, double> widths_, heights_;
     std::vector<Span> spans_;
-    std::vector<CellRecord> cells_;
+    std::vector<CellRecord, os::BulkAllocator<CellRecord>> cells_;   // a big document's largest array
 };
 
 } // namespace grid

@@ -344,48 +344,55 @@ void Sheet::contentExtent(int& lastCol, int& lastRow) const {
     });
 }
 
+namespace {
+
+// Cells are mostly stored in the order a sheet was filled, often reading order already; otherwise they are put in
+// order by counting, columns first and then rows, while the block's rows are not much sparser than its cells.
+void sortIntoReadingOrder(std::vector<std::pair<int, int>>& places, const Block& b) {
+    if (std::is_sorted(places.begin(), places.end()))
+        return;
+    const std::size_t rowSpan = std::size_t(b.row2 - b.row1) + 1, colSpan = std::size_t(b.col2 - b.col1) + 1;
+    if (rowSpan > 4 * places.size() || colSpan > 4 * places.size()) {
+        std::sort(places.begin(), places.end());
+        return;
+    }
+    std::vector<std::pair<int, int>> sorted(places.size());
+    std::vector<std::uint32_t> starts;
+    const auto countingPass = [&](auto key, std::size_t span, const std::vector<std::pair<int, int>>& from,
+                                  std::vector<std::pair<int, int>>& to) {
+        starts.assign(span + 1, 0);
+        for (const auto& place : from)
+            ++starts[key(place) + 1];
+        for (std::size_t i = 1; i <= span; ++i)
+            starts[i] += starts[i - 1];
+        for (const auto& place : from)
+            to[starts[key(place)]++] = place;
+    };
+    countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.second - b.col1); }, colSpan, places, sorted);
+    countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.first - b.row1); }, rowSpan, sorted, places);
+}
+
+} // namespace
+
 void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bool(int, int)>& visit) const {
     const Block b = clampBlock(block);
     if (b.col1 > b.col2 || b.row1 > b.row2)
         return;
     std::vector<std::pair<int, int>> places;   // row, column: sorted, they are in reading order
-    const auto take = [&](CellId id) {
-        const Cell& c = store_.cell(id);
-        if (b.contains(c.col, c.row))
-            places.emplace_back(c.row, c.col);
-        return true;
-    };
-    // A block smaller than the number of stored cells is searched by position, any other through every cell.
     const double area = double(b.col2 - b.col1 + 1) * double(b.row2 - b.row1 + 1);
-    if (area <= double(store_.liveCount()))
-        store_.forEachInBlock(b, take);
-    else
-        store_.forEachLive([&](CellId id) { take(id); });
-    // Cells are mostly stored in the order a document lists them, which is reading order already; a loaded
-    // document has its values stored before its formulas, and is put in order by counting, columns first and
-    // then rows, while its rows are not much sparser than its cells.
-    if (!std::is_sorted(places.begin(), places.end())) {
-        const std::size_t rowSpan = std::size_t(b.row2 - b.row1) + 1, colSpan = std::size_t(b.col2 - b.col1) + 1;
-        if (rowSpan <= 4 * places.size() && colSpan <= 4 * places.size()) {
-            std::vector<std::pair<int, int>> sorted(places.size());
-            std::vector<std::uint32_t> starts;
-            const auto countingPass = [&](auto key, std::size_t span, const std::vector<std::pair<int, int>>& from,
-                                          std::vector<std::pair<int, int>>& to) {
-                starts.assign(span + 1, 0);
-                for (const auto& place : from)
-                    ++starts[key(place) + 1];
-                for (std::size_t i = 1; i <= span; ++i)
-                    starts[i] += starts[i - 1];
-                for (const auto& place : from)
-                    to[starts[key(place)]++] = place;
-            };
-            countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.second - b.col1); }, colSpan,
-                         places, sorted);
-            countingPass([&](const std::pair<int, int>& p) { return std::size_t(p.first - b.row1); }, rowSpan, sorted,
-                         places);
-        } else {
-            std::sort(places.begin(), places.end());
-        }
+    if (area <= 2 * double(store_.liveCount())) {
+        // At least every other place holds a cell: read off by position, row by row, already in order.
+        for (int row = b.row1; row <= b.row2; ++row)
+            for (int col = b.col1; col <= b.col2; ++col)
+                if (store_.find(col, row))
+                    places.emplace_back(row, col);
+    } else {
+        store_.forEachLive([&](CellId id) {
+            const Cell& c = store_.cell(id);
+            if (b.contains(c.col, c.row))
+                places.emplace_back(c.row, c.col);
+        });
+        sortIntoReadingOrder(places, b);
     }
     for (const auto& [row, col] : places)
         if (!visit(col, row))

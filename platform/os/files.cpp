@@ -1,5 +1,6 @@
 #include "os/files.h"
 
+#include "os/bulkMemory.h"
 #include "os/keptContents.h"
 #include "os/paths.h"
 #include "os/snapshotMemo.h"
@@ -191,8 +192,12 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
         tooLarge = true;
         return nullptr;
     }
+    // One byte of room past the size fstat gave, so that the end of the file is seen without growing the
+    // buffer (which would copy a large file's whole text once more).
     std::string data;
-    data.resize(static_cast<std::size_t>(st.st_size));
+    data.reserve(static_cast<std::size_t>(st.st_size) + 1);
+    os::adviseHugePages(data.data(), data.capacity());
+    data.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t done = 0;
     while (true) {
         if (done == data.size()) data.resize(data.size() + 4096);   // the file grew since fstat

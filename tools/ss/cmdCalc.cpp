@@ -6,6 +6,7 @@
 #include "workbook.h"
 #include "grid/Csv.h"
 #include "grid/GridDocument.h"
+#include "os/bulkMemory.h"
 #include "os/textCase.h"
 #include "os/utf16.h"
 
@@ -123,8 +124,8 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
         std::size_t width;   // of its text, in characters
         bool number;         // right-aligned
     };
-    std::vector<Shown> shown;
-    std::string texts;
+    std::vector<Shown, os::BulkAllocator<Shown>> shown;
+    std::vector<char, os::BulkAllocator<char>> texts;
     std::u16string text;
     const auto oneLine = [](char c) { return c == '\n' || c == '\r' || c == '\t' ? ' ' : c; };
     sheet.forEachCellInReadingOrder(all, [&](int col, int row) {
@@ -134,11 +135,11 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
         // Numbers and most texts are ASCII, taken over as they are.
         if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
             for (const char16_t c : text)
-                texts += oneLine(char(c));
+                texts.push_back(oneLine(char(c)));
         } else {
             for (const char c : os::toUtf8(text))
-                texts += oneLine(c);
-            textWidth = width(std::string_view(texts).substr(begin));
+                texts.push_back(oneLine(c));
+            textWidth = width(std::string_view(texts.data() + begin, texts.size() - begin));
         }
         std::size_t& w = widths[std::size_t(col - 1)];
         w = std::max(w, textWidth);
@@ -168,7 +169,7 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
         for (; row < cell.row; ++row)
             endLine();
         pad(cell.col);
-        const std::string_view cellText = std::string_view(texts).substr(begin, cell.end - begin);
+        const std::string_view cellText(texts.data() + begin, cell.end - begin);
         begin = cell.end;
         const std::size_t fill = widths[std::size_t(cell.col - 1)] - cell.width;
         if (cell.col > 1)

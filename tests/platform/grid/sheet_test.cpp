@@ -366,6 +366,43 @@ TEST_F(SheetTest, StoredCellsAreVisitedInReadingOrder) {
             if ((col + row) % 5 != 0)
                 dense.setData(col, row, u"x");
     EXPECT_EQ(inReadingOrder(dense, Block{1, 1, -1, -1}), expected);
+    Places denseSeen;
+    dense.forEachCellInReadingOrder(Block{1, 1, -1, -1}, [&](int col, int row) {
+        denseSeen.emplace_back(col, row);
+        dense.setData(5, 5, u"made on the way");   // an empty place of the dense block
+        return true;
+    });
+    EXPECT_EQ(denseSeen, expected);
+}
+
+// A big sheet's cells live in blocks of their own, past the first 65,536; clearing gives those back and keeps
+// the first, and each cell keeps its value through both.
+TEST(SheetCells, ManyCellsKeepTheirValuesThroughClearingAndRefilling) {
+    Sheet sheet;
+    ASSERT_TRUE(sheet.setMaxCols(3));
+    ASSERT_TRUE(sheet.setMaxRows(60000));
+    const auto fill = [&](int rows, double offset) {
+        for (int row = 1; row <= rows; ++row)
+            for (int col = 1; col <= 3; ++col)
+                sheet.setNumber(col, row, row * 10 + col + offset);
+    };
+    const auto holds = [&](int rows, double offset) {
+        for (int row = 1; row <= rows; row += 997)
+            for (int col = 1; col <= 3; ++col)
+                if (sheet.value(col, row).numberValue() != row * 10 + col + offset)
+                    return false;
+        return sheet.value(3, rows).numberValue() == rows * 10 + 3 + offset && sheet.value(1, rows + 1).isEmpty();
+    };
+    fill(60000, 0);   // 180,000 cells: the kept ones and two blocks more
+    EXPECT_TRUE(holds(60000, 0));
+    sheet.clearDocument();
+    ASSERT_TRUE(sheet.setMaxCols(3));
+    ASSERT_TRUE(sheet.setMaxRows(60000));
+    EXPECT_TRUE(sheet.value(2, 30000).isEmpty());
+    fill(30000, 0.5);
+    EXPECT_TRUE(holds(30000, 0.5));
+    sheet.reset();
+    EXPECT_TRUE(sheet.value(1, 1).isEmpty());
 }
 
 TEST(SheetExtent, TheLargestSheetCostsWhatItHolds) {
