@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "grid/FormulaCache.h"
+#include "os/bulkMemory.h"
 #include "os/textCase.h"
 
 namespace grid {
@@ -346,9 +347,11 @@ void Sheet::contentExtent(int& lastCol, int& lastRow) const {
 
 namespace {
 
+using Places = std::vector<std::pair<int, int>, os::BulkAllocator<std::pair<int, int>>>;   // row, column
+
 // Cells are mostly stored in the order a sheet was filled, often reading order already; otherwise they are put in
 // order by counting, columns first and then rows, while the block's rows are not much sparser than its cells.
-void sortIntoReadingOrder(std::vector<std::pair<int, int>>& places, const Block& b) {
+void sortIntoReadingOrder(Places& places, const Block& b) {
     if (std::is_sorted(places.begin(), places.end()))
         return;
     const std::size_t rowSpan = std::size_t(b.row2 - b.row1) + 1, colSpan = std::size_t(b.col2 - b.col1) + 1;
@@ -356,10 +359,9 @@ void sortIntoReadingOrder(std::vector<std::pair<int, int>>& places, const Block&
         std::sort(places.begin(), places.end());
         return;
     }
-    std::vector<std::pair<int, int>> sorted(places.size());
+    Places sorted(places.size());
     std::vector<std::uint32_t> starts;
-    const auto countingPass = [&](auto key, std::size_t span, const std::vector<std::pair<int, int>>& from,
-                                  std::vector<std::pair<int, int>>& to) {
+    const auto countingPass = [&](auto key, std::size_t span, const Places& from, Places& to) {
         starts.assign(span + 1, 0);
         for (const auto& place : from)
             ++starts[key(place) + 1];
@@ -378,10 +380,11 @@ void Sheet::forEachCellInReadingOrder(const Block& block, const std::function<bo
     const Block b = clampBlock(block);
     if (b.col1 > b.col2 || b.row1 > b.row2)
         return;
-    std::vector<std::pair<int, int>> places;   // row, column: sorted, they are in reading order
+    Places places;   // sorted, they are in reading order
     const double area = double(b.col2 - b.col1 + 1) * double(b.row2 - b.row1 + 1);
     if (area <= 2 * double(store_.liveCount())) {
         // At least every other place holds a cell: read off by position, row by row, already in order.
+        places.reserve(std::min(std::size_t(area), store_.liveCount()));
         for (int row = b.row1; row <= b.row2; ++row)
             for (int col = b.col1; col <= b.col2; ++col)
                 if (store_.find(col, row))

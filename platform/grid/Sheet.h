@@ -189,6 +189,8 @@ public:
     // The last column and the last row that hold a value or a formula (0 where none does): what a writer of the
     // sheet's values covers.
     void contentExtent(int& lastCol, int& lastRow) const;
+    // How many cells are stored (those with only an attribute included): room to make for a walk over them.
+    std::size_t storedCells() const { return store_.liveCount(); }
 
 private:
     class Host;

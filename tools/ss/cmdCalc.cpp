@@ -125,6 +125,7 @@ void printTable(grid::Sheet& sheet, std::FILE* out) {
         bool number;         // right-aligned
     };
     std::vector<Shown, os::BulkAllocator<Shown>> shown;
+    shown.reserve(std::min(sheet.storedCells(), std::size_t(std::max(cols, 0)) * std::size_t(std::max(rows, 0))));
     std::vector<char, os::BulkAllocator<char>> texts;
     std::u16string text;
     const auto oneLine = [](char c) { return c == '\n' || c == '\r' || c == '\t' ? ' ' : c; };
