@@ -1,5 +1,7 @@
 #include "grid/FormulaParser.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,7 +15,18 @@ namespace {
 
 bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isNameChar(char16_t c) { return isLetter(c) || isDigit(c) || c == u'_' || c == u'.'; }
+
+// Name characters of ASCII, looked up: the shape of every formula of a document tests each of its characters.
+constexpr auto kNameChars = [] {
+    std::array<bool, 128> table{};
+    for (char c = 'A'; c <= 'Z'; ++c)
+        table[std::size_t(c)] = table[std::size_t(c - 'A' + 'a')] = true;
+    for (char c = '0'; c <= '9'; ++c)
+        table[std::size_t(c)] = true;
+    table['_'] = table['.'] = true;
+    return table;
+}();
+bool isNameChar(char16_t c) { return c < 0x80 && kNameChars[c]; }
 
 // An A1 reference starting at `p`: "$"? letters "$"? digits, not followed by a name character or "(" (then it
 // is a name or a function). Returns where it ends, 0 when there is none.
@@ -21,7 +34,17 @@ std::size_t readA1Ref(std::u16string_view text, std::size_t p, int& col, int& ro
     colAbs = rowAbs = false;
     if (p < text.size() && text[p] == u'$')
         colAbs = true, ++p;
-    std::size_t n = readColumnLetters(text.substr(p), col);
+    // ASCII letters are read here; a text with another character after them takes the full rules of
+    // readColumnLetters.
+    std::size_t n = 0;
+    long long letters = 0;
+    while (p + n < text.size() && isLetter(text[p + n]) && letters <= kMaxCols)
+        letters = letters * 26 + ((text[p + n] & ~0x20) - u'A' + 1), ++n;
+    if (letters > kMaxCols || (p + n < text.size() && text[p + n] >= 0x80)) {
+        n = readColumnLetters(text.substr(p), col);
+    } else {
+        col = int(letters);
+    }
     if (n == 0)
         return 0;
     p += n;
@@ -656,7 +679,11 @@ bool formulaShape(std::u16string_view text, int col, int row, std::u16string& ke
             ++end;
         int refCol = 0, refRow = 0;
         bool colAbs = false, rowAbs = false;
-        const std::size_t refEnd = isDigit(c) ? 0 : readA1Ref(text, i, refCol, refRow, colAbs, rowAbs);
+        // A reference ends in a digit; a run without "$" that does not (a function's name) can be none.
+        const bool maybeReference = !isDigit(c) && (isDigit(text[end - 1]) ||
+                                                     std::find(text.begin() + i, text.begin() + end, u'$') !=
+                                                         text.begin() + end);
+        const std::size_t refEnd = maybeReference ? readA1Ref(text, i, refCol, refRow, colAbs, rowAbs) : 0;
         if (refEnd == 0) {   // a name, a number or a function: the same text at every cell
             for (; i < end; ++i)
                 out.nameCharacter(text[i]);

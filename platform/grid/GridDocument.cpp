@@ -211,13 +211,16 @@ private:
             if (col == 0 || row == 0 || quoted.empty() || quoted.back() != '"')
                 return false;
             const std::string_view body = quoted.substr(0, quoted.size() - 1);
-            for (char c : body)
-                if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80)
+            plainText_.resize(body.size());   // checked and widened in one pass
+            for (std::size_t i = 0; i < body.size(); ++i) {
+                const auto c = static_cast<unsigned char>(body[i]);
+                if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80)
                     return false;
+                plainText_[i] = char16_t(c);
+            }
             CellRecord& cell = doc_.cells_[recordOf(int(col), int(row))];
             if (!cell.value.isEmpty() || cell.formula)
                 return false;
-            plainText_.assign(body.begin(), body.end());
             cell.formula = true;
             readFormula(cell, plainText_);
             return true;

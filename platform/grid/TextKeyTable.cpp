@@ -1,5 +1,6 @@
 #include "grid/TextKeyTable.h"
 
+#include <cstring>
 #include <functional>
 
 namespace grid {
@@ -7,7 +8,10 @@ namespace grid {
 std::uint64_t TextKeyTable::hashOf(std::u16string_view text) { return std::hash<std::u16string_view>()(text); }
 
 bool TextKeyTable::holds(const Entry& entry, std::u16string_view text) const {
-    return entry.length == text.size() && std::u16string_view(texts_).substr(entry.offset, entry.length) == text;
+    // Compared as bytes: equality is all that is asked, and the character-wise compare of char16_t texts is a
+    // loop of its own where memcmp compares many at once.
+    return entry.length == text.size() &&
+           std::memcmp(texts_.data() + entry.offset, text.data(), text.size() * sizeof(char16_t)) == 0;
 }
 
 int TextKeyTable::find(std::u16string_view text) {
