@@ -110,30 +110,6 @@ void CellStore::clear() {
     live_ = 0;
 }
 
-void CellStore::forEachInBlock(const Block& block, const std::function<bool(CellId)>& visit) const {
-    const int lastCol = std::min(block.col2, int(columns_.size()) - 1);
-    for (int col = std::max(block.col1, 0); col <= lastCol; ++col) {
-        const Column& column = columns_[std::size_t(col)];
-        if (block.row2 < 0)
-            continue;
-        const std::size_t firstPage = std::size_t(std::max(block.row1, 0)) >> kPageBits;
-        const std::size_t lastPage = std::min(std::size_t(block.row2) >> kPageBits, column.size() - 1);
-        if (column.empty())
-            continue;
-        for (std::size_t page = firstPage; page <= lastPage; ++page) {
-            if (!column[page])
-                continue;
-            const int base = int(page << kPageBits);
-            const int from = std::max(block.row1, base), to = std::min(block.row2, base + int(kPageMask));
-            for (int row = from; row <= to; ++row) {
-                CellId id = column[page][std::size_t(row - base)];
-                if (id && !visit(id))
-                    return;
-            }
-        }
-    }
-}
-
 void CellStore::forEachLive(const std::function<void(CellId)>& visit) const {
     for (CellId id = 1; id <= allocated_; ++id)
         if (cell(id).live())

@@ -2,6 +2,7 @@
 // Sparse storage of the cells of one sheet. Cells never move in memory (a calculation may hold one while a
 // custom function adds others), and each column finds its cells through a table of 256-row pages, so a
 // lookup is two array reads and empty stretches of a column cost nothing.
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -33,8 +34,10 @@ public:
     // Removes a cell from its position and recycles it.
     void erase(CellId id);
     void clear();
-    // Visits the cells stored inside the block, column by column.
-    void forEachInBlock(const Block& block, const std::function<bool(CellId)>& visit) const;
+    // Visits the cells stored inside the block, column by column, while `visit` (bool(CellId)) returns true.
+    // A template: the recalculation walks every range a formula reads through it.
+    template <class Visit>
+    void forEachInBlock(const Block& block, Visit&& visit) const;
     void forEachLive(const std::function<void(CellId)>& visit) const;
     // Rebuilds the position tables after the cells' positions were changed in place.
     void reindex();
@@ -69,5 +72,30 @@ private:
     std::vector<Column> columns_;
     std::size_t live_ = 0;
 };
+
+template <class Visit>
+void CellStore::forEachInBlock(const Block& block, Visit&& visit) const {
+    const int lastCol = std::min(block.col2, int(columns_.size()) - 1);
+    for (int col = std::max(block.col1, 0); col <= lastCol; ++col) {
+        const Column& column = columns_[std::size_t(col)];
+        if (block.row2 < 0)
+            continue;
+        const std::size_t firstPage = std::size_t(std::max(block.row1, 0)) >> kPageBits;
+        const std::size_t lastPage = std::min(std::size_t(block.row2) >> kPageBits, column.size() - 1);
+        if (column.empty())
+            continue;
+        for (std::size_t page = firstPage; page <= lastPage; ++page) {
+            if (!column[page])
+                continue;
+            const int base = int(page << kPageBits);
+            const int from = std::max(block.row1, base), to = std::min(block.row2, base + int(kPageMask));
+            for (int row = from; row <= to; ++row) {
+                CellId id = column[page][std::size_t(row - base)];
+                if (id && !visit(id))
+                    return;
+            }
+        }
+    }
+}
 
 } // namespace grid

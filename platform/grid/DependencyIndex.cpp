@@ -47,8 +47,13 @@ void DependencyIndex::add(const Block& b, CellId reader) {
         return;
     }
     for (int c = b.col1; c <= b.col2; ++c)
-        for (int s = b.row1 >> kRowBits; s <= (b.row2 >> kRowBits); ++s)
-            make(c, s).push_back(e);
+        for (int s = b.row1 >> kRowBits; s <= (b.row2 >> kRowBits); ++s) {
+            Stretch& entries = make(c, s);
+            // Room for a few at once: a filled-down column files several readers under each stretch it reads.
+            if (entries.capacity() == 0)
+                entries.reserve(4);
+            entries.push_back(e);
+        }
 }
 
 void DependencyIndex::remove(const Block& b, CellId reader) {

@@ -78,6 +78,7 @@ TEST(FormulaParser, RefusesReferencesOutsideTheSheet) {
     EXPECT_FALSE(parseFormula(u"A99999999", 1, 1, RefStyle::A1, f));
     EXPECT_FALSE(parseFormula(u"ZZZZZ1", 1, 1, RefStyle::A1, f));
     EXPECT_TRUE(parseFormula(u"AUK1", 1, 1, RefStyle::A1, f));
+    EXPECT_EQ(roundTrip(u"auk1+$b$2+Ab3"), u"AUK1+$B$2+AB3");   // letters of either case
 }
 
 TEST(BuiltinTable, NamesAreUniqueAndLimitsAreOrdered) {
