@@ -193,7 +193,7 @@ std::shared_ptr<const std::string> readFile(std::u16string_view path, std::uint6
         return nullptr;
     }
     // One byte of room past the size fstat gave, so that the end of the file is seen without growing the
-    // buffer (which would copy a large file's whole text once more).
+    // buffer (which would copy a large file's whole text once more); a big file's text fills huge pages.
     std::string data;
     data.reserve(static_cast<std::size_t>(st.st_size) + 1);
     os::adviseHugePages(data.data(), data.capacity());
