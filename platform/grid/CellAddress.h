@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "os/textCase.h"
+
 namespace grid {
 
 // The header row and the header column; index 0 addresses them too.
@@ -23,6 +25,21 @@ struct Block {
 // "A", "Z", "AA" ... for 1, 26, 27; empty for numbers below 1.
 std::u16string columnLetters(int col);
 // Reads letters at the start of `text`; returns how many characters were used (0 when none or out of range).
-std::size_t readColumnLetters(std::u16string_view text, int& col);
+// Inline: every reference of every formula a document holds is read through it.
+inline std::size_t readColumnLetters(std::u16string_view text, int& col) {
+    std::size_t i = 0;
+    long long value = 0;
+    while (i < text.size()) {
+        const char16_t c = text[i] < 0x80 ? char16_t(text[i] & ~0x20) : os::upperCase(text[i]);
+        if (c < u'A' || c > u'Z')
+            break;
+        value = value * 26 + (c - u'A' + 1);
+        if (value > kMaxCols)
+            return 0;
+        ++i;
+    }
+    col = int(value);
+    return i;
+}
 
 } // namespace grid

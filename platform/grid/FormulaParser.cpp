@@ -1,6 +1,5 @@
 #include "grid/FormulaParser.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -34,17 +33,7 @@ std::size_t readA1Ref(std::u16string_view text, std::size_t p, int& col, int& ro
     colAbs = rowAbs = false;
     if (p < text.size() && text[p] == u'$')
         colAbs = true, ++p;
-    // ASCII letters are read here; a text with another character after them takes the full rules of
-    // readColumnLetters.
-    std::size_t n = 0;
-    long long letters = 0;
-    while (p + n < text.size() && isLetter(text[p + n]) && letters <= kMaxCols)
-        letters = letters * 26 + ((text[p + n] & ~0x20) - u'A' + 1), ++n;
-    if (letters > kMaxCols || (p + n < text.size() && text[p + n] >= 0x80)) {
-        n = readColumnLetters(text.substr(p), col);
-    } else {
-        col = int(letters);
-    }
+    std::size_t n = readColumnLetters(text.substr(p), col);
     if (n == 0)
         return 0;
     p += n;
@@ -679,11 +668,7 @@ bool formulaShape(std::u16string_view text, int col, int row, std::u16string& ke
             ++end;
         int refCol = 0, refRow = 0;
         bool colAbs = false, rowAbs = false;
-        // A reference ends in a digit; a run without "$" that does not (a function's name) can be none.
-        const bool maybeReference = !isDigit(c) && (isDigit(text[end - 1]) ||
-                                                     std::find(text.begin() + i, text.begin() + end, u'$') !=
-                                                         text.begin() + end);
-        const std::size_t refEnd = maybeReference ? readA1Ref(text, i, refCol, refRow, colAbs, rowAbs) : 0;
+        const std::size_t refEnd = isDigit(c) ? 0 : readA1Ref(text, i, refCol, refRow, colAbs, rowAbs);
         if (refEnd == 0) {   // a name, a number or a function: the same text at every cell
             for (; i < end; ++i)
                 out.nameCharacter(text[i]);
